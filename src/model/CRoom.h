@@ -1,0 +1,67 @@
+#pragma once
+// The document of the editor: one room plan with its objects and its outline.
+
+#include "model/CPart.h"
+#include "model/CRoomWalls.h"
+#include "model/Colour.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CRoom {
+public:
+    CRoom() { Reset(); }
+
+    // Every field back to the default of a new room; the unit comes from the options.
+    void Reset();
+
+    // A slot for a new object: the first free one unless append is set or none is free, in
+    // which case a slot is appended. The slot is reset and not yet in use.
+    CPart& AddPart(int* index = nullptr, bool append = false);
+    void RemovePart(int index);
+    void ClearParts() { Parts.clear(); }
+    int PartCount() const { return static_cast<int>(Parts.size()); }
+    void BringToFront(int index);
+    void SendToBack(int index);
+
+    // The topmost object under a point in device pixels relative to the room origin; -1 if none.
+    int PartAt(int32_t x, int32_t y, double zoom) const;
+    // The first object in drawing order that holds a plan point; -1 if none.
+    int FirstPartAt(int32_t x, int32_t y) const;
+    void InvalidateParts();
+    void SnapAllToWalls();
+
+    // The drawn extent, room and margins.
+    int64_t TotalWidth() const { return int64_t{Width} + SpaceAround[0] + SpaceAround[2]; }
+    int64_t TotalHeight() const { return int64_t{Height} + SpaceAround[1] + SpaceAround[3]; }
+
+    int32_t ToCentimetres(int32_t length) const;
+    int32_t FromCentimetres(int32_t centimetres) const;
+
+    // Writes the whole room; throws FileWriteError and leaves an existing file unharmed.
+    void Save(const std::string& fileName) const;
+    // Replaces the room by the file's content. Returns false, leaving the room as it was, when
+    // the file cannot be read.
+    bool Load(const std::string& fileName);
+
+    int32_t Width;
+    int32_t Height;
+    Colour Color;  // the floor
+    Colour GridColor;
+    Colour WallsColor;
+    int32_t GridSize;  // below 1: no grid
+    int32_t WallThickness;
+    int32_t WallZHeight;
+    std::array<int32_t, 4> SpaceAround;  // left, top, right, bottom
+    int32_t Unit = 0;
+    std::string UnitName;
+    int32_t UserCoordOriginX;
+    int32_t UserCoordOriginY;
+    bool UserCoord;
+    std::array<int32_t, 3> Start3D;  // x, y, direction in degrees
+    std::vector<CPart> Parts;        // drawing order: index 0 lies lowest
+    CRoomWalls Walls;
+    bool Modified;
+};

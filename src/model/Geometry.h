@@ -1,0 +1,23 @@
+#pragma once
+// Small value types of the plan's geometry.
+
+#include <cstdint>
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct PointF {
+    double x = 0;
+    double y = 0;
+};

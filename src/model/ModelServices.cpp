@@ -1,0 +1,31 @@
+#include "model/ModelServices.h"
+
+#include <iostream>
+
+static ModelServices BuiltInServices()
+{
+    ModelServices s;
+    s.message = [](int, std::string_view english) { return std::string(english); };
+    s.libraryName = [](int) { return std::string(); };
+    s.defaultLibraryHeight = [](int) { return -1; };
+    s.warn = [](const std::string& title, const std::string& text) {
+        std::cerr << "planzeta: " << title << ": " << text << '\n';
+    };
+    return s;
+}
+
+ModelServices& Services()
+{
+    static ModelServices services = BuiltInServices();
+    return services;
+}
+
+void ResetServices()
+{
+    Services() = BuiltInServices();
+}
+
+std::string Message(int id, std::string_view english)
+{
+    return Services().message(id, english);
+}

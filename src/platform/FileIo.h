@@ -1,0 +1,26 @@
+#pragma once
+// Reading whole files, and replacing files so that a failed write never destroys them.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A file that could not be written; what() is the message shown to the user.
+class FileWriteError : public std::runtime_error {
+public:
+    explicit FileWriteError(const std::string& fileName);
+    const std::string& FileName() const { return fileName_; }
+
+private:
+    std::string fileName_;
+};
+
+// The file's bytes, or nothing when it is missing, not a regular file or not readable.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes the bytes to a new file beside the target, flushes it to disk and renames it over
+// the target, so that the target holds either its old or its new content. A target that is
+// read-only is left alone. A symbolic link is followed and its target replaced. The new
+// file keeps the permissions of the file it replaces. Throws FileWriteError.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,0 +1,227 @@
+#include "platform/IniFile.h"
+
+#include "platform/FileIo.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+std::string Fold(std::string_view name)
+{
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+std::string_view Trim(std::string_view s)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool IsDigit(char c, int base)
+{
+    if (c >= '0' && c <= '9')
+        return true;
+    return base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
+}
+
+uint32_t DigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<uint32_t>(c - '0');
+    return static_cast<uint32_t>((c | 0x20) - 'a' + 10);
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseProfileInteger(std::string_view text)
+{
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') && IsDigit(text[2], 16)) {
+        base = 16;
+        text.remove_prefix(2);
+    }
+    if (text.empty() || !IsDigit(text[0], base))
+        return std::nullopt;
+    uint32_t value = 0;  // unsigned, so that long numbers wrap instead of overflowing
+    for (char c : text) {
+        if (!IsDigit(c, base))
+            break;
+        value = value * static_cast<uint32_t>(base) + DigitValue(c);
+    }
+    if (negative)
+        value = 0u - value;
+    return static_cast<int32_t>(value);
+}
+
+std::optional<CIniFile> CIniFile::Read(const std::string& path)
+{
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    return Parse(*bytes);
+}
+
+CIniFile CIniFile::Parse(std::string_view bytes)
+{
+    const std::string text = DecodeLegacyText(bytes);
+    CIniFile ini;
+    Section* current = nullptr;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string_view line = Trim(std::string_view(text).substr(pos, end - pos));
+        pos = end + 1;
+        if (line.empty() || line[0] == ';')
+            continue;
+        if (line[0] == '[') {
+            const size_t close = line.find(']');
+            current = &ini.FindOrAdd(Trim(line.substr(1, close == std::string_view::npos ? close : close - 1)));
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (!current || eq == std::string_view::npos)
+            continue;
+        const std::string_view key = Trim(line.substr(0, eq));
+        // The first of two equal keys is the one the reader sees.
+        if (current->keyIndex.emplace(Fold(key), current->entries.size()).second)
+            current->entries.emplace_back(key, Trim(line.substr(eq + 1)));
+    }
+    return ini;
+}
+
+std::string CIniFile::Text() const
+{
+    std::string out;
+    for (const Section& section : sections_) {
+        if (!out.empty())
+            out += "\r\n";
+        out += '[' + section.name + "]\r\n";
+        for (const auto& [key, value] : section.entries)
+            out += key + '=' + value + "\r\n";
+    }
+    return out;
+}
+
+void CIniFile::Save(const std::string& path) const
+{
+    WriteFileAtomically(path, Text());
+}
+
+std::vector<std::string> CIniFile::SectionNames() const
+{
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const Section& section : sections_)
+        names.push_back(section.name);
+    return names;
+}
+
+bool CIniFile::HasSection(std::string_view section) const
+{
+    return Find(section) != nullptr;
+}
+
+void CIniFile::EraseSection(std::string_view section)
+{
+    const auto it = sectionIndex_.find(Fold(section));
+    if (it == sectionIndex_.end())
+        return;
+    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+    ReindexSections();
+}
+
+std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
+{
+    std::vector<std::string> keys;
+    if (const Section* s = Find(section))
+        for (const auto& entry : s->entries)
+            keys.push_back(entry.first);
+    return keys;
+}
+
+bool CIniFile::HasKey(std::string_view section, std::string_view key) const
+{
+    const Section* s = Find(section);
+    return s && s->keyIndex.count(Fold(key)) > 0;
+}
+
+std::string CIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const
+{
+    const Section* s = Find(section);
+    if (!s)
+        return std::string(fallback);
+    const auto it = s->keyIndex.find(Fold(key));
+    return it == s->keyIndex.end() ? std::string(fallback) : s->entries[it->second].second;
+}
+
+int32_t CIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
+{
+    const Section* s = Find(section);
+    if (!s)
+        return fallback;
+    const auto it = s->keyIndex.find(Fold(key));
+    if (it == s->keyIndex.end())
+        return fallback;
+    return ParseProfileInteger(s->entries[it->second].second).value_or(fallback);
+}
+
+bool CIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
+{
+    return ReadInteger(section, key, fallback ? 1 : 0) > 0;
+}
+
+void CIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    std::string line(Trim(value));
+    for (char& c : line)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    Section& s = FindOrAdd(section);
+    const auto [it, added] = s.keyIndex.emplace(Fold(key), s.entries.size());
+    if (added)
+        s.entries.emplace_back(key, std::move(line));
+    else
+        s.entries[it->second].second = std::move(line);
+}
+
+void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
+{
+    WriteString(section, key, std::to_string(value));
+}
+
+const CIniFile::Section* CIniFile::Find(std::string_view section) const
+{
+    const auto it = sectionIndex_.find(Fold(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+CIniFile::Section& CIniFile::FindOrAdd(std::string_view section)
+{
+    const auto [it, added] = sectionIndex_.emplace(Fold(section), sections_.size());
+    if (added)
+        sections_.push_back(Section{std::string(section), {}, {}});
+    return sections_[it->second];
+}
+
+void CIniFile::ReindexSections()
+{
+    sectionIndex_.clear();
+    for (size_t i = 0; i < sections_.size(); ++i)
+        sectionIndex_.emplace(Fold(sections_[i].name), i);
+}
