@@ -1,0 +1,101 @@
+#include "model/CRoom.h"
+
+#include "model/ModelServices.h"
+#include "model/RoomFileText.h"
+#include "model/Units.h"
+#include "platform/IniFile.h"
+
+namespace {
+
+constexpr int FileVersion = 300;
+constexpr std::string_view RoomSection = "Room";
+constexpr std::string_view WallsSection = "RoomWalls";
+
+Colour ReadColour(const CIniFile& ini, std::string_view key, Colour fallback)
+{
+    return static_cast<Colour>(ini.ReadInteger(RoomSection, key, static_cast<int32_t>(fallback)));
+}
+
+void WarnAboutNewerVersion()
+{
+    Services().warn(Message(33, "Warning"),
+                    Message(32, "The file was created using a higher version of Planzeta.\n"
+                                "The room and objects can be incorrect!"));
+}
+
+}  // namespace
+
+void CRoom::Save(const std::string& fileName) const
+{
+    // A fresh file: whatever sections the old one held are gone, as the format expects.
+    CIniFile ini;
+    ini.WriteInteger(RoomSection, "FileVersion", FileVersion);
+    ini.WriteInteger(RoomSection, "Width", Width);
+    ini.WriteInteger(RoomSection, "Height", Height);
+    ini.WriteString(RoomSection, "Color", ColourText(Color));
+    ini.WriteString(RoomSection, "GridColor", ColourText(GridColor));
+    ini.WriteString(RoomSection, "WallsColor", ColourText(WallsColor));
+    ini.WriteInteger(RoomSection, "GridSize", GridSize);
+    ini.WriteInteger(RoomSection, "WallThickness", WallThickness);
+    ini.WriteInteger(RoomSection, "WallZHeight", WallZHeight);
+    ini.WriteInteger(RoomSection, "UserCoord", UserCoord ? 1 : 0);
+    ini.WriteInteger(RoomSection, "UserCoordOriginX", UserCoordOriginX);
+    ini.WriteInteger(RoomSection, "UserCoordOriginY", UserCoordOriginY);
+    ini.WriteString(RoomSection, "Unit", UnitAt(Unit).abbreviation);
+    ini.WriteString(RoomSection, "SpaceAround", JoinIntegers(SpaceAround.data(), SpaceAround.size()));
+    ini.WriteString(RoomSection, "3DStart", JoinIntegers(Start3D.data(), Start3D.size()));
+    if (!Walls.IsDefault())
+        Walls.Save(ini, WallsSection);
+    int number = 0;
+    for (const CPart& part : Parts)
+        if (part.InUse)
+            part.Save(ini, "Part" + std::to_string(++number), false);
+    ini.Save(fileName);
+}
+
+bool CRoom::Load(const std::string& fileName)
+{
+    const std::optional<CIniFile> file = CIniFile::Read(fileName);
+    if (!file)
+        return false;
+    const CIniFile& ini = *file;
+    Reset();
+    if (ini.ReadInteger(RoomSection, "FileVersion", 1) > FileVersion)
+        WarnAboutNewerVersion();
+
+    Width = ini.ReadInteger(RoomSection, "Width", 500);
+    Height = ini.ReadInteger(RoomSection, "Height", 300);
+    Color = ReadColour(ini, "Color", 0xFFFFFF);
+    GridColor = ReadColour(ini, "GridColor", 0xFFC0C0);
+    WallsColor = ReadColour(ini, "WallsColor", 0x808080);
+    GridSize = ini.ReadInteger(RoomSection, "GridSize", 50);
+    WallThickness = ini.ReadInteger(RoomSection, "WallThickness", 0);
+    WallZHeight = ini.ReadInteger(RoomSection, "WallZHeight", 265);
+    UserCoord = ini.ReadBool(RoomSection, "UserCoord", false);
+    UserCoordOriginX = ini.ReadInteger(RoomSection, "UserCoordOriginX", 0);
+    UserCoordOriginY = ini.ReadInteger(RoomSection, "UserCoordOriginY", 0);
+    UnitName = ini.ReadString(RoomSection, "Unit", Services().defaults.unit);
+    if (const int unit = UnitFromAbbreviation(UnitName); unit >= 0)
+        Unit = unit;
+
+    // Fewer than four margins: all four take the first, or 25 when there is none at all.
+    const std::vector<int32_t> space = ScanIntegers(ini.ReadString(RoomSection, "SpaceAround", "25"), 4);
+    if (space.size() == 4)
+        std::copy(space.begin(), space.end(), SpaceAround.begin());
+    else
+        SpaceAround.fill(space.empty() ? SpaceAround[0] : space[0]);
+
+    const std::vector<int32_t> start = ScanIntegers(ini.ReadString(RoomSection, "3DStart", ""), 3);
+    if (start.size() == 3)
+        std::copy(start.begin(), start.end(), Start3D.begin());
+    else
+        Start3D = {Width / 2, Height / 2, 0};
+
+    Walls.MakeRectangle(Width, Height, WallThickness);
+    Walls.Load(ini, WallsSection);
+
+    for (const std::string& section : ini.SectionNames())
+        if (section != RoomSection && section.compare(0, 4, "Part") == 0)
+            AddPart(nullptr, true).Load(ini, section);
+    return true;
+}

@@ -20,17 +20,17 @@ int UnitFromAbbreviation(std::string_view abbreviation)
     return -1;
 }
 
-static double FactorOf(int unit)
+const UnitInfo& UnitAt(int unit)
 {
-    return unit >= 0 && unit < UnitCount ? Units[unit].centimetres : 1.0;
+    return unit >= 0 && unit < UnitCount ? Units[unit] : Units[1];
 }
 
 int32_t ToCentimetres(int32_t length, int unit)
 {
-    return TruncToInt(length * FactorOf(unit) + 0.5);
+    return TruncToInt(length * UnitAt(unit).centimetres + 0.5);
 }
 
 int32_t FromCentimetres(int32_t centimetres, int unit)
 {
-    return TruncToInt(centimetres / FactorOf(unit) + 0.5);
+    return TruncToInt(centimetres / UnitAt(unit).centimetres + 0.5);
 }

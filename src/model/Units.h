@@ -13,6 +13,9 @@ struct UnitInfo {
 constexpr int UnitCount = 7;
 extern const UnitInfo Units[UnitCount];
 
+// The unit at an index; centimetres for an index outside the table.
+const UnitInfo& UnitAt(int unit);
+
 // Index of the unit whose abbreviation equals the text exactly, or -1.
 int UnitFromAbbreviation(std::string_view abbreviation);
 

@@ -1,0 +1,8 @@
+#pragma once
+// The tasks the planzeta executable runs without a window.
+
+#include <optional>
+
+// Runs the task the arguments ask for and returns its exit status, or nothing when the
+// arguments ask for the editor instead.
+std::optional<int> RunCommandLine(int argc, char** argv);
