@@ -1,0 +1,68 @@
+#include "model/CPart.h"
+
+#include "model/ModelServices.h"
+
+#include <gtest/gtest.h>
+
+class CPartTest : public ::testing::Test {
+protected:
+    void TearDown() override { ResetServices(); }
+};
+
+TEST_F(CPartTest, NewObjectsTakeTheOptionColours)
+{
+    Services().defaults.fillColour = 0x123456;
+    const CPart part;
+    EXPECT_EQ(part.FillColor, 0x123456u);
+    EXPECT_EQ(part.LineColor, 0u);
+    EXPECT_FALSE(part.InUse);
+    EXPECT_EQ(part.WallLink, -1);
+    EXPECT_EQ(part.Width, 100);
+}
+
+TEST_F(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
+{
+    for (int type = Rectangle; type <= LibraryObject; ++type)
+        EXPECT_EQ(TypeFromName(TypeName(type)), type);
+    EXPECT_EQ(TypeName(99), "Rectangle");
+    EXPECT_EQ(TypeFromName("door"), Rectangle);
+    EXPECT_EQ(TypeFromName(""), Rectangle);
+}
+
+TEST_F(CPartTest, LibraryObjectsStandForTheirBasicShape)
+{
+    CPart part;
+    part.Type = LibraryObject;
+    part.LibObjID = 26;
+    EXPECT_EQ(part.ShapeType(), Circle);
+    part.LibObjID = 68;
+    EXPECT_EQ(part.ShapeType(), Hexagon);
+    part.LibObjID = 51;
+    EXPECT_EQ(part.ShapeType(), Ellipse);
+    part.LibObjID = 3;
+    EXPECT_EQ(part.ShapeType(), Rectangle);
+    part.LibObjID = 0;
+    EXPECT_EQ(part.ShapeType(), LibraryObject);
+}
+
+TEST_F(CPartTest, DescribesObjectsForTheHoverText)
+{
+    CPart part;
+    part.Type = Door;
+    part.Width = 80;
+    part.Height = 10;
+    EXPECT_EQ(part.Describe(), "Door, 80\u00D710");
+    part.Caption = "Main";
+    EXPECT_EQ(part.Describe(), "Main (Door, 80\u00D710)");
+    part.Type = Label;
+    EXPECT_EQ(part.Describe(), "Main");
+    part.Caption.clear();
+    EXPECT_EQ(part.Describe(), "Label, 80\u00D710");
+
+    Services().libraryName = [](int id) { return id == 12 ? std::string("Wardrobe") : std::string(); };
+    part.Type = LibraryObject;
+    part.LibObjID = 12;
+    EXPECT_EQ(part.Describe(), "Wardrobe, 80\u00D710");
+    part.LibObjID = 13;
+    EXPECT_EQ(part.Describe(), "From library, 80\u00D710");
+}

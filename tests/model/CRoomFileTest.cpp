@@ -1,0 +1,235 @@
+#include "model/CRoom.h"
+
+#include "model/ModelServices.h"
+#include "platform/FileIo.h"
+#include "platform/IniFile.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CRoomFileTest : public ::testing::Test {
+protected:
+    void TearDown() override { ResetServices(); }
+
+    // Loads a room from file text.
+    CRoom LoadText(const std::string& text)
+    {
+        const std::string path = dir.file("in.mst");
+        TempDir::WriteFile(path, text);
+        CRoom room;
+        EXPECT_TRUE(room.Load(path));
+        return room;
+    }
+
+    std::string SaveText(const CRoom& room)
+    {
+        const std::string path = dir.file("out.mst");
+        room.Save(path);
+        return TempDir::ReadFile(path);
+    }
+
+    CPart& Add(CRoom& room, int type)
+    {
+        CPart& part = room.AddPart();
+        part.Type = type;
+        part.InUse = true;
+        return part;
+    }
+
+    TempDir dir;
+};
+
+}  // namespace
+
+TEST_F(CRoomFileTest, WritesEveryKeyInOrderWithItsFormat)
+{
+    CRoom room;
+    CPart& label = Add(room, Label);
+    label.Caption = "Hall\r\nNo. #1";
+    label.LineColor = AlignCentre;
+    label.FillColor = NoColour;
+    label.Font = CFont{"Serif", 12, 0, 2, 1};
+    CPart& door = Add(room, Door);
+    door.SnapToWallFlag = true;
+    door.LineStyle = 1;
+    door.LibObjID = 7;
+    EXPECT_EQ(SaveText(room),
+              "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nColor=0xFFFFFF\r\n"
+              "GridColor=0xFFC0C0\r\nWallsColor=0x808080\r\nGridSize=50\r\nWallThickness=10\r\n"
+              "WallZHeight=265\r\nUserCoord=0\r\nUserCoordOriginX=0\r\nUserCoordOriginY=0\r\n"
+              "Unit=cm\r\nSpaceAround=35|35|35|35\r\n3DStart=250|150|0\r\n"
+              "\r\n[Part1]\r\nType=Label\r\nCaption=Hall\\nNo. #1#\r\nWidth=100\r\nHeight=100\r\n"
+              "ZHeight=100\r\nPosX=100\r\nPosY=100\r\nPosZ=0\r\nRotation=0\r\nFont=Serif|12|0|2|1\r\n"
+              "LineColor=0x000001\r\nFillColor=0xEFFFFFFF\r\nTextColor=0x000000\r\n"
+              "\r\n[Part2]\r\nType=Door\r\nCaption=\r\nWidth=100\r\nHeight=100\r\nZHeight=100\r\n"
+              "PosX=100\r\nPosY=100\r\nPosZ=0\r\nRotation=0\r\nLineColor=0x000000\r\n"
+              "FillColor=0xD9FFFF\r\nTextColor=0x000000\r\nLineStyle=1\r\nSnapToWall=1\r\n"
+              "LibObjID=7\r\n");
+}
+
+TEST_F(CRoomFileTest, SaveLoadSaveGivesTheSameBytesAndTheSameRoom)
+{
+    CRoom room;
+    room.Width = 612;
+    room.Unit = 2;
+    room.UserCoord = true;
+    room.UserCoordOriginX = -40;
+    room.SpaceAround = {1, 2, 3, 4};
+    room.Start3D = {10, 20, -90};
+    room.Walls.RemoveAll();
+    room.Walls.AddWall() = CWall(0, 0, 612, 0, 1, 12);
+    room.Walls.AddWall() = CWall(612, 0, 0, 300, 2, 8);
+    room.Walls.SetDefault(false);
+    CPart& part = Add(room, LibraryObject);
+    part.Caption = "Two\r\nlines # and more";
+    part.PosX = -5;
+    part.Rotation = 390;
+    part.FillColor = NoColour;
+    part.LibObjID = 81;
+    Add(room, Circle).InUse = false;
+    Add(room, Window).Caption = "\"quoted\"";
+
+    const std::string first = SaveText(room);
+    const CRoom loaded = LoadText(first);
+    EXPECT_EQ(SaveText(loaded), first);
+    EXPECT_EQ(loaded.UnitName, "\"");
+    EXPECT_EQ(loaded.Unit, 2);
+    EXPECT_TRUE(loaded.UserCoord);
+    EXPECT_EQ(loaded.SpaceAround, room.SpaceAround);
+    EXPECT_EQ(loaded.Start3D, room.Start3D);
+    ASSERT_EQ(loaded.Walls.Count(), 2);
+    EXPECT_FALSE(loaded.Walls.IsDefault());
+    EXPECT_EQ(loaded.Walls[1].Text(), "[0,300]->[612,0]");
+    ASSERT_EQ(loaded.PartCount(), 2);  // the free slot is not written
+    EXPECT_EQ(loaded.Parts[0].Caption, "Two\r\nlines # and more");
+    EXPECT_EQ(loaded.Parts[0].FillColor, NoColour);
+    EXPECT_EQ(loaded.Parts[0].Rotation, 390);
+    EXPECT_EQ(loaded.Parts[0].CategoryMask, 1u);
+    EXPECT_EQ(loaded.Parts[1].Caption, "\"quoted\"");
+    EXPECT_TRUE(loaded.Parts[1].InUse);
+}
+
+TEST_F(CRoomFileTest, AbsentKeysTakeTheReadersDefaults)
+{
+    const CRoom room = LoadText("[Room]\nWidth=400\nHeight=200\n[Part1]\nType=Door\n"
+                                "[Part2]\nType=Window\n[Part3]\nType=Hexagon\n");
+    EXPECT_EQ(room.WallThickness, 0);
+    EXPECT_EQ(room.Walls[0].thickness, 0);
+    EXPECT_EQ(room.Walls[3].x1, 400);
+    EXPECT_TRUE(room.Walls.IsDefault());
+    EXPECT_EQ(room.SpaceAround, (std::array<int32_t, 4>{25, 25, 25, 25}));
+    EXPECT_EQ(room.Start3D, (std::array<int32_t, 3>{200, 100, 0}));
+    EXPECT_EQ(room.Parts[0].ZHeight, 195);
+    EXPECT_EQ(room.Parts[1].ZHeight, 130);
+    EXPECT_EQ(room.Parts[2].ZHeight, 100);
+    EXPECT_EQ(room.Parts[2].PosX, 100);
+    EXPECT_EQ(room.Parts[2].FillColor, 0xD9FFFFu);
+}
+
+TEST_F(CRoomFileTest, ShortMarginsAndStartPointsFallBack)
+{
+    CRoom room = LoadText("[Room]\nWidth=5\nSpaceAround=40\n3DStart=1|2\n");
+    EXPECT_EQ(room.SpaceAround, (std::array<int32_t, 4>{40, 40, 40, 40}));
+    EXPECT_EQ(room.Start3D, (std::array<int32_t, 3>{2, 150, 0}));
+    room = LoadText("[Room]\nSpaceAround=none\n");
+    EXPECT_EQ(room.SpaceAround, (std::array<int32_t, 4>{35, 35, 35, 35}));
+}
+
+TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndOtherSectionsAreIgnored)
+{
+    const CRoom room = LoadText("[Part7]\nCaption=a\n[Notes]\nCaption=n\n[Part2]\nCaption=b\n"
+                                "[part3]\nCaption=lower\n[Room]\nWidth=10\n[Part9]\nCaption=c\n");
+    ASSERT_EQ(room.PartCount(), 3);
+    EXPECT_EQ(room.Parts[0].Caption, "a");
+    EXPECT_EQ(room.Parts[1].Caption, "b");
+    EXPECT_EQ(room.Parts[2].Caption, "c");
+    EXPECT_EQ(room.Width, 10);
+}
+
+TEST_F(CRoomFileTest, SavingRenumbersObjectsAndDropsForeignSections)
+{
+    const std::string path = dir.file("room.mst");
+    TempDir::WriteFile(path, "[Extra]\nkey=1\n[Part5]\nType=Door\n");
+    CRoom room;
+    Add(room, Rectangle).Caption = "a";
+    Add(room, Rectangle).Caption = "b";
+    Add(room, Rectangle).Caption = "c";
+    room.RemovePart(1);
+    room.Save(path);
+    const std::optional<CIniFile> ini = CIniFile::Read(path);
+    ASSERT_TRUE(ini);
+    EXPECT_EQ(ini->SectionNames(), (std::vector<std::string>{"Room", "Part1", "Part2"}));
+    EXPECT_EQ(ini->ReadString("Part2", "Caption", ""), "c");
+}
+
+TEST_F(CRoomFileTest, LibraryHeightsComeFromTheLibraryWhenItKnowsThem)
+{
+    Services().defaultLibraryHeight = [](int id) { return id == 4 ? 72 : -1; };
+    const CRoom room = LoadText("[Part1]\nType=LibraryObject\nLibObjID=4\n"
+                                "[Part2]\nType=Door\nLibObjID=5\n"
+                                "[Part3]\nType=LibraryObject\nLibObjID=4\nZHeight=10\n"
+                                "[Part4]\nLibrary=Chairs|Tables\n");
+    EXPECT_EQ(room.Parts[0].ZHeight, 72);
+    EXPECT_EQ(room.Parts[1].ZHeight, 195);
+    EXPECT_EQ(room.Parts[2].ZHeight, 10);
+    EXPECT_EQ(room.Parts[3].CategoryMask, (1u << 2) | (1u << 3));
+}
+
+TEST_F(CRoomFileTest, ANewerFileWarnsAndStillLoads)
+{
+    std::string warned;
+    Services().warn = [&](const std::string& title, const std::string& text) { warned = title + "|" + text; };
+    const CRoom room = LoadText("[Room]\nFileVersion=301\nWidth=77\n");
+    EXPECT_EQ(warned, "Warning|The file was created using a higher version of Planzeta.\n"
+                      "The room and objects can be incorrect!");
+    EXPECT_EQ(room.Width, 77);
+    warned.clear();
+    LoadText("[Room]\nFileVersion=300\n");
+    EXPECT_EQ(warned, "");
+}
+
+TEST_F(CRoomFileTest, WallCountsDoNotDriveTheWork)
+{
+    const CRoom room = LoadText("[RoomWalls]\nCount=2000000000\nWall01=5|5|5|5|0|10\n"
+                                "Wall00=0|0|100|0\nWall1=9|9|9|9|9|9\nWall02=\nWall03=x\n"
+                                "wall100=0|0|0|50|1|4\n");
+    EXPECT_FALSE(room.Walls.IsDefault());
+    ASSERT_EQ(room.Walls.Count(), 3);
+    EXPECT_EQ(room.Walls[0].Text(), "[0,0]->[100,0]");
+    EXPECT_EQ(room.Walls[0].thickness, 0);  // the missing fields are 0
+    EXPECT_TRUE(room.Walls[1].IsDegenerate());
+    EXPECT_EQ(room.Walls[2].y2, 50);
+
+    const CRoom ignored = LoadText("[RoomWalls]\nCount=0\nWall00=0|0|1|1|0|1\n");
+    EXPECT_TRUE(ignored.Walls.IsDefault());
+    EXPECT_EQ(ignored.Walls.Count(), 4);
+}
+
+TEST_F(CRoomFileTest, AFailedSaveKeepsTheOldFileAndAnUnreadableFileKeepsTheRoom)
+{
+    const std::string path = dir.file("locked.mst");
+    TempDir::WriteFile(path, "[Room]\nWidth=1\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    CRoom room;
+    room.Width = 999;
+    EXPECT_THROW(room.Save(path), FileWriteError);
+    EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=1\n");
+    EXPECT_FALSE(room.Load(dir.file("missing.mst")));
+    EXPECT_FALSE(room.Load(dir.path()));
+    EXPECT_EQ(room.Width, 999);
+}
+
+TEST_F(CRoomFileTest, HugeLengthsLoadWithoutOverflow)
+{
+    const CRoom room = LoadText("[Room]\nWidth=2000000000\nHeight=2000000000\nWallThickness=2000000000\n"
+                                "SpaceAround=2000000000\n[RoomWalls]\nCount=1\n"
+                                "Wall00=-2147483648|-2147483648|2147483647|2147483647|1|2147483647\n"
+                                "[Part1]\nPosX=2147483647\nWidth=2147483647\nRotation=-2147483648\n");
+    EXPECT_EQ(room.TotalWidth(), 6000000000);
+    EXPECT_GT(room.Walls[0].length, 6e9);
+    EXPECT_EQ(room.Parts[0].Width, INT32_MAX);
+}

@@ -1,0 +1,62 @@
+#include "model/RoomFileText.h"
+
+#include "library/LibraryCategories.h"
+
+#include <gtest/gtest.h>
+
+TEST(RoomFileText, ColoursHaveAtLeastSixUpperCaseDigits)
+{
+    EXPECT_EQ(ColourText(0), "0x000000");
+    EXPECT_EQ(ColourText(0xd9ffff), "0xD9FFFF");
+    EXPECT_EQ(ColourText(NoColour), "0xEFFFFFFF");
+}
+
+TEST(RoomFileText, ScansIntegersLikeAFormatWithBars)
+{
+    using V = std::vector<int32_t>;
+    EXPECT_EQ(ScanIntegers("1|-2|3|4", 4), (V{1, -2, 3, 4}));
+    EXPECT_EQ(ScanIntegers(" 40", 4), (V{40}));
+    EXPECT_EQ(ScanIntegers("1|x|3", 3), (V{1}));
+    EXPECT_EQ(ScanIntegers("1| 2|+3|4|5", 3), (V{1, 2, 3}));
+    EXPECT_EQ(ScanIntegers("1 |2", 2), (V{1}));
+    EXPECT_EQ(ScanIntegers("", 3), V{});
+    EXPECT_EQ(ScanIntegers("99999999999|-99999999999", 2), (V{INT32_MAX, INT32_MIN}));
+}
+
+TEST(RoomFileText, CaptionsSurviveEscapingWithBreaksAndHashes)
+{
+    EXPECT_EQ(EscapeCaption("Sofa\r\nleft"), "Sofa\\nleft");
+    EXPECT_EQ(UnescapeCaption("Sofa\\nleft"), "Sofa\r\nleft");
+    // A lone CR or LF is a line break too, never a raw break in the file.
+    EXPECT_EQ(EscapeCaption("a\rb\nc"), "a\\nb\\nc");
+    for (const char* caption : {"No. #3", "#", "a#b#c", "plain", "x\r\n#y"})
+        EXPECT_EQ(UnescapeCaption(EscapeCaption(caption)), caption) << caption;
+    // What files written elsewhere hold: the text from the last "#" is dropped.
+    EXPECT_EQ(UnescapeCaption("a#b#c"), "a#b");
+}
+
+TEST(RoomFileText, FontTextRoundTripsAndFillsMissingFieldsFromPresets)
+{
+    const CFont font{"DejaVu Sans", 12, 238, CFont::VariablePitch, CFont::Bold | CFont::Italic};
+    EXPECT_EQ(FontText(font), "DejaVu Sans|12|238|1|3");
+    EXPECT_EQ(ParseFontText(FontText(font)), font);
+    EXPECT_FALSE(ParseFontText(""));
+    EXPECT_EQ(ParseFontText("Serif"), CFont{});
+    const std::optional<CFont> partial = ParseFontText("Serif|14|x|2");
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(partial->face, "Serif");
+    EXPECT_EQ(partial->size, 14);
+    EXPECT_EQ(partial->charSet, CFont::DefaultCharSet);
+    EXPECT_EQ(partial->pitch, 0);  // reading stopped at the field that failed
+    EXPECT_EQ(ParseFontText("Serif|")->size, 10);
+}
+
+TEST(LibraryCategories, ParsesBarSeparatedKeys)
+{
+    EXPECT_EQ(ParseLibraryCategories(""), 1u);
+    EXPECT_EQ(ParseLibraryCategories("Chairs"), 1u << 2);
+    EXPECT_EQ(ParseLibraryCategories("Chairs|Kitchen"), (1u << 2) | (1u << 6));
+    EXPECT_EQ(ParseLibraryCategories("|Tables||Other"), (1u << 3) | (1u << 9));
+    EXPECT_EQ(ParseLibraryCategories("Tables|"), (1u << 3) | 1u);
+    EXPECT_EQ(ParseLibraryCategories("tables"), 1u);  // keys are case-sensitive
+}
