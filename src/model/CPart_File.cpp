@@ -30,7 +30,7 @@ int32_t DefaultZHeight(const CPart& part)
 void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) const
 {
     ini.WriteString(section, "Type", TypeName(Type));
-    ini.WriteString(section, "Caption", EscapeCaption(Caption));
+    ini.WriteString(section, "Caption", EscapeText(Caption));
     ini.WriteInteger(section, "Width", Width);
     ini.WriteInteger(section, "Height", Height);
     ini.WriteInteger(section, "ZHeight", ZHeight);
@@ -57,7 +57,7 @@ void CPart::Load(const CIniFile& ini, std::string_view section)
 {
     Reset();
     Type = TypeFromName(ini.ReadString(section, "Type", ""));
-    Caption = UnescapeCaption(ini.ReadString(section, "Caption", ""));
+    Caption = UnescapeText(ini.ReadString(section, "Caption", ""));
     Width = ini.ReadInteger(section, "Width", 100);
     Height = ini.ReadInteger(section, "Height", 100);
     ZHeight = ini.ReadInteger(section, "ZHeight", -1);

@@ -65,7 +65,7 @@ std::string JoinIntegers(const int32_t* values, size_t count)
     return text;
 }
 
-std::string EscapeCaption(std::string_view caption)
+std::string EscapeText(std::string_view caption)
 {
     std::string value;
     for (size_t i = 0; i < caption.size(); ++i) {
@@ -84,7 +84,7 @@ std::string EscapeCaption(std::string_view caption)
     return value;
 }
 
-std::string UnescapeCaption(std::string_view value)
+std::string UnescapeText(std::string_view value)
 {
     std::string caption;
     for (size_t i = 0; i < value.size(); ++i) {

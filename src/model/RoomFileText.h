@@ -21,11 +21,12 @@ std::vector<int32_t> ScanIntegers(std::string_view text, size_t count, char sepa
 // Joins integers with "|".
 std::string JoinIntegers(const int32_t* values, size_t count);
 
-// A caption as one line: each line break becomes the two characters "\n", and a caption that
+// A caption as one line: each line break becomes the two characters "\n", and a text that
 // holds "#" gets one more "#" at its end, which the reader cuts off again.
-std::string EscapeCaption(std::string_view caption);
-// The caption of a stored value: "\n" becomes CR LF, and the text from the last "#" on is cut.
-std::string UnescapeCaption(std::string_view value);
+std::string EscapeText(std::string_view caption);
+// The text of a stored caption or language string: "\n" becomes CR LF, and the text from the
+// last "#" on is cut (what follows it is a comment).
+std::string UnescapeText(std::string_view value);
 
 // "face|size|charset|pitch|style".
 std::string FontText(const CFont& font);

@@ -25,14 +25,14 @@ TEST(RoomFileText, ScansIntegersLikeAFormatWithBars)
 
 TEST(RoomFileText, CaptionsSurviveEscapingWithBreaksAndHashes)
 {
-    EXPECT_EQ(EscapeCaption("Sofa\r\nleft"), "Sofa\\nleft");
-    EXPECT_EQ(UnescapeCaption("Sofa\\nleft"), "Sofa\r\nleft");
+    EXPECT_EQ(EscapeText("Sofa\r\nleft"), "Sofa\\nleft");
+    EXPECT_EQ(UnescapeText("Sofa\\nleft"), "Sofa\r\nleft");
     // A lone CR or LF is a line break too, never a raw break in the file.
-    EXPECT_EQ(EscapeCaption("a\rb\nc"), "a\\nb\\nc");
+    EXPECT_EQ(EscapeText("a\rb\nc"), "a\\nb\\nc");
     for (const char* caption : {"No. #3", "#", "a#b#c", "plain", "x\r\n#y"})
-        EXPECT_EQ(UnescapeCaption(EscapeCaption(caption)), caption) << caption;
+        EXPECT_EQ(UnescapeText(EscapeText(caption)), caption) << caption;
     // What files written elsewhere hold: the text from the last "#" is dropped.
-    EXPECT_EQ(UnescapeCaption("a#b#c"), "a#b");
+    EXPECT_EQ(UnescapeText("a#b#c"), "a#b");
 }
 
 TEST(RoomFileText, FontTextRoundTripsAndFillsMissingFieldsFromPresets)

@@ -1,0 +1,62 @@
+#include "platform/Paths.h"
+
+#include "support/TempDir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Sets an environment variable for one test and puts the old value back afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+}  // namespace
+
+TEST(Paths, FollowTheXdgFoldersAndIgnoreRelativeOnes)
+{
+    ScopedEnv home("HOME", "/home/user");
+    {
+        ScopedEnv config("XDG_CONFIG_HOME", "/cfg");
+        ScopedEnv data("XDG_DATA_HOME", "/data");
+        EXPECT_EQ(SettingsFilePath(), "/cfg/Kelvora/Planzeta.ini");
+        EXPECT_EQ(UserDataFolder(), "/data/planzeta");
+    }
+    ScopedEnv config("XDG_CONFIG_HOME", "relative/cfg");
+    ScopedEnv data("XDG_DATA_HOME", nullptr);
+    EXPECT_EQ(SettingsFilePath(), "/home/user/.config/Kelvora/Planzeta.ini");
+    EXPECT_EQ(UserDataFolder(), "/home/user/.local/share/planzeta");
+}
+
+TEST(Paths, DataFolderCanBeNamedAndFoldersAreCreatedPrivate)
+{
+    ScopedEnv dataDir("PLANZETA_DATA_DIR", "/opt/planzeta-data");
+    EXPECT_EQ(DataFolder(), "/opt/planzeta-data");
+
+    TempDir dir;
+    const std::string folder = dir.file("a/b/planzeta");
+    EXPECT_TRUE(EnsureFolder(folder));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    struct stat st {};
+    ::stat(folder.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    EXPECT_TRUE(EnsureFolder(folder));
+    TempDir::WriteFile(dir.file("file"), "x");
+    EXPECT_FALSE(EnsureFolder(dir.file("file/sub")));
+}
