@@ -1,0 +1,144 @@
+#include "model/CPart.h"
+
+#include "model/Numeric.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Cosine and sine of a whole number of degrees. The angle is reduced first, so that any
+// int32 rotation is valid and -90 and 270 give the same result, and quarter turns are exact,
+// so that an object turned by them keeps its edges on whole units.
+PointF UnitVector(int64_t degrees)
+{
+    const int64_t reduced = (degrees % 360 + 360) % 360;
+    if (reduced % 90 == 0) {
+        static constexpr PointF quarterTurns[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
+        return quarterTurns[reduced / 90];
+    }
+    const double a = DegToRad(static_cast<double>(reduced));
+    return {std::cos(a), std::sin(a)};
+}
+
+// At high zoom the points right of and below the centroid move out by one zoomed pixel, so
+// that neighbouring objects meet without gaps.
+void Widen(std::array<Point, 4>& points, double zoom)
+{
+    double cx = 0;
+    double cy = 0;
+    for (const Point& p : points) {
+        cx += p.x;
+        cy += p.y;
+    }
+    cx /= 4;
+    cy /= 4;
+    for (Point& p : points) {
+        if (p.x > cx)
+            p.x = TruncToInt(p.x + zoom - 1);
+        if (p.y > cy)
+            p.y = TruncToInt(p.y + zoom - 1);
+    }
+}
+
+Rect Extent(const std::array<Point, 4>& points)
+{
+    Rect r{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const Point& p : points) {
+        r.left = std::min(r.left, p.x);
+        r.top = std::min(r.top, p.y);
+        r.right = std::max(r.right, p.x);
+        r.bottom = std::max(r.bottom, p.y);
+    }
+    return r;
+}
+
+// The ellipse inscribed in a width x height rectangle, for a point known to lie in it. With a
+// half axis of 0 the ellipse degenerates and the rectangle itself counts.
+bool InEllipse(int64_t u, int64_t v, int64_t width, int64_t height)
+{
+    const int64_t hw = width / 2;
+    const int64_t hh = height / 2;
+    if (hw == 0 || hh == 0)
+        return true;
+    const double ex = static_cast<double>((u - hw) * (u - hw)) / static_cast<double>(hw * hw);
+    const double ey = static_cast<double>((v - hh) * (v - hh)) / static_cast<double>(hh * hh);
+    return ex + ey <= 1.0;
+}
+
+// The right triangle with the right angle at the origin, for a point in its rectangle (so
+// width is at least 1).
+bool InTriangle(int64_t u, int64_t v, int64_t width, int64_t height)
+{
+    return v <= (width - u) * height / width;
+}
+
+}  // namespace
+
+std::array<Point, 4> CPart::Corners(double zoom) const
+{
+    const PointF dir = UnitVector(Rotation);
+    const double x = PosX;
+    const double y = PosY;
+    // The object's own x axis scaled by Width, and its y axis scaled by Height.
+    const double wx = Width * dir.x;
+    const double wy = Width * dir.y;
+    const double hx = -(Height * dir.y);
+    const double hy = Height * dir.x;
+    const auto at = [zoom](double px, double py) {
+        return Point{RoundToInt(px * zoom), RoundToInt(py * zoom)};
+    };
+    const Point p3 = at(x + hx, y + hy);
+    const Point p2 = ShapeType() == Triangle ? p3 : at(x + wx + hx, y + wy + hy);
+    return {at(x, y), at(x + wx, y + wy), p2, p3};
+}
+
+const std::array<Point, 4>& CPart::ScreenCorners(int32_t offsetX, int32_t offsetY, double zoom)
+{
+    if (cacheZoom_ != 0.0 && cacheZoom_ == zoom)
+        return cachedCorners_;
+    cachedCorners_ = Corners(zoom);
+    for (Point& p : cachedCorners_) {
+        p.x = SaturateToInt(int64_t{p.x} + offsetX);
+        p.y = SaturateToInt(int64_t{p.y} + offsetY);
+    }
+    if (zoom >= 2.0)
+        Widen(cachedCorners_, zoom);
+    cacheZoom_ = zoom;
+    return cachedCorners_;
+}
+
+Rect CPart::ScreenBounds(int32_t offsetX, int32_t offsetY, double zoom)
+{
+    return Extent(ScreenCorners(offsetX, offsetY, zoom));
+}
+
+Rect CPart::Bounds(double zoom) const
+{
+    return Extent(Corners(zoom));
+}
+
+bool CPart::HitTest(int32_t x, int32_t y, double zoom) const
+{
+    if (!(zoom > 0))
+        return false;
+    const PointF dir = UnitVector(Rotation);
+    const double dx = x / zoom - PosX;
+    const double dy = y / zoom - PosY;
+    // Into the object's own axes. Saturating is safe: a coordinate beyond the int32 range
+    // lies outside any object's extent either way.
+    const int64_t u = TruncToInt(dx * dir.x + dy * dir.y);
+    const int64_t v = TruncToInt(dy * dir.x - dx * dir.y);
+    if (u < 0 || v < 0 || u >= Width || v >= Height)
+        return false;
+    switch (ShapeType()) {
+    case Circle:
+    case Ellipse:
+    case Hexagon:
+        return InEllipse(u, v, Width, Height);
+    case Triangle:
+        return InTriangle(u, v, Width, Height);
+    default:
+        return true;
+    }
+}
