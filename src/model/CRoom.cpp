@@ -1,6 +1,7 @@
 #include "model/CRoom.h"
 
 #include "model/ModelServices.h"
+#include "model/PartSlots.h"
 #include "model/Units.h"
 
 void CRoom::Reset()
@@ -28,28 +29,12 @@ void CRoom::Reset()
 
 CPart& CRoom::AddPart(int* index, bool append)
 {
-    size_t slot = Parts.size();
-    if (!append) {
-        for (size_t i = 0; i < Parts.size(); ++i) {
-            if (!Parts[i].InUse) {
-                slot = i;
-                break;
-            }
-        }
-    }
-    if (slot == Parts.size())
-        Parts.emplace_back();
-    else
-        Parts[slot].Reset();
-    if (index)
-        *index = static_cast<int>(slot);
-    return Parts[slot];
+    return TakeSlot(Parts, index, append);
 }
 
 void CRoom::RemovePart(int index)
 {
-    if (index >= 0 && index < PartCount())
-        Parts[static_cast<size_t>(index)].InUse = false;
+    FreeSlot(Parts, index);
 }
 
 void CRoom::BringToFront(int index)

@@ -1,33 +1,12 @@
 #include "platform/Paths.h"
 
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-namespace {
-
-// Sets an environment variable for one test and puts the old value back afterwards.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-}  // namespace
 
 TEST(Paths, FollowTheXdgFoldersAndIgnoreRelativeOnes)
 {

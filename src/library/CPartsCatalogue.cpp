@@ -1,0 +1,71 @@
+#include "library/CPartsCatalogue.h"
+
+#include "model/PartSlots.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+void CPartsCatalogue::Load(const std::string& fileName, bool append)
+{
+    if (!append)
+        Clear();
+    // A read-only file is read like any other: only saving into it is refused, so the user's
+    // objects stay visible and are never replaced by an empty list.
+    const std::optional<CIniFile> ini = CIniFile::Read(fileName);
+    if (!ini)
+        return;
+    // Any section named "Part..." is an entry, whatever follows, so that files written by
+    // hand or by other tools load too.
+    for (const std::string& section : ini->SectionNames()) {
+        if (!section.starts_with("Part"))
+            continue;
+        CPart& entry = AddEntry(nullptr, true);
+        entry.Load(*ini, section);
+        entry.PosX = 0;
+        entry.PosY = 0;
+        entry.Rotation = 0;
+    }
+}
+
+void CPartsCatalogue::Save(const std::string& fileName) const
+{
+    // The user's catalogue folder does not exist before the first save. Should creating it
+    // fail, the write below reports the error.
+    const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
+    if (!folder.empty())
+        EnsureFolder(folder.string());
+
+    CIniFile ini;
+    int number = 0;
+    for (const CPart& entry : entries_)
+        if (entry.InUse)
+            entry.Save(ini, "Part" + std::to_string(++number), true);
+    ini.Save(fileName);
+}
+
+CPart& CPartsCatalogue::AddEntry(int* index, bool forceAppend)
+{
+    return TakeSlot(entries_, index, forceAppend);
+}
+
+void CPartsCatalogue::Remove(int index)
+{
+    FreeSlot(entries_, index);
+}
+
+int CPartsCatalogue::FindByCaption(std::string_view name) const
+{
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].InUse && entries_[i].Caption == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void CPartsCatalogue::Truncate(int n)
+{
+    if (n < Count())
+        entries_.resize(static_cast<size_t>(std::max(n, 0)));
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A list of object templates kept in a catalogue file: the installed library and the user's
+// own catalogue. Entries are held by value and keep their index while the catalogue is in
+// memory, since dialogs identify entries by it; removing an entry only clears its in-use flag,
+// and the free slot is skipped by searches and saves until the next load.
+
+#include "model/CPart.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CPartsCatalogue {
+public:
+    void Clear() { entries_.clear(); }
+    int Count() const { return static_cast<int>(entries_.size()); }
+    // Throws std::out_of_range for an index that is not an entry.
+    CPart& Entry(int index) { return entries_.at(static_cast<size_t>(index)); }
+    const CPart& Entry(int index) const { return entries_.at(static_cast<size_t>(index)); }
+
+    // Reads every part section of a file, in file order, after the present entries when append
+    // is set and in their place otherwise. Positions and rotation come back as 0. A missing or
+    // unreadable file adds nothing.
+    void Load(const std::string& fileName, bool append);
+    // Writes the entries in use as Part1, Part2... without position, replacing the whole file
+    // and creating its folder when missing. Throws FileWriteError and leaves the file as it was.
+    void Save(const std::string& fileName) const;
+
+    // A slot for a new entry: the first free one unless forceAppend is set or none is free, in
+    // which case one is appended. The slot is reset and not yet in use.
+    CPart& AddEntry(int* index = nullptr, bool forceAppend = false);
+    // Frees an entry; an index that is not an entry is ignored.
+    void Remove(int index);
+    // The first entry in use whose caption equals the name exactly; -1 if none.
+    int FindByCaption(std::string_view name) const;
+    // Drops the entries from index n on.
+    void Truncate(int n);
+
+private:
+    std::vector<CPart> entries_;
+};
