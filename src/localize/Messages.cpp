@@ -1,0 +1,92 @@
+#include "localize/Messages.h"
+
+#include "localize/CALocalize.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+struct MessageText {
+    int id;
+    std::string_view english;
+};
+
+constexpr std::array<MessageText, 48> EnglishTexts = {{
+    {MsgOk, "OK"},
+    {MsgCancel, "Cancel"},
+    {MsgClose, "Close"},
+    {MsgHelp, "Help"},
+    {MsgSaveChanges, "The room was changed but it is not saved in the file.\nDo you want to save it?"},
+    {MsgClosingRoom, "Closing room"},
+    {MsgCreated, "created"},
+    {MsgUntitled, "untitled"},
+    {MsgBlankCaption, "Caption (name) of the object cannot be blank!"},
+    {MsgOverwriteObject, "There is already an object with this name.\nDo you want to overwrite it?"},
+    {MsgObject, "Object"},
+    {MsgDoor, "Door"},
+    {MsgEllipse, "Ellipse"},
+    {MsgRectangle, "Rectangle"},
+    {MsgRoom, "Room"},
+    {MsgPosition, "Position"},
+    {MsgZoom, "Zoom"},
+    {MsgOpenRoomTitle, "Open saved room"},
+    {MsgSaveRoomTitle, "Save room into the file"},
+    {MsgSaveImageTitle, "Save as image"},
+    {MsgAbout, "About"},
+    {MsgVersion, "version"},
+    {MsgCannotReadFile, "The file doesn't exist or you don't have the permission to read it."},
+    {MsgCannotOpenFile, "Cannot open file"},
+    {MsgWindow, "Window"},
+    {MsgNewerVersion,
+     "The file was created using a higher version of Planzeta.\nThe room and objects can be incorrect!"},
+    {MsgWarning, "Warning"},
+    {MsgError, "Error"},
+    {MsgFirstRun,
+     "This is the first time you run this version of Planzeta.\n"
+     "Please check What's new file (in Start menu) or Help file to find\n"
+     "how to create or improve your drawings using this version."},
+    {MsgWallIncomplete, "You must enter both wall coordinates and its thickness."},
+    {MsgDiffer, "differ."},
+    {MsgResetWalls,
+     "You changed size of the room with user-defined walls.\n"
+     "This will return walls back to the rectangular shape.\nDo you want to continue?"},
+    {MsgSizeFromWalls, "Width and height were changed back to correspond room walls."},
+    {MsgTriangle, "Triangle"},
+    {MsgRoomDimensions, "Room dimensions"},
+    {MsgMeasurement, "Measurement"},
+    {MsgLengthIs, "The length is"},
+    {MsgLabel, "Label"},
+    {MsgFromLibrary, "From library"},
+    {MsgCircle, "Circle"},
+    {MsgHexagon, "Hexagon"},
+    {Msg3D, "3D"},
+    {MsgStart, "Start"},
+    {MsgFrontView, "Front View"},
+    {MsgLeftView, "Left View"},
+    {MsgBackView, "Back View"},
+    {MsgRightView, "Right View"},
+    {MsgCenterView, "Center View"},
+}};
+
+const CALocalize* CurrentLocalizer = nullptr;
+
+}  // namespace
+
+std::string_view EnglishMessage(int id)
+{
+    const auto it = std::find_if(EnglishTexts.begin(), EnglishTexts.end(),
+                                 [id](const MessageText& message) { return message.id == id; });
+    return it == EnglishTexts.end() ? std::string_view() : it->english;
+}
+
+void SetCurrentLocalizer(const CALocalize* localizer)
+{
+    CurrentLocalizer = localizer;
+}
+
+std::string Msg(int id)
+{
+    const std::string_view english = EnglishMessage(id);
+    return CurrentLocalizer ? CurrentLocalizer->Message(id, english) : std::string(english);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// The program's messages: their numbers in a language file's "Messages" section, their
+// English texts, and the text in the language now in use.
+
+#include <string>
+#include <string_view>
+
+class CALocalize;
+
+enum MessageId : int {
+    MsgOk = 1,
+    MsgCancel = 2,
+    MsgClose = 3,
+    MsgHelp = 4,
+    MsgSaveChanges = 5,
+    MsgClosingRoom = 6,
+    MsgCreated = 7,
+    MsgUntitled = 8,
+    MsgBlankCaption = 9,
+    MsgOverwriteObject = 11,
+    MsgObject = 13,
+    MsgDoor = 14,
+    MsgEllipse = 15,
+    MsgRectangle = 16,
+    MsgRoom = 17,
+    MsgPosition = 19,
+    MsgZoom = 20,
+    MsgOpenRoomTitle = 21,
+    MsgSaveRoomTitle = 22,
+    MsgSaveImageTitle = 23,
+    MsgAbout = 25,
+    MsgVersion = 26,
+    MsgCannotReadFile = 27,
+    MsgCannotOpenFile = 28,
+    MsgWindow = 30,
+    MsgNewerVersion = 32,
+    MsgWarning = 33,
+    MsgError = 34,
+    MsgFirstRun = 35,
+    MsgWallIncomplete = 36,
+    MsgDiffer = 37,
+    MsgResetWalls = 38,
+    MsgSizeFromWalls = 39,
+    MsgTriangle = 40,
+    MsgRoomDimensions = 41,
+    MsgMeasurement = 42,
+    MsgLengthIs = 43,
+    MsgLabel = 44,
+    MsgFromLibrary = 45,
+    MsgCircle = 46,
+    MsgHexagon = 47,
+    Msg3D = 48,
+    MsgStart = 49,
+    MsgFrontView = 50,
+    MsgLeftView = 51,
+    MsgBackView = 52,
+    MsgRightView = 53,
+    MsgCenterView = 54,
+};
+
+// The English text of a message, with line breaks as "\n"; empty for an unknown number.
+std::string_view EnglishMessage(int id);
+
+// The localizer whose language the program speaks; nullptr for the built-in English. The
+// caller keeps it alive until it is replaced or reset.
+void SetCurrentLocalizer(const CALocalize* localizer);
+
+// A message in the current language, or in English when it has no text for it.
+std::string Msg(int id);

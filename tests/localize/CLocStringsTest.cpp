@@ -1,0 +1,75 @@
+#include "localize/CLocStrings.h"
+
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// String `number` of the table, or "<none>" when it has none.
+std::string StringOf(const CLocStrings& strings, int32_t number)
+{
+    std::string text = "<none>";
+    strings.Get(number, text);
+    return text;
+}
+
+CLocStrings ReadSection(std::string_view fileText, const std::string& section = "S")
+{
+    CLocStrings strings;
+    strings.Read(CIniFile::Parse(fileText), section);
+    return strings;
+}
+
+}  // namespace
+
+TEST(CLocStrings, NumbersComeFromTheKeyAfterFourCharactersOfAnyKind)
+{
+    const CLocStrings strings = ReadSection(
+        "[S]\nText12=twelve\nab!_3=three\nItem0007=seven\nÄÖÜß9=nine\nKey5=short\nText=none\n"
+        "Text12a=bad\nText-4=negative\nText+6=signed\nText 8=blank\nText1.5=point\n");
+    EXPECT_EQ(StringOf(strings, 12), "twelve");
+    EXPECT_EQ(StringOf(strings, 3), "three");
+    EXPECT_EQ(StringOf(strings, 7), "seven");
+    // Four letters outside ASCII are still four characters.
+    EXPECT_EQ(StringOf(strings, 9), "nine");
+    for (int32_t number : {5, 4, 6, 8, 1, 15, -4})
+        EXPECT_EQ(StringOf(strings, number), "<none>") << number;
+}
+
+TEST(CLocStrings, ValuesGetLineBreaksAndLoseTheirLastHashComment)
+{
+    const CLocStrings strings = ReadSection(
+        "[S]\nText1=two\\nlines\nText2=keep # comment\nText3=a # b # c\nText4=  padded  \n"
+        "Text5=#only a comment\nText6=\n");
+    EXPECT_EQ(StringOf(strings, 1), "two\r\nlines");
+    EXPECT_EQ(StringOf(strings, 2), "keep ");
+    EXPECT_EQ(StringOf(strings, 3), "a # b ");
+    EXPECT_EQ(StringOf(strings, 4), "padded");
+    // What is left empty counts as missing.
+    EXPECT_EQ(StringOf(strings, 5), "<none>");
+    EXPECT_EQ(StringOf(strings, 6), "<none>");
+}
+
+TEST(CLocStrings, TheLaterOfTwoKeysWithTheSameNumberWins)
+{
+    const CLocStrings strings = ReadSection(
+        "[S]\nText12=first\nItem12=second\nText3=kept\nItem3=\nText12=repeated\n");
+    // "Text12" repeated is the same key, and the reader keeps its first value.
+    EXPECT_EQ(StringOf(strings, 12), "second");
+    // A later empty value hides the earlier text, as the file says.
+    EXPECT_EQ(StringOf(strings, 3), "<none>");
+}
+
+TEST(CLocStrings, HugeNumbersCostOneEntryAndNumbersBeyond32BitsAreIgnored)
+{
+    const CLocStrings strings = ReadSection(
+        "[S]\nText2000000000=far\nText2147483647=last\nText2147483648=over\n"
+        "Text99999999999999999999=way over\n");
+    EXPECT_EQ(StringOf(strings, 2000000000), "far");
+    EXPECT_EQ(StringOf(strings, 2147483647), "last");
+    EXPECT_EQ(StringOf(strings, 1999999999), "<none>");
+    // An overflowing number must not wrap onto a small one.
+    EXPECT_EQ(StringOf(strings, 0), "<none>");
+    EXPECT_EQ(StringOf(strings, INT32_MIN), "<none>");
+}
