@@ -1,0 +1,72 @@
+#include "editor/CUndoManager.h"
+
+CUndoManager::CUndoManager(const CRoom& room)
+{
+    snapshots_.push_back(std::make_unique<CRoom>(room));
+}
+
+void CUndoManager::Reset(const CRoom* room)
+{
+    snapshots_.resize(1);
+    current_ = 0;
+    if (room)
+        snapshots_.front() = std::make_unique<CRoom>(*room);
+}
+
+void CUndoManager::Push(const CRoom& room)
+{
+    auto copy = std::make_unique<CRoom>(room);
+    snapshots_.resize(current_ + 1);  // the redo states go
+    snapshots_.back() = std::move(copy);
+    snapshots_.emplace_back();  // the placeholder for the live room
+    ++current_;
+    Trim();
+}
+
+const CRoom& CUndoManager::Undo(const CRoom* room)
+{
+    const bool atNewest = current_ + 1 == snapshots_.size();
+    if (atNewest && room)
+        snapshots_.back() = std::make_unique<CRoom>(*room);
+    else if (atNewest && !snapshots_.back())
+        // Without the live room there is nothing for Redo to come back to, and offering it
+        // the empty placeholder would blank the room.
+        snapshots_.pop_back();
+    if (current_ > 0)
+        --current_;
+    return *snapshots_[current_];
+}
+
+const CRoom& CUndoManager::Redo()
+{
+    if (CanRedo())
+        ++current_;
+    return *snapshots_[current_];
+}
+
+void CUndoManager::SetLimit(uint32_t n)
+{
+    limit_ = n != 0 && n < 3 ? 3 : n;
+    Trim();
+}
+
+void CUndoManager::MarkAllModified()
+{
+    for (const auto& snapshot : snapshots_)
+        if (snapshot)
+            snapshot->Modified = true;
+}
+
+void CUndoManager::Trim()
+{
+    if (limit_ == 0)
+        return;
+    // The oldest states go first; the current entry stays, so after undoing far back a lower
+    // limit drops the newest redo states instead.
+    while (snapshots_.size() > limit_ && current_ > 0) {
+        snapshots_.pop_front();
+        --current_;
+    }
+    while (snapshots_.size() > limit_)
+        snapshots_.pop_back();
+}

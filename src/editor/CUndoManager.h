@@ -1,0 +1,44 @@
+#pragma once
+// The undo history: whole copies of the room, oldest first.
+//
+// The entry at the current position stands for the live room. Entries below it are the
+// states Undo restores, entries above it the states Redo restores. While the live room is
+// newer than every stored state, the current entry is an empty placeholder, filled by the
+// first Undo so that Redo can come back.
+
+#include "model/CRoom.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <memory>
+
+class CUndoManager {
+public:
+    explicit CUndoManager(const CRoom& room);
+
+    // Keeps only the oldest entry, replaced by a copy of the room when one is given.
+    void Reset(const CRoom* room = nullptr);
+    // Records the room as the state before a change; the redo states are discarded.
+    void Push(const CRoom& room);
+    // The state to copy into the live room. Given the live room at the newest state, keeps
+    // it for Redo. At the oldest state the same snapshot comes back again.
+    const CRoom& Undo(const CRoom* room = nullptr);
+    // At the newest state the same snapshot comes back again.
+    const CRoom& Redo();
+    bool CanUndo() const { return current_ > 0; }
+    bool CanRedo() const { return current_ + 1 < snapshots_.size(); }
+
+    // At most n entries, the oldest dropped first; 0 means no limit and 1 or 2 count as 3.
+    void SetLimit(uint32_t n);
+    // Makes every stored state count as unsaved, after the live room was saved.
+    void MarkAllModified();
+
+private:
+    void Trim();
+
+    std::deque<std::unique_ptr<CRoom>> snapshots_;  // never empty; null is the placeholder
+    uint32_t limit_ = std::numeric_limits<uint32_t>::max();
+    size_t current_ = 0;
+};
