@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "model/CRoom.h"
-#include "model/ModelServices.h"
+#include "localize/Messages.h"
 #include "model/RoomJson.h"
 #include "platform/FileIo.h"
 
@@ -40,8 +40,7 @@ bool LoadRoom(CRoom& room, const std::string& path)
 {
     if (room.Load(path))
         return true;
-    std::cerr << "planzeta: " << Message(28, "Cannot open file") << ": "
-              << Message(27, "The file doesn't exist or you don't have the permission to read it.")
+    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << Msg(MsgCannotReadFile)
               << '\n'
               << path << '\n';
     return false;

@@ -1,5 +1,6 @@
 #include "model/CRoom.h"
 
+#include "localize/Messages.h"
 #include "model/ModelServices.h"
 #include "model/RoomFileText.h"
 #include "model/Units.h"
@@ -18,9 +19,7 @@ Colour ReadColour(const CIniFile& ini, std::string_view key, Colour fallback)
 
 void WarnAboutNewerVersion()
 {
-    Services().warn(Message(33, "Warning"),
-                    Message(32, "The file was created using a higher version of Planzeta.\n"
-                                "The room and objects can be incorrect!"));
+    Services().warn(Msg(MsgWarning), Msg(MsgNewerVersion));
 }
 
 }  // namespace

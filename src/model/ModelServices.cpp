@@ -5,7 +5,6 @@
 static ModelServices BuiltInServices()
 {
     ModelServices s;
-    s.message = [](int, std::string_view english) { return std::string(english); };
     s.libraryName = [](int) { return std::string(); };
     s.defaultLibraryHeight = [](int) { return -1; };
     s.warn = [](const std::string& title, const std::string& text) {
@@ -23,9 +22,4 @@ ModelServices& Services()
 void ResetServices()
 {
     Services() = BuiltInServices();
-}
-
-std::string Message(int id, std::string_view english)
-{
-    return Services().message(id, english);
 }

@@ -1,14 +1,13 @@
 #pragma once
 // What the room model asks of the rest of the program: the defaults for new rooms and
-// objects (from the options), message texts (from the language file), the library's names
-// and heights, and a way to warn the user. Until those subsystems install their own, the
-// English texts and built-in defaults apply and warnings go to standard error.
+// objects (from the options), the library's names and heights, and a way to warn the user.
+// Until those subsystems install their own, built-in defaults apply and warnings go to
+// standard error.
 
 #include "model/Colour.h"
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 struct ModelDefaults {
     std::string unit = "cm";
@@ -19,8 +18,6 @@ struct ModelDefaults {
 
 struct ModelServices {
     ModelDefaults defaults;
-    // Message text by number, with its English default.
-    std::function<std::string(int id, std::string_view english)> message;
     // Name of a library object, empty when unknown.
     std::function<std::string(int libObjID)> libraryName;
     // Height in room units that the library gives an object, -1 when unknown.
@@ -34,5 +31,3 @@ ModelServices& Services();
 
 // Restores the built-in defaults (for tests and tools that start from a clean state).
 void ResetServices();
-
-std::string Message(int id, std::string_view english);

@@ -1,5 +1,6 @@
 #include "model/PartType.h"
 
+#include "localize/Messages.h"
 #include "model/ModelServices.h"
 
 #include <array>
@@ -8,20 +9,19 @@ namespace {
 
 struct TypeInfo {
     std::string_view fileName;
-    int messageId;
-    std::string_view english;
+    MessageId displayName;
 };
 
 constexpr std::array<TypeInfo, 9> Types = {{
-    {"Rectangle", 16, "Rectangle"},
-    {"Circle", 46, "Circle"},
-    {"Ellipse", 15, "Ellipse"},
-    {"Triangle", 40, "Triangle"},
-    {"Hexagon", 47, "Hexagon"},
-    {"Door", 14, "Door"},
-    {"Window", 30, "Window"},
-    {"Label", 44, "Label"},
-    {"LibraryObject", 45, "From library"},
+    {"Rectangle", MsgRectangle},
+    {"Circle", MsgCircle},
+    {"Ellipse", MsgEllipse},
+    {"Triangle", MsgTriangle},
+    {"Hexagon", MsgHexagon},
+    {"Door", MsgDoor},
+    {"Window", MsgWindow},
+    {"Label", MsgLabel},
+    {"LibraryObject", MsgFromLibrary},
 }};
 
 const TypeInfo& InfoOf(int type)
@@ -52,8 +52,7 @@ std::string DisplayName(int type, int libObjID)
         if (!name.empty())
             return name;
     }
-    const TypeInfo& info = InfoOf(type);
-    return Message(info.messageId, info.english);
+    return Msg(InfoOf(type).displayName);
 }
 
 int LibShapeType(int libObjID)
