@@ -12,7 +12,9 @@
 #include <string>
 #include <string_view>
 
+class Canvas;
 class CIniFile;
+class CRoom;
 class CRoomWalls;
 
 class CPart {
@@ -38,6 +40,12 @@ public:
     // Attaches the object to the nearest wall. (x, y) is the point it follows: the pointer
     // while dragging, else its own position.
     void SnapToWall(const CRoomWalls& walls, int32_t x, int32_t y, bool dragging);
+
+    // Draws the object with its own pen, brush and caption; with shapeOnly only its silhouette,
+    // in the pen and brush the caller selected. The room, when given, lets a door cut its
+    // opening into its wall.
+    void Draw(Canvas& canvas, int32_t offsetX, int32_t offsetY, double zoom, bool showCaption,
+              bool shapeOnly, const CRoom* room = nullptr);
 
     // The hover text.
     std::string Describe() const;

@@ -1,0 +1,58 @@
+#pragma once
+// Drawing a room's plan onto a canvas: the background layer (floor, the white surroundings,
+// grid, walls) and the objects with their captions. A plan point (x, y) lands on device pixel
+// (x * zoom + offsetX, y * zoom + offsetY).
+
+#include "model/Geometry.h"
+
+#include <array>
+#include <memory>
+
+class Canvas;
+class CanvasImage;
+class CPart;
+class CRoom;
+
+// The colour in which overlapping objects show in the collision view.
+constexpr uint32_t CollisionColour = 0x3628ED;
+
+struct PlanView {
+    int32_t width = 0;  // the drawn area in pixels
+    int32_t height = 0;
+    int32_t offsetX = 0;
+    int32_t offsetY = 0;
+    double zoom = 1.0;
+    bool showGrid = true;
+    bool showCaptions = true;
+    bool showCollisions = false;
+};
+
+// The view that shows the whole room with its margins at a zoom, as export and printing use.
+PlanView WholeRoomView(const CRoom& room, double zoom);
+
+// The point a/b of the way from the P1/P2 side towards the P0/P3 side and c/d of the way from
+// the P3/P2 side towards the P0/P1 side; a zero b or d counts as 1. (1,2,1,2) is the centre.
+Point MapQuadPoint(const std::array<Point, 4>& corners, int a, int b, int c, int d);
+
+// The background layer. With a cache, a cached image is put back when there is one; otherwise
+// the layer is drawn and kept in the cache. Callers drop the cache whenever the room or the
+// view changes.
+void DrawBackground(CRoom& room, Canvas& canvas, const PlanView& view,
+                    std::unique_ptr<CanvasImage>* cache = nullptr);
+
+// The walls from their screen outlines, which the caller has computed for the view.
+void DrawWalls(const CRoom& room, Canvas& canvas, bool linesOnly);
+
+// Computes the wall outlines and drops the objects' cached corners for a view; needed before
+// drawing whenever the zoom, the offsets or the outline changed.
+void PrepareForView(CRoom& room, const PlanView& view);
+
+// The two halves of drawing an object: its outline or symbol, and its caption into a rectangle.
+// A room, when given, lets a door cut its opening into the wall it is attached to.
+void DrawShape(CPart& part, Canvas& canvas, int32_t offsetX, int32_t offsetY, double zoom,
+               bool shapeOnly, const CRoom* room = nullptr);
+void DrawCaption(const CPart& part, Canvas& canvas, const Rect& rect, double zoom);
+
+// The whole plan: background, then every object in drawing order.
+void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view,
+              std::unique_ptr<CanvasImage>* cache = nullptr);
