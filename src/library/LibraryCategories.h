@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 constexpr int LibCategoryCount = 10;
@@ -20,3 +21,9 @@ int LibCategoryFromKey(std::string_view key);
 // The mask of a "Library" value, keys separated by "|". An empty value, or a trailing "|",
 // puts the object in category 0, so that objects without the key land in UserDef.
 uint32_t ParseLibraryCategories(std::string_view value);
+
+// The key of a category; "UserDef" for an index outside 1..9.
+std::string_view LibCategoryKey(int index);
+// The title of a category in the interface language; that of the user's own category for an
+// index outside 1..9.
+std::string LibCategoryTitle(int index);

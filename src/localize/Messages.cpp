@@ -69,7 +69,7 @@ constexpr std::array<MessageText, 48> EnglishTexts = {{
     {MsgCenterView, "Center View"},
 }};
 
-const CALocalize* CurrentLocalizer = nullptr;
+const CALocalize* Current = nullptr;
 
 }  // namespace
 
@@ -82,11 +82,16 @@ std::string_view EnglishMessage(int id)
 
 void SetCurrentLocalizer(const CALocalize* localizer)
 {
-    CurrentLocalizer = localizer;
+    Current = localizer;
+}
+
+const CALocalize* CurrentLocalizer()
+{
+    return Current;
 }
 
 std::string Msg(int id)
 {
     const std::string_view english = EnglishMessage(id);
-    return CurrentLocalizer ? CurrentLocalizer->Message(id, english) : std::string(english);
+    return Current ? Current->Message(id, english) : std::string(english);
 }

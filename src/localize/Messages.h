@@ -64,6 +64,7 @@ std::string_view EnglishMessage(int id);
 // The localizer whose language the program speaks; nullptr for the built-in English. The
 // caller keeps it alive until it is replaced or reset.
 void SetCurrentLocalizer(const CALocalize* localizer);
+const CALocalize* CurrentLocalizer();
 
 // A message in the current language, or in English when it has no text for it.
 std::string Msg(int id);

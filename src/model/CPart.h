@@ -5,6 +5,7 @@
 #include "model/Colour.h"
 #include "model/Geometry.h"
 #include "model/PartType.h"
+#include "model/Units.h"
 
 #include <array>
 #include <cstdint>
@@ -50,9 +51,10 @@ public:
     // The hover text.
     std::string Describe() const;
 
-    // One object section; without position for catalogue templates.
+    // One object section; without position for catalogue templates. A library object without
+    // a height takes the library's, converted from centimetres to the unit given.
     void Save(CIniFile& ini, std::string_view section, bool withoutPosition) const;
-    void Load(const CIniFile& ini, std::string_view section);
+    void Load(const CIniFile& ini, std::string_view section, int unit = CentimetreUnit);
 
     int32_t PosX, PosY;
     int32_t PosZ;

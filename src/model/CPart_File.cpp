@@ -8,12 +8,12 @@
 namespace {
 
 // The height an object gets when its section has none.
-int32_t DefaultZHeight(const CPart& part)
+int32_t DefaultZHeight(const CPart& part, int unit)
 {
     if (part.LibObjID > 0) {
         const int height = Services().defaultLibraryHeight(part.LibObjID);
         if (height != -1)
-            return height;
+            return FromCentimetres(height, unit);
     }
     switch (part.Type) {
     case Window:
@@ -53,7 +53,7 @@ void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) 
         ini.WriteInteger(section, "LibObjID", LibObjID);
 }
 
-void CPart::Load(const CIniFile& ini, std::string_view section)
+void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
     Reset();
     Type = TypeFromName(ini.ReadString(section, "Type", ""));
@@ -74,6 +74,6 @@ void CPart::Load(const CIniFile& ini, std::string_view section)
     LibObjID = ini.ReadInteger(section, "LibObjID", 0);
     CategoryMask = ParseLibraryCategories(ini.ReadString(section, "Library", ""));
     if (ZHeight == -1)
-        ZHeight = DefaultZHeight(*this);
+        ZHeight = DefaultZHeight(*this, unit);
     InUse = true;
 }

@@ -95,6 +95,6 @@ bool CRoom::Load(const std::string& fileName)
 
     for (const std::string& section : ini.SectionNames())
         if (section != RoomSection && section.compare(0, 4, "Part") == 0)
-            AddPart(nullptr, true).Load(ini, section);
+            AddPart(nullptr, true).Load(ini, section, Unit);
     return true;
 }

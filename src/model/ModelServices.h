@@ -20,7 +20,7 @@ struct ModelServices {
     ModelDefaults defaults;
     // Name of a library object, empty when unknown.
     std::function<std::string(int libObjID)> libraryName;
-    // Height in room units that the library gives an object, -1 when unknown.
+    // Height in centimetres that the library gives an object, -1 when unknown.
     std::function<int(int libObjID)> defaultLibraryHeight;
     // A warning the user must see before work goes on.
     std::function<void(const std::string& title, const std::string& text)> warn;

@@ -11,6 +11,7 @@ struct UnitInfo {
 };
 
 constexpr int UnitCount = 7;
+constexpr int CentimetreUnit = 1;
 extern const UnitInfo Units[UnitCount];
 
 // The unit at an index; centimetres for an index outside the table.

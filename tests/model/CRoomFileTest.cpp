@@ -177,6 +177,8 @@ TEST_F(CRoomFileTest, LibraryHeightsComeFromTheLibraryWhenItKnowsThem)
     EXPECT_EQ(room.Parts[1].ZHeight, 195);
     EXPECT_EQ(room.Parts[2].ZHeight, 10);
     EXPECT_EQ(room.Parts[3].CategoryMask, (1u << 2) | (1u << 3));
+    // The library's heights are centimetres; a room in metres gets them in metres.
+    EXPECT_EQ(LoadText("[Room]\nUnit=m\n[Part1]\nType=LibraryObject\nLibObjID=4\n").Parts[0].ZHeight, 1);
 }
 
 TEST_F(CRoomFileTest, ANewerFileWarnsAndStillLoads)

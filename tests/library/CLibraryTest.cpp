@@ -1,0 +1,76 @@
+#include "library/CLibrary.h"
+
+#include "library/LibraryCategories.h"
+#include "localize/CALocalize.h"
+#include "localize/Messages.h"
+#include "model/CPart.h"
+#include "model/ModelServices.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CLibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TempDir::WriteFile(dir.file("Library.msk"),
+                           "[Part1]\nType=LibraryObject\nCaption=Bed\nLibObjID=40\nZHeight=45\n"
+                           "[Part2]\nType=LibraryObject\nCaption=Wide bed\nLibObjID=40\nZHeight=50\n"
+                           "[Part3]\nType=LibraryObject\nCaption=Sink\nLibObjID=2000000000\n"
+                           "[Part4]\nType=Rectangle\nCaption=Plain\n");
+        library.Load(dir.file("Library.msk"));
+        TempDir::WriteFile(dir.file("de.lng"), "[Main]\nLanguage=Deutsch\nLanguageID=1031\n"
+                                               "[Library]\nText3=St\xC3\xBChle\nText40=Bett\n");
+        localizer.ScanFiles(dir.path());
+    }
+
+    void TearDown() override
+    {
+        SetCurrentLocalizer(nullptr);
+        ResetServices();
+    }
+
+    TempDir dir;
+    CLibrary library;
+    CALocalize localizer;
+};
+
+}  // namespace
+
+TEST_F(CLibraryTest, HeightsAndNamesComeFromTheFirstTemplateOfANumber)
+{
+    EXPECT_EQ(library.DefaultLibraryHeight(40), 45);
+    EXPECT_EQ(library.DefaultLibraryHeight(41), -1);
+    EXPECT_EQ(library.GetObjectName(40), "Bed");
+    EXPECT_EQ(library.GetObjectName(2000000000), "Sink");
+    EXPECT_EQ(library.GetObjectName(-1), "");
+
+    library.InstallServices();
+    CPart part;
+    part.Type = LibraryObject;
+    part.LibObjID = 40;
+    EXPECT_EQ(part.Describe(), "Bed, 100\u00D7100");
+}
+
+TEST_F(CLibraryTest, NamesAndTitlesFollowTheLanguageAndComeBackToEnglish)
+{
+    ASSERT_TRUE(localizer.SelectLanguageByID(1031));
+    SetCurrentLocalizer(&localizer);
+    library.ApplyLanguage(&localizer);
+    EXPECT_EQ(library.GetObjectName(40), "Bett");
+    EXPECT_EQ(library.GetObjectName(2000000000), "Sink");
+    EXPECT_EQ(library.Catalogue().Entry(1).Caption, "Bett");
+    EXPECT_EQ(library.Catalogue().Entry(3).Caption, "Plain");
+    EXPECT_EQ(LibCategoryTitle(2), "St\xC3\xBChle");
+    EXPECT_EQ(LibCategoryTitle(3), "Tables");
+
+    SetCurrentLocalizer(nullptr);
+    library.ApplyLanguage(nullptr);
+    EXPECT_EQ(library.GetObjectName(40), "Bed");
+    EXPECT_EQ(LibCategoryTitle(2), "Chairs");
+    EXPECT_EQ(LibCategoryTitle(12), "User Library");
+    EXPECT_EQ(LibCategoryKey(-1), "UserDef");
+    EXPECT_EQ(LibCategoryKey(7), "LivingRoom");
+}
