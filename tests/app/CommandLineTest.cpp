@@ -1,6 +1,7 @@
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
+#include <cstdint>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,59 @@ const char* const SampleRoom =
     "[Room]\r\nFileVersion=300\r\nWidth=420\r\nColor=0xEFFFFFFF\r\nUnit=m\r\n"
     "[RoomWalls]\r\nCount=1\r\nWall00=0|0|420|0|0|12\r\n"
     "[Part1]\r\nType=Label\r\nCaption=Kitchen\\n\"corner\"\r\nFont=Serif|12|0|0|3\r\n";
+
+// A 201 x 100 room with the default margins of 25, a grid every 50 and an object with a caption.
+const char* const PlanRoom =
+    "[Room]\r\nWidth=201\r\nHeight=100\r\nColor=0x3060C0\r\nGridColor=0xFFC0C0\r\nGridSize=50\r\n"
+    "[Part1]\r\nType=Rectangle\r\nPosX=100\r\nPosY=10\r\nWidth=80\r\nHeight=30\r\n"
+    "Caption=Wardrobe\r\nFillColor=0xFFFFFF\r\nTextColor=0x000000\r\n";
+constexpr uint32_t FloorRgb = 0xC06030;
+constexpr uint32_t GridRgb = 0xC0C0FF;
+
+uint32_t LittleEndian(const std::string& bytes, size_t at, int size)
+{
+    uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<uint8_t>(bytes.at(at + i));
+    return value;
+}
+
+uint32_t BigEndian(const std::string& bytes, size_t at)
+{
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value = value << 8 | static_cast<uint8_t>(bytes.at(at + i));
+    return value;
+}
+
+// An uncompressed, bottom-up bitmap file of 24 or 32 bits per pixel.
+struct Bitmap {
+    explicit Bitmap(std::string file) : bytes(std::move(file)) {}
+    int Width() const { return static_cast<int>(LittleEndian(bytes, 18, 4)); }
+    int Height() const { return static_cast<int>(LittleEndian(bytes, 22, 4)); }
+    // As 0xRRGGBB.
+    uint32_t Pixel(int x, int y) const
+    {
+        const size_t pixelBytes = LittleEndian(bytes, 28, 2) / 8;
+        const size_t stride = (Width() * pixelBytes + 3) / 4 * 4;
+        return LittleEndian(bytes, LittleEndian(bytes, 10, 4) + (Height() - 1 - y) * stride + x * pixelBytes, 3);
+    }
+    int Count(uint32_t rgb) const
+    {
+        int count = 0;
+        for (int y = 0; y < Height(); ++y)
+            for (int x = 0; x < Width(); ++x)
+                count += Pixel(x, y) == rgb;
+        return count;
+    }
+    std::string bytes;
+};
+
+size_t FilesIn(const std::string& folder)
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                             std::filesystem::directory_iterator()));
+}
 
 }  // namespace
 
@@ -101,6 +155,7 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
     ProcessResult r = Planzeta({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--dump-json ROOM.mst"), std::string::npos);
+    EXPECT_NE(r.out.find("--export-image OUT ROOM.mst"), std::string::npos);
     r = Planzeta({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("planzeta ", 0), 0u);
@@ -109,4 +164,86 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
     EXPECT_NE(r.err.find("unknown option --frobnicate"), std::string::npos);
     EXPECT_EQ(Planzeta({"--resave", "only-one.mst"}).status, 2);
     EXPECT_EQ(Planzeta({"--dump-json"}).status, 2);
+}
+
+TEST(CommandLine, ExportImageWritesTheWholeDrawnAreaAsPngOrBmp)
+{
+    TempDir dir;
+    const std::string room = dir.file("plan.mst");
+    TempDir::WriteFile(room, PlanRoom);
+
+    ProcessResult r = Planzeta({"--export-image", dir.file("plan.PNG"), room, "--zoom", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string png = TempDir::ReadFile(dir.file("plan.PNG"));
+    ASSERT_EQ(png.rfind("\x89PNG\r\n", 0), 0u);
+    EXPECT_EQ(BigEndian(png, 16), 402u + 50 + 50);
+    EXPECT_EQ(BigEndian(png, 20), 200u + 50 + 50);
+
+    r = Planzeta({"--export-image", dir.file("half.bmp"), room, "--zoom", "0.5"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap half(TempDir::ReadFile(dir.file("half.bmp")));
+    ASSERT_EQ(half.bytes.rfind("BM", 0), 0u);
+    EXPECT_EQ(half.Width(), 100 + 12 + 12);
+    EXPECT_EQ(half.Height(), 50 + 12 + 12);
+
+    r = Planzeta({"--export-image", dir.file("plan.bmp"), room});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap plan(TempDir::ReadFile(dir.file("plan.bmp")));
+    ASSERT_EQ(plan.Width(), 251);
+    ASSERT_EQ(plan.Height(), 150);
+    EXPECT_EQ(plan.Pixel(35, 60), FloorRgb);
+    EXPECT_EQ(plan.Pixel(5, 5), 0xFFFFFFu);
+    EXPECT_EQ(plan.Pixel(245, 145), 0xFFFFFFu);
+    EXPECT_GT(plan.Count(GridRgb), 0);
+    EXPECT_GT(plan.Count(0x000000), 0);  // the outline and the caption
+
+    r = Planzeta({"--export-image", dir.file("bare.bmp"), room, "--no-grid", "--no-captions"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap bare(TempDir::ReadFile(dir.file("bare.bmp")));
+    EXPECT_EQ(bare.Count(GridRgb), 0);
+    EXPECT_EQ(bare.Pixel(35, 60), FloorRgb);
+    EXPECT_LT(bare.Count(0x000000), plan.Count(0x000000));  // the caption is gone
+
+    r = Planzeta({"--export-image", dir.file("collisions.bmp"), "--collisions", room});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap collisions(TempDir::ReadFile(dir.file("collisions.bmp")));
+    EXPECT_EQ(collisions.Pixel(35, 60), 0xFFFFFFu);
+    EXPECT_EQ(collisions.Pixel(165, 50), 0x000000u);
+}
+
+TEST(CommandLine, ExportImageRefusesWhatItCannotDrawOrWrite)
+{
+    TempDir dir;
+    const std::string huge = dir.file("huge.mst");
+    TempDir::WriteFile(huge, "[Room]\r\nWidth=2000000000\r\nHeight=300\r\n");
+    ProcessResult r = Planzeta({"--export-image", dir.file("huge.png"), huge});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("planzeta: The picture would be 2000000050 × 350 pixels"), std::string::npos) << r.err;
+    const std::string flat = dir.file("flat.mst");
+    TempDir::WriteFile(flat, "[Room]\r\nWidth=300\r\nHeight=0\r\nSpaceAround=0\r\n");
+    r = Planzeta({"--export-image", dir.file("flat.png"), flat});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("planzeta: The room has no area to draw."), std::string::npos) << r.err;
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+
+    const std::string room = dir.file("plan.mst");
+    TempDir::WriteFile(room, PlanRoom);
+    const std::string locked = dir.file("locked.png");
+    TempDir::WriteFile(locked, "precious");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    r = Planzeta({"--export-image", locked, room});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("planzeta: Unable to write to " + locked + "\n"), std::string::npos) << r.err;
+    EXPECT_EQ(TempDir::ReadFile(locked), "precious");
+
+    r = Planzeta({"--export-image", dir.file("out.png"), dir.file("missing.mst")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Cannot open file"), std::string::npos);
+    for (const char* zoom : {"0.04", "4.5", "nan", "1x", ""})
+        EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--zoom", zoom}).status, 2) << zoom;
+    EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--zoom"}).status, 2);
+    EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--grid"}).status, 2);
+    EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png")}).status, 2);
+    EXPECT_EQ(Planzeta({"--no-grid", "--export-image", dir.file("out.png"), room}).status, 2);
+    EXPECT_EQ(FilesIn(dir.path()), 4u);
 }

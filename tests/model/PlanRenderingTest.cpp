@@ -142,8 +142,10 @@ TEST_F(PlanRenderingTest, ShapesFollowTheirType)
     CPart& library = Add(LibraryObject, 0, 0, 10, 10);
     library.LibObjID = 36;  // no symbol: its basic shape
     EXPECT_TRUE(Contains(DrawOne(library), "Polygon (0,0) (10,0) (10,10) (0,10)"));
-    library.LibObjID = 50;
-    EXPECT_TRUE(Contains(DrawOne(library), "Ellipse [0,0,10,10]"));
+    library.LibObjID = 50;  // its silhouette is the ellipse it stands for
+    RecordingCanvas silhouette;
+    DrawShape(library, silhouette, 0, 0, 1.0, true);
+    EXPECT_EQ(silhouette.log, Lines{"Ellipse [0,0,10,10]"});
 }
 
 TEST_F(PlanRenderingTest, DoorsSwingAndCutTheirOpeningIntoTheWall)

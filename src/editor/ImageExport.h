@@ -1,0 +1,38 @@
+#pragma once
+// The plan as a picture: the whole room with its margins rendered into an image at a zoom,
+// and saved as a bitmap file.
+
+#include <QImage>
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+class CRoom;
+
+// A room that cannot be made into a picture; what() is the message shown to the user.
+class ImageExportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct ImageExportOptions {
+    double zoom = 1.0;  // pixels per room unit
+    bool showGrid = true;
+    bool showCaptions = true;
+    bool showCollisions = false;
+};
+
+// The largest picture rendered: far beyond any screen or printed page, yet small enough for
+// the image and its encoded copy to fit in memory together.
+constexpr int MaxExportSide = 20000;
+constexpr int64_t MaxExportPixels = 100'000'000;
+
+// Renders the room, margins included, without the background cache. The room is left
+// prepared for the export's view, so the editor prepares its own view again afterwards.
+// Throws ImageExportError when the room has no area or the picture would be too large.
+QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options);
+
+// Saves the image as PNG when the name ends in ".png" (in any case), else as BMP. An
+// existing file is replaced only once the whole picture is written. Throws FileWriteError.
+void SaveImage(const QImage& image, const std::string& fileName);

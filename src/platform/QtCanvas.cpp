@@ -1,0 +1,321 @@
+#include "platform/QtCanvas.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QStringList>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Glyphs of larger sizes would dwarf any surface; a corrupt font size must not make the
+// font engine try.
+constexpr int MaxPointSize = 4000;
+
+// A whole turn in QPainter's angle unit, 1/16 degree.
+constexpr int FullCircle = 360 * 16;
+
+constexpr QRgb RgbBits = 0x00FFFFFF;
+
+class QtCanvasImage : public CanvasImage {
+public:
+    explicit QtCanvasImage(QImage image) : image(std::move(image)) {}
+    QImage image;
+};
+
+// Only these formats hold a pixel as one 0xAARRGGBB word, which the flood fill relies on.
+QImage* ReadableImage(QPaintDevice& device)
+{
+    auto* image = dynamic_cast<QImage*>(&device);
+    if (!image)
+        return nullptr;
+    const QImage::Format format = image->format();
+    const bool xrgb = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                      format == QImage::Format_ARGB32_Premultiplied;
+    return xrgb ? image : nullptr;
+}
+
+QPen ToQPen(const Pen& pen)
+{
+    if (pen.style == Pen::Null)
+        return QPen(Qt::NoPen);
+    QPen qpen(ToQColor(pen.colour), 0, pen.style == Pen::Dot ? Qt::DotLine : Qt::SolidLine);
+    qpen.setCosmetic(true);
+    return qpen;
+}
+
+QBrush ToQBrush(const Brush& brush)
+{
+    return brush.style == Brush::Hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.colour));
+}
+
+QPainter::CompositionMode ToCompositionMode(RasterMode mode)
+{
+    return mode == RasterMode::MaskPenNot ? QPainter::RasterOp_SourceAndNotDestination
+                                          : QPainter::CompositionMode_SourceOver;
+}
+
+// Without a font of its own the surface uses a small sans-serif one, CFont's default.
+QFont ToQFont(const std::optional<CFont>& font)
+{
+    const CFont& f = font ? *font : CFont{};
+    QFont qfont(QString::fromStdString(f.face));
+    qfont.setStyleHint(f.pitch == CFont::FixedPitch ? QFont::Monospace : QFont::SansSerif,
+                       QFont::NoAntialias);
+    qfont.setPointSize(std::clamp(f.size, 1, MaxPointSize));
+    qfont.setBold(f.style & CFont::Bold);
+    qfont.setItalic(f.style & CFont::Italic);
+    qfont.setUnderline(f.style & CFont::Underline);
+    qfont.setStrikeOut(f.style & CFont::StrikeOut);
+    return qfont;
+}
+
+QPoint ToQPoint(Point p)
+{
+    return {p.x, p.y};
+}
+
+QRect ToQRect(const Rect& r)
+{
+    return {QPoint(r.left, r.top), QSize(r.right - r.left, r.bottom - r.top)};
+}
+
+QPolygon ToQPolygon(std::span<const Point> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const Point& p : points)
+        polygon.append(ToQPoint(p));
+    return polygon;
+}
+
+int ToQtTextFlags(unsigned flags)
+{
+    int qtFlags = Qt::AlignTop;
+    if (flags & TextCentre)
+        qtFlags |= Qt::AlignHCenter;
+    else
+        qtFlags |= (flags & TextRight) ? Qt::AlignRight : Qt::AlignLeft;
+    if (flags & TextWordBreak)
+        qtFlags |= Qt::TextWordWrap;
+    if (flags & TextSingleLine)
+        qtFlags |= Qt::TextSingleLine;
+    if (flags & TextNoClip)
+        qtFlags |= Qt::TextDontClip;
+    return qtFlags;
+}
+
+// Shortens what does not fit the width so that it ends in an ellipsis: each line, or, when
+// lines wrap at words, each word wider than a whole line, which would otherwise be cut.
+QString Elide(const QString& text, const QFontMetrics& metrics, int width, bool wrapped)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        QStringList words = wrapped ? line.split(u' ') : QStringList{line};
+        for (QString& word : words)
+            word = metrics.elidedText(word, Qt::ElideRight, width);
+        line = words.join(u' ');
+    }
+    return lines.join(u'\n');
+}
+
+// The angle, in QPainter's unit, at which the radial from the box's centre through the point
+// meets the ellipse. QPainter measures angles on an ellipse as if it were the circle it is
+// stretched from, so the radial is first squeezed back onto that circle.
+int PieAngle(const QRectF& box, Point through)
+{
+    const QPointF centre = box.center();
+    const double angle =
+        std::atan2((centre.y() - through.y) / box.height(), (through.x - centre.x()) / box.width());
+    return qRound(qRadiansToDegrees(angle) * 16);
+}
+
+// Fills the area around the seed that is bounded by the border colour, one row span at a
+// time. Each pixel is filled once, so time and memory are bounded by the image's size.
+void ScanlineFill(QImage& image, QPoint seed, QRgb border, QRgb fill)
+{
+    if (!image.rect().contains(seed))
+        return;
+    const int width = image.width();
+    const int height = image.height();
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    std::vector<bool> filled(static_cast<size_t>(width) * static_cast<size_t>(height));
+    const auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * stride)[x]; };
+    const auto open = [&](int x, int y) {
+        return !filled[static_cast<size_t>(y) * width + x] && (pixel(x, y) & RgbBits) != (border & RgbBits);
+    };
+    std::vector<QPoint> pending{seed};
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        const int y = p.y();
+        if (!open(p.x(), y))
+            continue;
+        int left = p.x();
+        int right = p.x();
+        while (left > 0 && open(left - 1, y))
+            --left;
+        while (right + 1 < width && open(right + 1, y))
+            ++right;
+        for (int x = left; x <= right; ++x) {
+            pixel(x, y) = fill;
+            filled[static_cast<size_t>(y) * width + x] = true;
+        }
+        // Each run of open pixels next to the span is seeded once, at its left end.
+        for (const int next : {y - 1, y + 1}) {
+            if (next < 0 || next >= height)
+                continue;
+            for (int x = left; x <= right; ++x)
+                if (open(x, next) && (x == left || !open(x - 1, next)))
+                    pending.emplace_back(x, next);
+        }
+    }
+}
+
+}  // namespace
+
+QColor ToQColor(Colour colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QtCanvas::QtCanvas(QPaintDevice& device)
+    : device_(device), image_(ReadableImage(device)), painter_(&device)
+{
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setPen(ToQPen(pen_));
+    painter_.setBrush(ToQBrush(brush_));
+    painter_.setFont(ToQFont(font_));
+}
+
+QtCanvas::~QtCanvas() = default;
+
+int QtCanvas::Width() const
+{
+    return device_.width();
+}
+
+int QtCanvas::Height() const
+{
+    return device_.height();
+}
+
+Pen QtCanvas::SetPen(const Pen& pen)
+{
+    painter_.setPen(ToQPen(pen));
+    return std::exchange(pen_, pen);
+}
+
+Brush QtCanvas::SetBrush(const Brush& brush)
+{
+    painter_.setBrush(ToQBrush(brush));
+    return std::exchange(brush_, brush);
+}
+
+RasterMode QtCanvas::SetRasterMode(RasterMode mode)
+{
+    painter_.setCompositionMode(ToCompositionMode(mode));
+    return std::exchange(rasterMode_, mode);
+}
+
+Colour QtCanvas::SetTextColour(Colour colour)
+{
+    return std::exchange(textColour_, colour);
+}
+
+std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
+{
+    painter_.setFont(ToQFont(font));
+    return std::exchange(font_, font);
+}
+
+void QtCanvas::Polygon(std::span<const Point> points)
+{
+    painter_.drawPolygon(ToQPolygon(points), Qt::OddEvenFill);
+}
+
+void QtCanvas::Ellipse(const Rect& box)
+{
+    painter_.drawEllipse(ToQRect(box));
+}
+
+void QtCanvas::Pie(const Rect& box, Point start, Point end)
+{
+    const QRect qbox = ToQRect(box);
+    if (qbox.isEmpty())
+        return;
+    const int from = PieAngle(qbox, start);
+    int span = (PieAngle(qbox, end) - from) % FullCircle;
+    if (span <= 0)
+        span += FullCircle;  // radials that coincide enclose the whole ellipse
+    painter_.drawPie(qbox, from, span);
+}
+
+void QtCanvas::Polyline(std::span<const Point> points)
+{
+    painter_.drawPolyline(ToQPolygon(points));
+}
+
+void QtCanvas::PolyBezier(std::span<const Point> points)
+{
+    if (points.empty())
+        return;
+    QPainterPath path(ToQPoint(points[0]));
+    for (size_t i = 1; i + 2 < points.size(); i += 3)
+        path.cubicTo(ToQPoint(points[i]), ToQPoint(points[i + 1]), ToQPoint(points[i + 2]));
+    painter_.strokePath(path, painter_.pen());
+}
+
+void QtCanvas::FillRect(const Rect& rect, const Brush& brush)
+{
+    painter_.fillRect(ToQRect(rect), ToQBrush(brush));
+}
+
+// The pixels of a printer cannot be read back, so there the fill does nothing; the plan is
+// always rendered into an image first.
+void QtCanvas::FloodFill(Point seed, Colour border, Colour fill)
+{
+    if (image_)
+        ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+}
+
+Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
+{
+    const QRect box = ToQRect(rect);
+    const int qtFlags = ToQtTextFlags(flags);
+    const QFontMetrics metrics = painter_.fontMetrics();
+    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (flags & TextSingleLine)
+        shown.replace(u'\n', u' ');
+    if (flags & TextEndEllipsis)
+        shown = Elide(shown, metrics, box.width(), (flags & (TextWordBreak | TextSingleLine)) == TextWordBreak);
+    // Measured left-aligned: a centred rectangle's rounding can add a pixel to its width.
+    const QRect needed = metrics.boundingRect(box, qtFlags & ~Qt::AlignHorizontal_Mask, shown);
+    if (!(flags & TextCalcRect)) {
+        painter_.setPen(ToQColor(textColour_));
+        painter_.drawText(box, qtFlags, shown);
+        painter_.setPen(ToQPen(pen_));
+    }
+    return {rect.left, rect.top, rect.left + needed.width(), rect.top + needed.height()};
+}
+
+std::unique_ptr<CanvasImage> QtCanvas::Grab() const
+{
+    return std::make_unique<QtCanvasImage>(image_ ? image_->copy() : QImage());
+}
+
+void QtCanvas::Put(const CanvasImage& image)
+{
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(0, 0, static_cast<const QtCanvasImage&>(image).image);
+    painter_.setCompositionMode(ToCompositionMode(rasterMode_));
+}
