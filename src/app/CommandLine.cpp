@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
 
+#include "editor/AppEngines.h"
 #include "editor/ImageExport.h"
-#include "model/CRoom.h"
 #include "localize/Messages.h"
+#include "model/CRoom.h"
 #include "model/RoomJson.h"
+#include "platform/CSettings.h"
 #include "platform/FileIo.h"
 
 #include <QGuiApplication>
@@ -164,6 +166,9 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         std::cout << "planzeta " << PLANZETA_VERSION << '\n';
         return Success;
     }
+    // The tasks read rooms as the editor does: with the user's options, the library's default
+    // heights and names, and messages in the user's language.
+    const AppEngines engines{CSettings()};
     if (option == "--dump-json" && expect(1))
         return DumpJson(args[1]);
     if (option == "--resave" && expect(2))

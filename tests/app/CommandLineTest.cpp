@@ -1,4 +1,5 @@
 #include "support/RunProcess.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 #include <cstdint>
@@ -7,6 +8,31 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Every run sees a fresh user: no settings, no catalogue of its own.
+class FreshUser : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        home_ = std::make_unique<TempDir>();
+        config_ = std::make_unique<ScopedEnv>("XDG_CONFIG_HOME", home_->file("config").c_str());
+        data_ = std::make_unique<ScopedEnv>("XDG_DATA_HOME", home_->file("data").c_str());
+    }
+    void TearDown() override
+    {
+        data_.reset();
+        config_.reset();
+        home_.reset();
+    }
+    static std::string SettingsFile() { return std::getenv("XDG_CONFIG_HOME") + std::string("/Kelvora/Planzeta.ini"); }
+
+private:
+    std::unique_ptr<TempDir> home_;
+    std::unique_ptr<ScopedEnv> config_;
+    std::unique_ptr<ScopedEnv> data_;
+};
+
+const auto* const freshUser = ::testing::AddGlobalTestEnvironment(new FreshUser);
 
 ProcessResult Planzeta(const std::vector<std::string>& args)
 {
@@ -246,4 +272,30 @@ TEST(CommandLine, ExportImageRefusesWhatItCannotDrawOrWrite)
     EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png")}).status, 2);
     EXPECT_EQ(Planzeta({"--no-grid", "--export-image", dir.file("out.png"), room}).status, 2);
     EXPECT_EQ(FilesIn(dir.path()), 4u);
+}
+
+TEST(CommandLine, TasksUseTheUsersOptionsLibraryAndLanguage)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("install/Language"));
+    TempDir::WriteFile(dir.file("install/Library.msk"), "[Part1]\nType=LibraryObject\nCaption=Bed\nLibObjID=40\nZHeight=45\n");
+    TempDir::WriteFile(dir.file("install/Language/de.lng"),
+                       "[Main]\nLanguage=Deutsch\nLanguageID=1031\n[Messages]\nText28=Datei nicht lesbar\n");
+    const ScopedEnv install("PLANZETA_DATA_DIR", dir.file("install").c_str());
+    std::filesystem::create_directories(std::filesystem::path(FreshUser::SettingsFile()).parent_path());
+    TempDir::WriteFile(FreshUser::SettingsFile(), "[Planzeta]\nDefaultUnit=dm\nDefFillColot=0x000000FF\nLanguage=1031\n");
+
+    const std::string room = dir.file("room.mst");
+    TempDir::WriteFile(room, "[Room]\nWidth=50\n[Part1]\nType=LibraryObject\nLibObjID=40\n");
+    ProcessResult r = Planzeta({"--dump-json", room});
+    std::filesystem::remove(FreshUser::SettingsFile());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"Unit\":3,\"UnitName\":\"dm\""), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"ZHeight\":5,"), std::string::npos);  // 45 cm in decimetres
+    EXPECT_NE(r.out.find("\"FillColor\":255,"), std::string::npos);
+
+    TempDir::WriteFile(FreshUser::SettingsFile(), "[Planzeta]\nLanguage=1031\n");
+    r = Planzeta({"--dump-json", dir.file("missing.mst")});
+    std::filesystem::remove(FreshUser::SettingsFile());
+    EXPECT_EQ(r.err.rfind("planzeta: Datei nicht lesbar: ", 0), 0u) << r.err;
 }
