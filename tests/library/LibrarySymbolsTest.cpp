@@ -1,0 +1,346 @@
+#include "library/LibrarySymbols.h"
+
+#include "model/CPart.h"
+#include "model/CRoom.h"
+#include "model/PlanRendering.h"
+#include "platform/IniFile.h"
+#include "support/RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <regex>
+#include <set>
+
+namespace {
+
+const std::string LibraryFile = PLANZETA_SOURCE_DIR "/data/Library.msk";
+const std::string GalleryFile = PLANZETA_SOURCE_DIR "/docs/rooms/LibraryGallery.mst";
+
+const std::set<int> SymbolNumbers = [] {
+    std::set<int> numbers{77, 80, 81, 99};
+    for (int n = 20; n <= 35; ++n)
+        numbers.insert(n);
+    for (int n = 39; n <= 61; ++n)
+        numbers.insert(n);
+    for (int n = 63; n <= 75; ++n)
+        numbers.insert(n);
+    return numbers;
+}();
+
+CPart MakeObject(int id, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rotation = 0)
+{
+    CPart part;
+    part.Type = LibraryObject;
+    part.LibObjID = id;
+    part.PosX = x;
+    part.PosY = y;
+    part.Width = width;
+    part.Height = height;
+    part.Rotation = rotation;
+    part.LineColor = 0x112233;
+    return part;
+}
+
+// The unrotated 160 x 80 object whose corners land on (15,27), (175,27), (175,107), (15,107).
+CPart Standard(int id)
+{
+    return MakeObject(id, 10, 20, 160, 80);
+}
+
+RecordingCanvas Draw(CPart part, double zoom = 1.0, int32_t offsetX = 5, int32_t offsetY = 7)
+{
+    RecordingCanvas canvas;
+    EXPECT_TRUE(DrawLibraryObject(part, canvas, part.LibObjID, offsetX, offsetY, zoom)) << part.LibObjID;
+    return canvas;
+}
+
+std::string Points(std::string name, std::initializer_list<Point> points)
+{
+    for (const Point& p : points)
+        name += " " + ToString(p);
+    return name;
+}
+
+// The area a recorded call paints: the points of a polygon, line or curve; the box of an
+// ellipse; for a pie, the quarter of its box between the two radials.
+std::vector<Point> PaintedPoints(const std::string& line)
+{
+    static const std::regex point(R"(\((-?\d+),(-?\d+)\))");
+    static const std::regex box(R"(\[(-?\d+),(-?\d+),(-?\d+),(-?\d+)\])");
+    std::vector<Point> points;
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), point); it != std::sregex_iterator(); ++it)
+        points.push_back({std::stoi((*it)[1]), std::stoi((*it)[2])});
+    std::smatch r;
+    if (!std::regex_search(line, r, box))
+        return points;
+    const Rect b{std::stoi(r[1]), std::stoi(r[2]), std::stoi(r[3]), std::stoi(r[4])};
+    if (line.rfind("Pie", 0) != 0)
+        return {{b.left, b.top}, {b.right, b.bottom}};
+    const int64_t cx = (int64_t{b.left} + b.right) / 2;
+    const int64_t cy = (int64_t{b.top} + b.bottom) / 2;
+    const int64_t dx = points[0].x - cx + points[1].x - cx;
+    const int64_t dy = points[0].y - cy + points[1].y - cy;
+    return {{static_cast<int32_t>(cx), static_cast<int32_t>(cy)},
+            {dx < 0 ? b.left : b.right, dy < 0 ? b.top : b.bottom}};
+}
+
+// Every point a symbol paints lies within its corners' bounding box, give or take a pixel.
+void ExpectInsideCorners(CPart part, double zoom, const std::string& what)
+{
+    RecordingCanvas canvas;
+    ASSERT_TRUE(DrawLibraryObject(part, canvas, part.LibObjID, 0, 0, zoom)) << what;
+    part.InvalidateCorners();
+    const Rect bounds = part.ScreenBounds(0, 0, zoom);
+    for (const std::string& line : canvas.log)
+        for (const Point& p : PaintedPoints(line)) {
+            ASSERT_GE(int64_t{p.x}, int64_t{bounds.left} - 1) << what << ": " << line;
+            ASSERT_LE(int64_t{p.x}, int64_t{bounds.right} + 1) << what << ": " << line;
+            ASSERT_GE(int64_t{p.y}, int64_t{bounds.top} - 1) << what << ": " << line;
+            ASSERT_LE(int64_t{p.y}, int64_t{bounds.bottom} + 1) << what << ": " << line;
+        }
+}
+
+std::vector<CPart> LibraryEntries()
+{
+    const std::optional<CIniFile> ini = CIniFile::Read(LibraryFile);
+    EXPECT_TRUE(ini.has_value()) << LibraryFile;
+    std::vector<CPart> entries;
+    if (!ini)
+        return entries;
+    for (const std::string& section : ini->SectionNames()) {
+        EXPECT_EQ(section, "Part" + std::to_string(entries.size() + 1));
+        entries.emplace_back().Load(*ini, section);
+    }
+    return entries;
+}
+
+}  // namespace
+
+TEST(LibrarySymbols, NumbersWithoutASymbolDrawNothing)
+{
+    std::vector<int> numbers = {19, 0, -5, 100, 2000000000, INT_MIN, INT_MAX};
+    for (int n = 20; n <= 99; ++n)
+        if (!SymbolNumbers.count(n))
+            numbers.push_back(n);
+    EXPECT_EQ(SymbolNumbers.size(), 56u);
+    for (const int number : numbers) {
+        CPart part = Standard(number);
+        RecordingCanvas canvas;
+        EXPECT_FALSE(DrawLibraryObject(part, canvas, number, 5, 7, 1.0)) << number;
+        EXPECT_TRUE(canvas.log.empty()) << number;
+    }
+}
+
+TEST(LibrarySymbols, OutlinedBodiesDrawExactlyTheirStatedCalls)
+{
+    const std::string outline = "Polygon (15,27) (175,27) (175,107) (15,107)";
+    EXPECT_EQ(Draw(Standard(99)).log, std::vector<std::string>{outline});
+    EXPECT_EQ(Draw(Standard(20)).log,
+              (std::vector<std::string>{outline, "Polyline (175,107) (95,27) (15,107)"}));
+    EXPECT_EQ(Draw(Standard(32)).log, (std::vector<std::string>{outline, "Polyline (175,37) (15,37)"}));
+    EXPECT_EQ(Draw(Standard(53)).log, (std::vector<std::string>{outline, "Polyline (175,107) (15,27)"}));
+    EXPECT_EQ(Draw(Standard(21)).log,
+              (std::vector<std::string>{outline, "Polygon (25,32) (175,32) (175,107) (25,107)"}));
+    // The inset uses an arithmetic shift, which rounds down also left of and above the origin.
+    EXPECT_EQ(Draw(MakeObject(21, -50, -30, 37, 21), 1.0, 0, 0).log,
+              (std::vector<std::string>{"Polygon (-50,-30) (-13,-30) (-13,-9) (-50,-9)",
+                                        "Polygon (-48,-29) (-13,-29) (-13,-9) (-48,-9)"}));
+}
+
+TEST(LibrarySymbols, RoundBodiesUseRadiiOfTheWidth)
+{
+    EXPECT_EQ(Draw(Standard(26)).log,
+              (std::vector<std::string>{"Ellipse [15,-13,175,147]", "Ellipse [55,27,135,107]"}));
+    EXPECT_EQ(Draw(Standard(27)).log,
+              (std::vector<std::string>{"Ellipse [15,-13,175,147]", "Ellipse [35,7,155,127]"}));
+    // At zoom 0.3 the 101-wide object is 30.3 pixels across: radii 15 and 11, truncated.
+    EXPECT_EQ(Draw(MakeObject(27, 0, 0, 101, 101), 0.3, 0, 0).Calls("Ellipse"),
+              (std::vector<std::string>{"Ellipse [0,0,30,30]", "Ellipse [4,4,26,26]"}));
+}
+
+TEST(LibrarySymbols, DoubleBedIsTheSingleBedWithTwoMorePolygons)
+{
+    const std::vector<std::string> single = Draw(Standard(34)).log;
+    const std::vector<std::string> twin = Draw(Standard(35)).log;
+    ASSERT_EQ(twin.size(), single.size() + 2);
+    EXPECT_TRUE(std::equal(single.begin(), single.end(), twin.begin()));
+    EXPECT_EQ(twin[single.size()].rfind("Polygon", 0), 0u);
+    EXPECT_EQ(twin.back().rfind("Polygon", 0), 0u);
+}
+
+TEST(LibrarySymbols, CornerShowerIsAPieCentredOnP1ThatTurnsByQuarterTurns)
+{
+    EXPECT_EQ(Draw(Standard(39)).log, std::vector<std::string>{"Pie [15,-53,335,107] (15,26) (174,107)"});
+    // Turned a quarter: P0 (15,27) is above P1 (15,187) and P2 (-65,187) left of it.
+    EXPECT_EQ(Draw(MakeObject(39, 10, 20, 160, 80, 90)).log,
+              std::vector<std::string>{"Pie [-65,27,95,347] (16,27) (-65,186)"});
+    // At other angles a pie's box cannot follow, so the quarter disc is a polygon from P1.
+    const std::vector<std::string> turned = Draw(MakeObject(39, 10, 20, 160, 80, 30)).log;
+    ASSERT_EQ(turned.size(), 1u);
+    CPart part = MakeObject(39, 10, 20, 160, 80, 30);
+    const auto& p = part.ScreenCorners(5, 7, 1.0);
+    EXPECT_EQ(turned[0].rfind(Points("Polygon", {p[1], p[0]}), 0), 0u) << turned[0];
+    EXPECT_NE(turned[0].find(ToString(p[2])), std::string::npos) << turned[0];
+}
+
+TEST(LibrarySymbols, BathtubDrawsItsDrainAndTwoBezierRuns)
+{
+    CPart part = Standard(46);
+    const std::vector<std::string> log = Draw(part).log;
+    const auto& p = part.ScreenCorners(5, 7, 1.0);
+    const auto at = [&](int a, int b, int c, int d) { return MapQuadPoint(p, a, b, c, d); };
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0], "Polygon (15,27) (175,27) (175,107) (15,107)");
+    EXPECT_EQ(log[1], "Ellipse [152,64,158,70]");  // radius 80 / 22 around (155,67)
+    EXPECT_EQ(log[2], Points("PolyBezier", {at(1, 2, 15, 16), at(0, 1, 15, 16), at(1, 32, 1, 1), at(1, 32, 1, 2),
+                                            at(1, 32, 0, 1), at(0, 1, 1, 16), at(1, 2, 1, 16)}));
+    EXPECT_EQ(log[3].rfind("PolyBezier", 0), 0u);
+    EXPECT_EQ(Draw(Standard(47)).Calls("PolyBezier").size(), 2u);
+}
+
+TEST(LibrarySymbols, RadiatorFinsStayAtLeastFourPixelsApart)
+{
+    const std::vector<std::string> ten = Draw(Standard(65)).log;
+    ASSERT_EQ(ten.size(), 10u);
+    EXPECT_EQ(ten[1], "Polyline (159,27) (159,107)");
+    EXPECT_EQ(ten[2], "Polyline (143,27) (143,107)");
+    EXPECT_EQ(ten[9], "Polyline (31,27) (31,107)");
+
+    // 40 pixels across keep ten fins 4 pixels apart; below that there are trunc(pixels / 4).
+    struct Case {
+        int32_t width;
+        double zoom;
+        size_t lines;
+    };
+    for (const Case& c : {Case{40, 1.0, 9}, Case{39, 1.0, 8}, Case{30, 1.0, 6}, Case{60, 0.5, 6}, Case{7, 1.0, 0},
+                          Case{0, 1.0, 0}, Case{-50, 1.0, 0}}) {
+        const std::vector<std::string> fins = Draw(MakeObject(65, 0, 0, c.width, 10), c.zoom, 0, 0).Calls("Polyline");
+        EXPECT_EQ(fins.size(), c.lines) << c.width << " at " << c.zoom;
+        for (size_t i = 1; i < fins.size(); ++i)
+            EXPECT_GE(PaintedPoints(fins[i - 1])[0].x - PaintedPoints(fins[i])[0].x, 4) << fins[i];
+    }
+}
+
+TEST(LibrarySymbols, TemporaryPensAndBrushesAreRestored)
+{
+    const RecordingCanvas tv = Draw(Standard(45));
+    const auto black = std::find(tv.log.begin(), tv.log.end(), "Brush Solid 0x000000");
+    ASSERT_NE(black, tv.log.end());
+    EXPECT_NE(std::find(black, tv.log.end(), "Pen Solid 0xFFFFFF"), tv.log.end());
+    EXPECT_EQ(tv.Calls("Brush").size(), 2u);
+    EXPECT_EQ(tv.Calls("Pen").size(), 2u);
+
+    // Hidden edges are dotted in the line colour, and left out when the object has none.
+    CPart cabinet = Standard(23);
+    const RecordingCanvas dotted = Draw(cabinet);
+    EXPECT_EQ(dotted.Calls("Pen Dot 0x112233").size(), 1u);
+    EXPECT_EQ(dotted.Calls("Polyline").size(), 2u);
+    cabinet.LineColor = NoColour;
+    EXPECT_EQ(Draw(cabinet).log, std::vector<std::string>{"Polygon (15,27) (175,27) (175,107) (15,107)"});
+}
+
+TEST(LibrarySymbols, EverySymbolDrawsAndLeavesTheCanvasAsItFoundIt)
+{
+    for (const int number : SymbolNumbers) {
+        CPart part = Standard(number);
+        RecordingCanvas canvas;
+        canvas.pen = {Pen::Dot, 0x123456};
+        canvas.brush = {Brush::Hollow, 0};
+        canvas.rasterMode = RasterMode::MaskPenNot;
+        ASSERT_TRUE(DrawLibraryObject(part, canvas, number, 5, 7, 1.0)) << number;
+        EXPECT_FALSE(canvas.Calls("Polygon").empty() && canvas.Calls("Ellipse").empty() &&
+                     canvas.Calls("Pie").empty())
+            << number;
+        EXPECT_EQ(canvas.pen, (Pen{Pen::Dot, 0x123456})) << number;
+        EXPECT_EQ(canvas.brush, (Brush{Brush::Hollow, 0})) << number;
+        EXPECT_EQ(canvas.rasterMode, RasterMode::MaskPenNot) << number;
+        EXPECT_TRUE(canvas.Calls("Raster").empty()) << number;
+    }
+}
+
+TEST(LibrarySymbols, TurnedObjectsStayInsideTheirCorners)
+{
+    const std::vector<CPart> entries = LibraryEntries();
+    ASSERT_FALSE(entries.empty());
+    for (CPart part : entries)
+        for (const int rotation : {0, 30, 90, 135, 180, 252, 270, -45})
+            for (const double zoom : {0.37, 1.0, 2.5}) {
+                part.Rotation = rotation;
+                part.PosX = 1000;
+                part.PosY = 700;
+                ExpectInsideCorners(part, zoom, part.Caption + " at " + std::to_string(rotation));
+            }
+}
+
+TEST(LibrarySymbols, HugeAndEmptyObjectsDrawSafely)
+{
+    for (const int number : SymbolNumbers) {
+        // Corners still within int32, but lengths derived from them in 32 bits would overflow.
+        for (const int rotation : {0, 30, 90, 200}) {
+            CPart huge = MakeObject(number, 0, 0, 1500000000, 1500000000, rotation);
+            ExpectInsideCorners(huge, 1.0, "huge " + std::to_string(number));
+        }
+        RecordingCanvas canvas;
+        CPart empty = MakeObject(number, 50, 60, 0, 0);
+        ASSERT_TRUE(DrawLibraryObject(empty, canvas, number, 0, 0, 1.0));
+        for (const std::string& line : canvas.log)
+            for (const Point& p : PaintedPoints(line))
+                EXPECT_EQ(p, (Point{50, 60})) << number << ": " << line;
+    }
+}
+
+TEST(LibrarySymbolsFile, LibraryFileHoldsEverySymbolWithPlausibleEntries)
+{
+    const std::vector<CPart> entries = LibraryEntries();
+    std::set<int> numbers;
+    std::set<std::string> captions;
+    uint32_t categories = 0;
+    for (CPart part : entries) {
+        const std::string& name = part.Caption;
+        EXPECT_TRUE(captions.insert(name).second) << "duplicate " << name;
+        EXPECT_EQ(part.Type, LibraryObject) << name;
+        numbers.insert(part.LibObjID);
+        for (const int32_t size : {part.Width, part.Height, part.ZHeight}) {
+            EXPECT_GE(size, 1) << name;
+            EXPECT_LE(size, 500) << name;
+        }
+        EXPECT_GE(std::max(part.Width, part.Height), 25) << name;
+        if (LibShapeType(part.LibObjID) == Circle) {
+            EXPECT_EQ(part.Width, part.Height) << name;  // a circle's diameter is its width
+        }
+        EXPECT_NE(part.CategoryMask, 0u) << name;
+        EXPECT_EQ(part.CategoryMask & 1u, 0u) << name << " names an unknown category";
+        categories |= part.CategoryMask;
+        EXPECT_NE(part.LineColor, NoColour) << name;
+        EXPECT_NE(part.FillColor, part.LineColor) << name;
+    }
+    EXPECT_EQ(numbers, SymbolNumbers);
+    EXPECT_EQ(categories, 0x3FEu);
+}
+
+TEST(LibrarySymbolsGallery, GalleryRoomShowsEveryLibraryObjectOnceWithItsCaption)
+{
+    CRoom room;
+    ASSERT_TRUE(room.Load(GalleryFile));
+    std::multiset<std::string> objects;
+    std::multiset<std::string> labels;
+    for (const CPart& part : room.Parts) {
+        if (!part.InUse)
+            continue;
+        if (part.Type == Label) {
+            labels.insert(part.Caption);
+            continue;
+        }
+        objects.insert(part.Caption);
+        EXPECT_EQ(part.Type, LibraryObject) << part.Caption;
+        const Rect r = part.Bounds(1.0);
+        EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= room.Width && r.bottom <= room.Height) << part.Caption;
+    }
+    std::multiset<std::string> library;
+    for (const CPart& part : LibraryEntries())
+        library.insert(part.Caption);
+    EXPECT_EQ(objects, library);
+    EXPECT_EQ(labels, library);
+}
