@@ -7,6 +7,7 @@
 #include "model/RoomJson.h"
 #include "platform/CSettings.h"
 #include "platform/FileIo.h"
+#include "platform/Paths.h"
 
 #include <QGuiApplication>
 
@@ -107,6 +108,8 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
     // Text needs Qt's fonts, which need an application; no window is ever shown, so the
     // offscreen platform serves with or without a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", PrivateTempFolder().c_str());
     int argc = 1;
     char name[] = "planzeta";
     char* argv[] = {name, nullptr};

@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -55,6 +58,21 @@ std::string UserDataFolder()
 std::string SettingsFilePath()
 {
     return (XdgFolder("XDG_CONFIG_HOME", ".config") / "Kelvora" / "Planzeta.ini").string();
+}
+
+std::string PrivateTempFolder()
+{
+    const fs::path runtime = Environment("XDG_RUNTIME_DIR");
+    const fs::path folder = runtime.is_absolute()
+                                ? runtime / "planzeta"
+                                : fs::temp_directory_path() / ("planzeta-" + std::to_string(::getuid()));
+    ::mkdir(folder.c_str(), 0700);
+    // lstat: a link planted under the name is not followed.
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0)
+        return {};
+    return folder.string();
 }
 
 bool EnsureFolder(const std::string& path)

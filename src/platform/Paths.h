@@ -16,5 +16,10 @@ std::string UserDataFolder();
 // ~/.config/Kelvora/Planzeta.ini. Not created here.
 std::string SettingsFilePath();
 
+// A folder for temporary files that only the user can enter: $XDG_RUNTIME_DIR/planzeta, or
+// planzeta-<uid> in the system's temporary folder. Created when missing; a folder of that
+// name that another user owns, or that others may enter, is refused. Empty when none can be had.
+std::string PrivateTempFolder();
+
 // Creates a folder and its parents, readable only by the user when new; false on failure.
 bool EnsureFolder(const std::string& path);

@@ -39,3 +39,18 @@ TEST(Paths, DataFolderCanBeNamedAndFoldersAreCreatedPrivate)
     TempDir::WriteFile(dir.file("file"), "x");
     EXPECT_FALSE(EnsureFolder(dir.file("file/sub")));
 }
+
+TEST(Paths, ThePrivateTempFolderIsTheUsersAlone)
+{
+    TempDir dir;
+    const ScopedEnv runtime("XDG_RUNTIME_DIR", dir.path().c_str());
+    EXPECT_EQ(PrivateTempFolder(), dir.file("planzeta"));
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("planzeta").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u);
+    std::filesystem::permissions(dir.file("planzeta"), std::filesystem::perms(0755));
+    EXPECT_EQ(PrivateTempFolder(), "");  // others could enter it
+    std::filesystem::remove(dir.file("planzeta"));
+    std::filesystem::create_directory_symlink(dir.path(), dir.file("planzeta"));
+    EXPECT_EQ(PrivateTempFolder(), "");  // a link is not ours
+}
