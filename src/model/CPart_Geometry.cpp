@@ -2,7 +2,6 @@
 
 #include "model/Numeric.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -19,38 +18,6 @@ PointF UnitVector(int64_t degrees)
     }
     const double a = DegToRad(static_cast<double>(reduced));
     return {std::cos(a), std::sin(a)};
-}
-
-// At high zoom the points right of and below the centroid move out by one zoomed pixel, so
-// that neighbouring objects meet without gaps.
-void Widen(std::array<Point, 4>& points, double zoom)
-{
-    double cx = 0;
-    double cy = 0;
-    for (const Point& p : points) {
-        cx += p.x;
-        cy += p.y;
-    }
-    cx /= 4;
-    cy /= 4;
-    for (Point& p : points) {
-        if (p.x > cx)
-            p.x = TruncToInt(p.x + zoom - 1);
-        if (p.y > cy)
-            p.y = TruncToInt(p.y + zoom - 1);
-    }
-}
-
-Rect Extent(const std::array<Point, 4>& points)
-{
-    Rect r{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (const Point& p : points) {
-        r.left = std::min(r.left, p.x);
-        r.top = std::min(r.top, p.y);
-        r.right = std::max(r.right, p.x);
-        r.bottom = std::max(r.bottom, p.y);
-    }
-    return r;
 }
 
 // The ellipse inscribed in a width x height rectangle, for a point known to lie in it. With a
@@ -102,8 +69,7 @@ const std::array<Point, 4>& CPart::ScreenCorners(int32_t offsetX, int32_t offset
         p.x = SaturateToInt(int64_t{p.x} + offsetX);
         p.y = SaturateToInt(int64_t{p.y} + offsetY);
     }
-    if (zoom >= 2.0)
-        Widen(cachedCorners_, zoom);
+    WidenForZoom(cachedCorners_, zoom);
     cacheZoom_ = zoom;
     return cachedCorners_;
 }

@@ -25,33 +25,12 @@ Point ToScreen(Point p, int32_t offsetX, int32_t offsetY, double zoom)
             SaturateToInt(int64_t{TruncToInt(p.y * zoom)} + offsetY)};
 }
 
-// At high zoom the polygon grows by one zoomed pixel on its far sides, as objects do, so that
-// neighbours drawn side by side meet without a gap.
-void Widen(std::array<Point, 4>& points, double zoom)
-{
-    double cx = 0;
-    double cy = 0;
-    for (const Point& p : points) {
-        cx += p.x;
-        cy += p.y;
-    }
-    cx /= 4;
-    cy /= 4;
-    for (Point& p : points) {
-        if (p.x > cx)
-            p.x = TruncToInt(p.x + zoom - 1);
-        if (p.y > cy)
-            p.y = TruncToInt(p.y + zoom - 1);
-    }
-}
-
 void PlaceOnScreen(CWall& w, int32_t offsetX, int32_t offsetY, double zoom)
 {
     const std::array<Point, 4> plan{w.lineA[0], w.lineA[1], w.lineB[1], w.lineB[0]};
     for (size_t k = 0; k < plan.size(); ++k)
         w.screen[k] = ToScreen(plan[k], offsetX, offsetY, zoom);
-    if (zoom >= 2.0)
-        Widen(w.screen, zoom);
+    WidenForZoom(w.screen, zoom);
     w.trims.fill(Unset);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Small value types of the plan's geometry.
 
+#include <array>
 #include <cstdint>
 
 struct Point {
@@ -21,3 +22,10 @@ struct PointF {
     double x = 0;
     double y = 0;
 };
+
+// At a zoom of 2 or more, the points of a quadrilateral right of and below its centroid move
+// out by one zoomed pixel, so that neighbouring shapes drawn side by side meet without a gap.
+void WidenForZoom(std::array<Point, 4>& points, double zoom);
+
+// The smallest rectangle holding the points.
+Rect Extent(const std::array<Point, 4>& points);

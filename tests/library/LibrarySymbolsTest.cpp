@@ -6,6 +6,8 @@
 #include "platform/IniFile.h"
 #include "support/RecordingCanvas.h"
 
+#include "support/MakePart.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,14 +33,8 @@ const std::set<int> SymbolNumbers = [] {
 
 CPart MakeObject(int id, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rotation = 0)
 {
-    CPart part;
-    part.Type = LibraryObject;
+    CPart part = MakePart(LibraryObject, x, y, width, height, rotation);
     part.LibObjID = id;
-    part.PosX = x;
-    part.PosY = y;
-    part.Width = width;
-    part.Height = height;
-    part.Rotation = rotation;
     part.LineColor = 0x112233;
     return part;
 }

@@ -1,5 +1,7 @@
 #include "model/CPart.h"
 
+#include "support/MakePart.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,17 +10,6 @@ namespace {
 
 using Corners = std::array<Point, 4>;
 
-CPart MakePart(int32_t type, int32_t x, int32_t y, int32_t width, int32_t height, int32_t rotation = 0)
-{
-    CPart part;
-    part.Type = type;
-    part.PosX = x;
-    part.PosY = y;
-    part.Width = width;
-    part.Height = height;
-    part.Rotation = rotation;
-    return part;
-}
 
 }  // namespace
 

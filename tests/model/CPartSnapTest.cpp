@@ -1,6 +1,8 @@
 #include "model/CPart.h"
 #include "model/CRoomWalls.h"
 
+#include "support/MakePart.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -19,11 +21,7 @@ CRoomWalls TwoWalls()
 
 CPart Snapping(int32_t type, int32_t width, int32_t rotation = 0)
 {
-    CPart part;
-    part.Type = type;
-    part.Width = width;
-    part.Height = width;
-    part.Rotation = rotation;
+    CPart part = MakePart(type, 100, 100, width, width, rotation);
     part.SnapToWallFlag = true;
     return part;
 }

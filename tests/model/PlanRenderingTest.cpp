@@ -2,6 +2,7 @@
 
 #include "model/CRoom.h"
 #include "model/ModelServices.h"
+#include "support/MakePart.h"
 #include "support/RecordingCanvas.h"
 
 #include <algorithm>
@@ -18,12 +19,7 @@ protected:
 
     CPart& Add(int type, int32_t x, int32_t y, int32_t w, int32_t h)
     {
-        CPart& part = room.AddPart();
-        part.Type = type;
-        part.PosX = x;
-        part.PosY = y;
-        part.Width = w;
-        part.Height = h;
+        CPart& part = room.AddPart() = MakePart(type, x, y, w, h);
         part.InUse = true;
         return part;
     }
