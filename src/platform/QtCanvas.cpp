@@ -1,5 +1,7 @@
 #include "platform/QtCanvas.h"
 
+#include "platform/QtConversions.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QPolygon>
@@ -12,10 +14,6 @@
 #include <vector>
 
 namespace {
-
-// Glyphs of larger sizes would dwarf any surface; a corrupt font size must not make the
-// font engine try.
-constexpr int MaxPointSize = 4000;
 
 // A whole turn in QPainter's angle unit, 1/16 degree.
 constexpr int FullCircle = 360 * 16;
@@ -58,21 +56,6 @@ QPainter::CompositionMode ToCompositionMode(RasterMode mode)
 {
     return mode == RasterMode::MaskPenNot ? QPainter::RasterOp_SourceAndNotDestination
                                           : QPainter::CompositionMode_SourceOver;
-}
-
-// Without a font of its own the surface uses a small sans-serif one, CFont's default.
-QFont ToQFont(const std::optional<CFont>& font)
-{
-    const CFont& f = font ? *font : CFont{};
-    QFont qfont(QString::fromStdString(f.face));
-    qfont.setStyleHint(f.pitch == CFont::FixedPitch ? QFont::Monospace : QFont::SansSerif,
-                       QFont::NoAntialias);
-    qfont.setPointSize(std::clamp(f.size, 1, MaxPointSize));
-    qfont.setBold(f.style & CFont::Bold);
-    qfont.setItalic(f.style & CFont::Italic);
-    qfont.setUnderline(f.style & CFont::Underline);
-    qfont.setStrikeOut(f.style & CFont::StrikeOut);
-    return qfont;
 }
 
 QPoint ToQPoint(Point p)
@@ -179,11 +162,6 @@ void ScanlineFill(QImage& image, QPoint seed, QRgb border, QRgb fill)
 }
 
 }  // namespace
-
-QColor ToQColor(Colour colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 QtCanvas::QtCanvas(QPaintDevice& device)
     : device_(device), image_(ReadableImage(device)), painter_(&device)

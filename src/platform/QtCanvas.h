@@ -15,10 +15,6 @@
 class QImage;
 class QPaintDevice;
 
-// The model's 0x00BBGGRR colour as Qt's colour; the top byte, which marks "no colour", is
-// the caller's concern.
-QColor ToQColor(Colour colour);
-
 class QtCanvas : public Canvas {
 public:
     // Paints on the device until the canvas is destroyed.

@@ -3,6 +3,7 @@
 #include "editor/ImageExport.h"
 #include "model/CRoom.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtConversions.h"
 #include "support/MakePart.h"
 
 #include <QImage>

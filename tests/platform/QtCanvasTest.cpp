@@ -1,4 +1,5 @@
 #include "platform/QtCanvas.h"
+#include "platform/QtConversions.h"
 
 #include <QImage>
 

@@ -1,0 +1,35 @@
+#pragma once
+// The questions the program puts to the user: message boxes and the file, colour and font
+// choosers. Windows ask through this interface, so that tests can answer in their stead.
+
+#include "model/CFont.h"
+#include "model/Colour.h"
+
+#include <optional>
+#include <string>
+
+enum class PromptIcon { Information, Warning, Error, Question };
+
+enum PromptButton : unsigned {
+    ButtonOk = 1u << 0,
+    ButtonYes = 1u << 1,
+    ButtonNo = 1u << 2,
+    ButtonCancel = 1u << 3,
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Shows a message and returns the button pressed; closing the box counts as Cancel when it
+    // has one, else as the only or the last button.
+    virtual PromptButton Message(const std::string& title, const std::string& text, PromptIcon icon,
+                                 unsigned buttons) = 0;
+    // A file to open or to save; `filter` is in the form "Rooms (*.mst);;All files (*)".
+    virtual std::optional<std::string> OpenFileName(const std::string& title, const std::string& folder,
+                                                    const std::string& filter) = 0;
+    virtual std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
+                                                    const std::string& filter) = 0;
+    virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
+    virtual std::optional<CFont> ChooseFont(const CFont& initial) = 0;
+};
