@@ -1,7 +1,7 @@
+#include "app/Application.h"
 #include "app/CommandLine.h"
-
-#include <QApplication>
-#include <QMainWindow>
+#include "editor/TForm1.h"
+#include "platform/QtPrompts.h"
 
 int main(int argc, char** argv)
 {
@@ -9,11 +9,12 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = RunCommandLine(argc, argv))
         return *status;
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Planzeta");
-    QMainWindow window;
-    window.setWindowTitle("Planzeta");
-    window.resize(800, 600);
+    QtPrompts prompts;
+    Application app(argc, argv, prompts);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    TForm1 window(prompts, arguments);
+    prompts.SetParent(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "editor/ImageExport.h"
 
+#include "editor/ZoomLevels.h"
 #include "model/CRoom.h"
 #include "model/PlanRendering.h"
 #include "platform/FileIo.h"
@@ -15,15 +16,14 @@ std::string SizeText(int64_t width, int64_t height)
     return std::to_string(width) + " × " + std::to_string(height) + " pixels";
 }
 
-void CheckSize(const PlanView& view)
+void CheckSize(const CRoom& room, const PlanView& view)
 {
     if (view.width < 1 || view.height < 1)
         throw ImageExportError("The room has no area to draw.");
-    if (view.width > MaxExportSide || view.height > MaxExportSide ||
-        int64_t{view.width} * view.height > MaxExportPixels)
+    if (!ImageFits(room, view.zoom))
         throw ImageExportError("The picture would be " + SizeText(view.width, view.height) +
-                               "; the largest that can be exported is " + std::to_string(MaxExportSide) +
-                               " pixels on a side and " + std::to_string(MaxExportPixels / 1'000'000) +
+                               "; the largest that can be exported is " + std::to_string(MaxImageSide) +
+                               " pixels on a side and " + std::to_string(MaxImagePixels / 1'000'000) +
                                " megapixels. Choose a smaller zoom.");
 }
 
@@ -37,7 +37,7 @@ bool IsPngName(const std::string& fileName)
 QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
 {
     PlanView view = WholeRoomView(room, options.zoom);
-    CheckSize(view);
+    CheckSize(room, view);
     view.showGrid = options.showGrid;
     view.showCaptions = options.showCaptions;
     view.showCollisions = options.showCollisions;

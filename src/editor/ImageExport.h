@@ -23,14 +23,10 @@ struct ImageExportOptions {
     bool showCollisions = false;
 };
 
-// The largest picture rendered: far beyond any screen or printed page, yet small enough for
-// the image and its encoded copy to fit in memory together.
-constexpr int MaxExportSide = 20000;
-constexpr int64_t MaxExportPixels = 100'000'000;
-
 // Renders the room, margins included, without the background cache. The room is left
 // prepared for the export's view, so the editor prepares its own view again afterwards.
-// Throws ImageExportError when the room has no area or the picture would be too large.
+// Throws ImageExportError when the room has no area or the picture would be larger than
+// MaxImageSide and MaxImagePixels allow.
 QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options);
 
 // Saves the image as PNG when the name ends in ".png" (in any case), else as BMP. An

@@ -1,0 +1,30 @@
+#include "app/Application.h"
+
+#include "localize/Messages.h"
+#include "platform/Prompts.h"
+
+#include <QIcon>
+
+#include <exception>
+
+Application::Application(int& argc, char** argv, Prompts& prompts) : QApplication(argc, argv), prompts_(prompts)
+{
+    setApplicationName("Planzeta");
+    setApplicationDisplayName("Planzeta");
+    setOrganizationName("Kelvora");
+    setWindowIcon(QIcon(":/icons/planzeta.svg"));
+    // Lets desktops match the window to its menu entry and icon.
+    setDesktopFileName("io.planzeta.Planzeta");
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    } catch (...) {
+        prompts_.Message(Msg(MsgError), "An unexpected error occurred.", PromptIcon::Error, ButtonOk);
+    }
+    return false;
+}

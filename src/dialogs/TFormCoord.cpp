@@ -1,0 +1,230 @@
+#include "dialogs/TFormCoord.h"
+
+#include "dialogs/LocalCoordinates.h"
+#include "localize/Messages.h"
+#include "model/CRoom.h"
+#include "platform/QtConversions.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// The dialog's own texts as designed, with their keys in the language files' section
+// "LocalCoordDlg"; the buttons take the common messages.
+struct KeyedText {
+    int key;
+    const char* english;
+};
+constexpr KeyedText CaptionText{1, "Local Coordinates"};
+constexpr KeyedText BoxStartText{2, "Origin"};
+constexpr KeyedText BtnClickObrText{3, "Select in the drawing"};
+constexpr KeyedText ChkUseLocalCoordText{4, "Use local coordinates"};
+
+QString Designed(const KeyedText& text)
+{
+    return QString::fromUtf8(text.english);
+}
+
+template <typename Widget, typename... Args>
+Widget* Named(const char* name, Args&&... args)
+{
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(name);
+    return widget;
+}
+
+int32_t IntegerOr(const QLineEdit* edit, int32_t current)
+{
+    bool ok = false;
+    const int value = edit->text().trimmed().toInt(&ok);
+    return ok ? value : current;
+}
+
+}  // namespace
+
+TFormCoord::TFormCoord(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("TFormCoord");
+    setWindowTitle(Designed(CaptionText));
+
+    EdPosX = Named<QLineEdit>("EdPosX");
+    EdPosY = Named<QLineEdit>("EdPosY");
+    BtnClickObr = Named<QPushButton>("BtnClickObr", Designed(BtnClickObrText));
+    auto* origin = Named<QGroupBox>("BoxStart", Designed(BoxStartText));
+    auto* originLayout = new QGridLayout(origin);
+    originLayout->addWidget(new QLabel("x:"), 0, 0);
+    originLayout->addWidget(EdPosX, 0, 1);
+    originLayout->addWidget(new QLabel("y:"), 1, 0);
+    originLayout->addWidget(EdPosY, 1, 1);
+    originLayout->addWidget(BtnClickObr, 2, 0, 1, 2);
+
+    ChkUseLocalCoord = Named<QCheckBox>("ChkUseLocalCoord", Designed(ChkUseLocalCoordText));
+
+    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
+    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
+    BtnHelp = Named<QPushButton>("BtnHelp", ToQString(Msg(MsgHelp)));
+    BtnOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOK);
+    buttons->addWidget(BtnCancel);
+    buttons->addWidget(BtnHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(origin);
+    layout->addWidget(ChkUseLocalCoord);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(BtnClickObr, &QPushButton::clicked, this, &TFormCoord::StartPicking);
+    connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormCoord::reject);
+    connect(BtnHelp, &QPushButton::clicked, this, &TFormCoord::RequestHelp);
+}
+
+void TFormCoord::PlaceAbovePlan(const QRect& planArea)
+{
+    adjustSize();
+    const QScreen* screen = QGuiApplication::screenAt(planArea.center());
+    const int minTop = screen ? screen->availableGeometry().top() : 0;
+    const Rect plan{planArea.x(), planArea.y(), planArea.x() + planArea.width(),
+                    planArea.y() + planArea.height()};
+    const QSize size = frameGeometry().size();
+    const Point at = ::PlaceAbovePlan(plan, size.width(), size.height(), minTop);
+    move(at.x, at.y);
+}
+
+void TFormCoord::Load(const CRoom& room)
+{
+    EdPosX->setText(QString::number(room.UserCoordOriginX));
+    EdPosY->setText(QString::number(room.UserCoordOriginY));
+    ChkUseLocalCoord->setChecked(room.UserCoord);
+}
+
+void TFormCoord::Store(CRoom& room) const
+{
+    room.UserCoordOriginX = IntegerOr(EdPosX, room.UserCoordOriginX);
+    room.UserCoordOriginY = IntegerOr(EdPosY, room.UserCoordOriginY);
+    room.UserCoord = ChkUseLocalCoord->isChecked();
+}
+
+int TFormCoord::Edit(CRoom& room)
+{
+    Load(room);
+    const int result = exec();
+    if (result == ResultOk)
+        Store(room);
+    return result;
+}
+
+// Escape, the window's close button and Cancel all close with Cancel's result.
+void TFormCoord::reject()
+{
+    done(ResultCancel);
+}
+
+void TFormCoord::showEvent(QShowEvent* event)
+{
+    BtnOK->setFocus();
+    QDialog::showEvent(event);
+}
+
+// Closing while picking, with Enter for instance, must not leave the mouse grabbed.
+void TFormCoord::hideEvent(QHideEvent* event)
+{
+    if (picking_)
+        EndPicking();
+    QDialog::hideEvent(event);
+}
+
+void TFormCoord::keyPressEvent(QKeyEvent* event)
+{
+    if (picking_ && event->key() == Qt::Key_Escape) {
+        EndPicking();
+        return;
+    }
+    if (event->key() == Qt::Key_F1) {
+        RequestHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFormCoord::mouseMoveEvent(QMouseEvent* event)
+{
+    if (picking_)
+        TrackPick(event->globalPosition().toPoint());
+    else
+        QDialog::mouseMoveEvent(event);
+}
+
+// A click ends picking wherever it falls. Outside the dialog it also switches local
+// coordinates on, and over the plan it takes the clicked point as the origin.
+void TFormCoord::mousePressEvent(QMouseEvent* event)
+{
+    if (!picking_) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    const QPoint at = event->globalPosition().toPoint();
+    EndPicking();
+    if (IsOverDialog(at))
+        return;
+    ChkUseLocalCoord->setChecked(true);
+    TrackPick(at);
+}
+
+// While picking, the dialog holds the mouse so that it sees the pointer over the plan, and
+// the cross cursor tells the user that the next click chooses a point.
+void TFormCoord::StartPicking()
+{
+    if (picking_)
+        return;
+    picking_ = true;
+    textXBeforePick_ = EdPosX->text();
+    textYBeforePick_ = EdPosY->text();
+    setMouseTracking(true);
+    grabMouse(Qt::CrossCursor);
+}
+
+void TFormCoord::EndPicking()
+{
+    picking_ = false;
+    EdPosX->setText(textXBeforePick_);
+    EdPosY->setText(textYBeforePick_);
+    releaseMouse();
+    setMouseTracking(false);
+}
+
+void TFormCoord::TrackPick(QPoint globalPos)
+{
+    if (IsOverDialog(globalPos) || !planPointAt_)
+        return;
+    if (const std::optional<Point> point = planPointAt_(globalPos)) {
+        EdPosX->setText(QString::number(point->x));
+        EdPosY->setText(QString::number(point->y));
+    }
+}
+
+bool TFormCoord::IsOverDialog(QPoint globalPos) const
+{
+    return frameGeometry().contains(globalPos);
+}
+
+void TFormCoord::RequestHelp()
+{
+    if (helpRequest_)
+        helpRequest_(HelpContext);
+}

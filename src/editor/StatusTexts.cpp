@@ -1,0 +1,94 @@
+#include "editor/StatusTexts.h"
+
+#include "localize/Messages.h"
+#include "model/CRoom.h"
+#include "model/Numeric.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace {
+
+constexpr int MeasureSignificantDigits = 7;
+constexpr int MeasureDecimals = 2;
+
+double RoundToSignificantDigits(double value, int digits)
+{
+    char text[64];
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, digits - 1);
+    double rounded = value;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
+}
+
+// Digits in groups of three from the right.
+std::string Grouped(std::string_view digits, const std::string& separator)
+{
+    std::string grouped;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += separator;
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string FormatNumber(double value, const NumberPunctuation& punctuation)
+{
+    char text[400];  // the longest double in fixed notation has 309 integer digits
+    const auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, MeasureDecimals);
+    const std::string_view number(text, static_cast<size_t>(written.ptr - text));
+    const size_t point = number.find('.');
+    return Grouped(number.substr(0, point), punctuation.groupSeparator) + punctuation.decimalPoint +
+           std::string(number.substr(point + 1));
+}
+
+}  // namespace
+
+std::string RoomPanelText(const CRoom& room)
+{
+    return Msg(MsgRoom) + ": " + std::to_string(room.Width) + "×" + std::to_string(room.Height) + " " +
+           room.UnitName;
+}
+
+std::string PositionPanelText(const CRoom& room, Point roomPoint)
+{
+    int64_t x = roomPoint.x;
+    int64_t y = roomPoint.y;
+    if (room.UserCoord) {
+        x -= room.UserCoordOriginX;
+        y -= room.UserCoordOriginY;
+    }
+    return " " + Msg(MsgPosition) + " [" + room.UnitName + "]: " + std::to_string(x) + ", " +
+           std::to_string(y) + (room.UserCoord ? " L" : "");
+}
+
+std::string ZoomPanelText(double zoom)
+{
+    return Msg(MsgZoom) + ": " + std::to_string(TruncToInt(zoom * 100)) + "%";
+}
+
+std::string MeasurePanelText(double length, const std::string& unitName, const NumberPunctuation& punctuation)
+{
+    if (!(length >= 0) || std::isinf(length))
+        return "";
+    const double rounded = RoundToSignificantDigits(std::fabs(length), MeasureSignificantDigits);
+    return Msg(MsgMeasurement) + ": " + FormatNumber(rounded, punctuation) + unitName;
+}
+
+std::string WindowTitle(const std::string& fileName, bool modified)
+{
+    return "Planzeta - [" + (fileName.empty() ? Msg(MsgUntitled) : fileName) + (modified ? "*" : "") + "]";
+}
+
+std::string AboutText()
+{
+    return "Planzeta, " + Msg(MsgVersion) + " 3.0 (3D)   \n" +
+           "Copyright © 2026 Kelvora\n"
+           "\n"
+           "Web: https://www.kelvora.example/planzeta\n"
+           "E-mail: planzeta@kelvora.example";
+}

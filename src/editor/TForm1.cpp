@@ -1,0 +1,69 @@
+#include "editor/TForm1.h"
+
+#include "dialogs/TFormCoord.h"
+#include "editor/PlanWidget.h"
+#include "platform/Canvas.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QScrollArea>
+
+TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), engines_(settings_), undo_(room_)
+{
+    setObjectName("TForm1");
+    setWindowTitle("Planzeta");
+    setWindowIcon(QIcon(":/icons/planzeta.svg"));
+    resize(636, 479);
+    move(220, 107);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1->setObjectName("ScrollBox1");
+    Obr = new PlanWidget(ScrollBox1);
+    ScrollBox1->setWidget(Obr);
+    ScrollBox1->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(ScrollBox1);
+    FormCoord = new TFormCoord(this);
+    ConnectCommands();
+
+    undo_.SetLimit(32);
+    ReadSettings();
+    KeepWindowOnScreen();
+    findChild<QAction*>("ShowGrid1")->setChecked(showGrid_);
+    findChild<QAction*>("ShowCaptions1")->setChecked(showCaptions_);
+    UpdateZoomPanel();
+    // After the options: a new room takes its unit from them.
+    room_.Reset();
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile())
+        OpenRoomFile(QFileInfo(arguments.first()).absoluteFilePath());
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    UpdateUndoButtons();
+    UpdateScale();
+    UpdateTitle();
+    Redraw(true);
+    setAcceptDrops(true);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // Only a laid-out window knows how much of it the plan area takes.
+        if (engines_.options.Autosize)
+            FitWindowToPlan();
+        FirstShow();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    setAcceptDrops(false);
+    WriteSettings();
+    event->accept();
+}

@@ -1,0 +1,164 @@
+#pragma once
+// The main window: the editor of one room. It owns the room, the undo history and the
+// engines, hosts the menus, the tool bar, the plan and the status bar, and keeps its own
+// settings between runs. Its commands live in files by group: TForm1_Settings.cpp (start-up
+// and close), TForm1_Menus.cpp (menus and tool bar), TForm1_View.cpp (zoom, redraw, status
+// bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
+// TForm1_History.cpp (changes, undo and redo).
+
+#include "editor/AppEngines.h"
+#include "editor/CUndoManager.h"
+#include "editor/WindowPlacement.h"
+#include "model/CRoom.h"
+#include "platform/CSettings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class CanvasImage;
+class PlanWidget;
+class Prompts;
+class QAction;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolBar;
+class TFormCoord;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The arguments are the program's own, without its name: a room file to open.
+    TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    CRoom& Room() { return room_; }
+    AppEngines& Engines() { return engines_; }
+    double Zoom() const { return zoom_; }
+    const QString& FileName() const { return fileName_; }
+
+    // Services of the window that commands call.
+    void UpdateTitle();
+    void UpdateUndoButtons();
+    // Called before every change of the room; commit = false merges the next change into
+    // this step (a drag is one step).
+    void NoteRoomChange(bool commit);
+    void UpdateScale();
+    void Redraw(bool repaint);
+    void UpdateZoomPanel();
+    void UpdateRoomPanel();
+    void UpdateMeasurePanel();
+    void UpdatePositionPanel(Point roomPoint);
+    void FitWindowToPlan();
+    bool OpenRoomFile(const QString& path);
+    void HelpHandler(int command, int data);
+
+    // The view.
+    void SetZoom(double zoom);
+    void ZoomIn();
+    void ZoomOut();
+    void Zoom100();
+    void BestFit();
+    // The room point under a pixel of the plan image.
+    Point PlanPointAt(QPoint imagePixel) const;
+
+    // Help commands: show the help of a context (data 1 to 10), or close help.
+    static constexpr int HelpContext = 1;
+    static constexpr int HelpQuit = 2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // TForm1_Menus.cpp
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    QAction* AddAction(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {});
+    void ConnectCommands();
+
+    // TForm1_Settings.cpp
+    void ReadSettings();
+    void KeepWindowOnScreen();
+    void WriteSettings();
+    void FirstShow();
+
+    // TForm1_File.cpp
+    // Asks whether to save unsaved changes; false when the user cancels.
+    bool AskToSaveChanges();
+    void New();
+    void Save();
+    void SaveAs();
+    void SaveTo(const QString& path);
+    void SetSaveEnabled(bool enabled);
+    void RefreshRecentMenu();
+    void AddRecentFile(const QString& path);
+    void OpenRecent(size_t index);
+    // The room properties dialog; returns whether it closed with OK.
+    bool EditRoomProperties();
+
+    // TForm1_View.cpp
+    ViewFrame CurrentFrame() const;
+    Rect WorkArea() const;
+    // The room point under a screen position over the plan area.
+    std::optional<Point> PlanPointUnder(QPoint globalPos) const;
+    void ToggleGrid(bool on);
+    void ToggleCollisions(bool on);
+    void ToggleCaptions(bool on);
+    void ToggleLocalCoordinates();
+    void ShowLocalCoordinatesDialog();
+    void AfterZoomChange();
+
+    // TForm1_History.cpp
+    void Undo();
+    void Redo();
+    void RestoreSnapshot(const CRoom& snapshot);
+
+    // TForm1_Help.cpp
+    void ShowAbout();
+
+    Prompts& prompts_;
+    CSettings settings_;
+    AppEngines engines_;
+    CRoom room_;
+    CUndoManager undo_;
+    bool pendingSnapshot_ = true;
+    QString fileName_;
+    std::array<QString, 4> recentFiles_;
+    int32_t lastVersion_ = 110;
+    bool firstRunLanguage_ = false;
+    bool showGrid_ = true;
+    bool showCollisions_ = false;
+    bool showCaptions_ = true;
+    double zoom_ = 1.0;
+    double lastMeasurement_ = -1.0;
+    QSize imageSize_{-1, -1};
+    std::unique_ptr<CanvasImage> backgroundCache_;
+    bool shownOnce_ = false;
+
+    // Components, named as in the window's layout.
+    QMenu* Mistnost1 = nullptr;
+    QMenu* Export1 = nullptr;
+    QMenu* Objekty1 = nullptr;
+    QMenu* View1 = nullptr;
+    QMenu* Configure1 = nullptr;
+    QMenu* Napoveda1 = nullptr;
+    std::array<QAction*, 4> Recent{};
+    QToolBar* ToolBar1 = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    PlanWidget* Obr = nullptr;
+    std::array<QLabel*, 5> panels_{};
+    QPointer<TFormCoord> FormCoord;
+};

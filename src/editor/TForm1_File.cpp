@@ -1,0 +1,196 @@
+#include "editor/TForm1.h"
+
+#include "localize/Messages.h"
+#include "platform/FileIo.h"
+#include "platform/Prompts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+
+#include <fstream>
+
+namespace {
+
+const std::string RoomFilter = "Rooms (*.mst *.MST)";
+
+bool IsRoomFileName(const QString& path)
+{
+    return QFileInfo(path).suffix().toUpper() == "MST";
+}
+
+bool IsReadable(const QString& path)
+{
+    return QFileInfo(path).isFile() && std::ifstream(path.toStdString()).good();
+}
+
+std::string FolderOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath() + "/").toStdString();
+}
+
+}  // namespace
+
+bool TForm1::AskToSaveChanges()
+{
+    if (!room_.Modified)
+        return true;
+    switch (prompts_.Message(Msg(MsgClosingRoom), Msg(MsgSaveChanges), PromptIcon::Question,
+                             ButtonYes | ButtonNo | ButtonCancel)) {
+    case ButtonYes:
+        Save();  // goes on even when the user cancels naming the file
+        return true;
+    case ButtonNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TForm1::OpenRoomFile(const QString& requested)
+{
+    if (!requested.isEmpty() && !IsRoomFileName(requested))
+        return false;
+    if (!AskToSaveChanges())
+        return false;
+    QString path = requested;
+    if (path.isEmpty()) {
+        const auto chosen = prompts_.OpenFileName(Msg(MsgOpenRoomTitle), engines_.options.LastOpenFolder, RoomFilter);
+        if (!chosen)
+            return false;
+        path = QString::fromStdString(*chosen);
+    }
+    if (!IsReadable(path) || !room_.Load(path.toStdString())) {
+        prompts_.Message(Msg(MsgCannotOpenFile), Msg(MsgCannotReadFile) + "\n" + path.toStdString(),
+                         PromptIcon::Error, ButtonOk);
+        return false;
+    }
+    fileName_ = path;
+    SetSaveEnabled(false);
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    AddRecentFile(fileName_);
+    engines_.options.LastOpenFolder = FolderOf(fileName_);
+    UpdateScale();
+    room_.SnapAllToWalls();
+    undo_.Reset();
+    pendingSnapshot_ = true;
+    UpdateUndoButtons();
+    zoom_ = 1.0;
+    if (engines_.options.OpenInBestFit) {
+        BestFit();
+    } else {
+        AfterZoomChange();
+    }
+    UpdateTitle();
+    return true;
+}
+
+void TForm1::SaveTo(const QString& path)
+{
+    try {
+        room_.Save(path.toStdString());
+    } catch (const FileWriteError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        return;
+    }
+    fileName_ = path;
+    room_.Modified = false;
+    undo_.MarkAllModified();
+    SetSaveEnabled(false);
+    UpdateTitle();
+    AddRecentFile(fileName_);
+}
+
+void TForm1::Save()
+{
+    if (fileName_.isEmpty())
+        SaveAs();
+    else
+        SaveTo(fileName_);
+}
+
+void TForm1::SaveAs()
+{
+    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter);
+    if (!chosen)
+        return;
+    QString path = QString::fromStdString(*chosen);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".mst";
+    SaveTo(path);
+    if (fileName_ == path)
+        engines_.options.LastOpenFolder = FolderOf(path);
+}
+
+void TForm1::New()
+{
+    if (!AskToSaveChanges())
+        return;
+    room_.Reset();
+    EditRoomProperties();
+    undo_.Reset();
+    pendingSnapshot_ = true;
+    zoom_ = 1.0;
+    room_.Modified = false;
+    SetSaveEnabled(true);
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    UpdateUndoButtons();
+    fileName_.clear();
+    BestFit();
+    UpdateTitle();
+}
+
+void TForm1::SetSaveEnabled(bool enabled)
+{
+    findChild<QAction*>("Uloizit1")->setEnabled(enabled);
+}
+
+void TForm1::AddRecentFile(const QString& path)
+{
+    const auto found = std::find(recentFiles_.begin(), recentFiles_.end(), path);
+    if (found == recentFiles_.begin())
+        return;
+    // Entries above the one found (or all but the oldest) move one place down.
+    const auto end = found == recentFiles_.end() ? recentFiles_.end() - 1 : found;
+    std::move_backward(recentFiles_.begin(), end, end + 1);
+    recentFiles_.front() = path;
+    RefreshRecentMenu();
+}
+
+void TForm1::RefreshRecentMenu()
+{
+    for (size_t i = 0; i < Recent.size(); ++i) {
+        QAction* item = Recent[i];
+        item->setVisible(i == 0);
+        item->setEnabled(false);
+        if (recentFiles_[i].isEmpty())
+            continue;
+        item->setText(QString("&%1  %2").arg(i + 1).arg(QFileInfo(recentFiles_[i]).fileName()));
+        item->setVisible(true);
+        item->setEnabled(true);
+    }
+}
+
+void TForm1::OpenRecent(size_t index)
+{
+    if (!recentFiles_[index].isEmpty())
+        OpenRoomFile(recentFiles_[index]);
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        OpenRoomFile(urls.first().toLocalFile());
+    }
+}

@@ -1,0 +1,59 @@
+#include "editor/TForm1.h"
+
+#include "editor/StatusTexts.h"
+
+#include <QAction>
+
+void TForm1::NoteRoomChange(bool commit)
+{
+    if (pendingSnapshot_)
+        undo_.Push(room_);
+    pendingSnapshot_ = commit;
+    if (!room_.Modified) {
+        room_.Modified = true;
+        SetSaveEnabled(true);
+        UpdateTitle();
+    }
+    UpdateUndoButtons();
+}
+
+void TForm1::UpdateUndoButtons()
+{
+    findChild<QAction*>("Undo1")->setEnabled(undo_.CanUndo());
+    findChild<QAction*>("Redo1")->setEnabled(undo_.CanRedo());
+}
+
+void TForm1::UpdateTitle()
+{
+    setWindowTitle(QString::fromStdString(WindowTitle(fileName_.toStdString(), room_.Modified)));
+}
+
+void TForm1::Undo()
+{
+    pendingSnapshot_ = true;
+    RestoreSnapshot(undo_.Undo(&room_));
+}
+
+void TForm1::Redo()
+{
+    pendingSnapshot_ = true;
+    RestoreSnapshot(undo_.Redo());
+}
+
+// Undo and redo never touch the local coordinates: they are a setting of the view.
+void TForm1::RestoreSnapshot(const CRoom& snapshot)
+{
+    const int32_t originX = room_.UserCoordOriginX;
+    const int32_t originY = room_.UserCoordOriginY;
+    room_ = snapshot;
+    room_.UserCoordOriginX = originX;
+    room_.UserCoordOriginY = originY;
+    room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
+    SetSaveEnabled(room_.Modified || fileName_.isEmpty());
+    UpdateUndoButtons();
+    UpdateTitle();
+    UpdateScale();
+    Redraw(true);
+    if (engines_.options.Autosize)
+        FitWindowToPlan();
+}

@@ -1,0 +1,261 @@
+#include "editor/TForm1.h"
+
+#include "dialogs/LocalCoordinates.h"
+#include "dialogs/TFormCoord.h"
+#include "editor/PlanWidget.h"
+#include "editor/StatusTexts.h"
+#include "editor/WindowPlacement.h"
+#include "editor/ZoomLevels.h"
+#include "model/PlanRendering.h"
+#include "platform/QtCanvas.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWheelEvent>
+
+namespace {
+
+enum Panel { MeasurePanel = 0, RoomPanel = 1, PositionPanel = 2, ZoomPanel = 3 };
+
+QString ToQ(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+Rect ToRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+}  // namespace
+
+void TForm1::SetZoom(double zoom)
+{
+    zoom_ = LargestZoomThatFits(room_, zoom);
+    AfterZoomChange();
+}
+
+void TForm1::AfterZoomChange()
+{
+    UpdateScale();
+    UpdateZoomPanel();
+    Redraw(true);
+    if (engines_.options.Autosize)
+        FitWindowToPlan();
+}
+
+void TForm1::ZoomIn()
+{
+    if (const auto next = NextZoomIn(zoom_))
+        SetZoom(*next);
+}
+
+void TForm1::ZoomOut()
+{
+    if (const auto next = NextZoomOut(zoom_))
+        SetZoom(*next);
+}
+
+void TForm1::Zoom100()
+{
+    SetZoom(1.0);
+}
+
+ViewFrame TForm1::CurrentFrame() const
+{
+    ViewFrame frame;
+    frame.window = {frameGeometry().width(), frameGeometry().height()};
+    frame.client = {ScrollBox1->viewport()->width(), ScrollBox1->viewport()->height()};
+    frame.verticalBarWidth = ScrollBox1->verticalScrollBar()->sizeHint().width();
+    frame.horizontalBarHeight = ScrollBox1->horizontalScrollBar()->sizeHint().height();
+    frame.verticalBarShown = ScrollBox1->verticalScrollBar()->isVisible();
+    frame.horizontalBarShown = ScrollBox1->horizontalScrollBar()->isVisible();
+    return frame;
+}
+
+Rect TForm1::WorkArea() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? ToRect(screen->availableGeometry()) : Rect{0, 0, width(), height()};
+}
+
+void TForm1::BestFit()
+{
+    const PixelSize area = BestFitArea(CurrentFrame(), WorkArea(), engines_.options.Autosize);
+    if (const auto zoom = BestFitZoom(room_, area))
+        SetZoom(*zoom);
+}
+
+void TForm1::UpdateScale()
+{
+    const PlanView view = WholeRoomView(room_, zoom_);
+    PrepareForView(room_, view);
+    backgroundCache_.reset();
+}
+
+void TForm1::Redraw(bool repaint)
+{
+    const PixelSize size = RoomImageSize(room_, zoom_);
+    if (QSize(size.width, size.height) != imageSize_) {
+        imageSize_ = QSize(size.width, size.height);
+        Obr->Resize(imageSize_);
+        statusBar()->update();
+    }
+    UpdateRoomPanel();
+    PlanView view = WholeRoomView(room_, zoom_);
+    view.showGrid = showGrid_;
+    view.showCaptions = showCaptions_;
+    view.showCollisions = showCollisions_;
+    {
+        QtCanvas canvas(Obr->Image());
+        DrawRoom(room_, canvas, view, &backgroundCache_);
+    }
+    if (repaint)
+        Obr->repaint();
+    else
+        Obr->update();
+}
+
+void TForm1::UpdateZoomPanel()
+{
+    zoom_ = ClampZoom(zoom_);
+    panels_[ZoomPanel]->setText(ToQ(ZoomPanelText(zoom_)));
+}
+
+void TForm1::UpdateRoomPanel()
+{
+    panels_[RoomPanel]->setText(ToQ(RoomPanelText(room_)));
+}
+
+void TForm1::UpdateMeasurePanel()
+{
+    const QLocale locale;
+    const NumberPunctuation punctuation{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+    panels_[MeasurePanel]->setText(ToQ(MeasurePanelText(lastMeasurement_, room_.UnitName, punctuation)));
+}
+
+void TForm1::UpdatePositionPanel(Point roomPoint)
+{
+    panels_[PositionPanel]->setText(ToQ(PositionPanelText(room_, roomPoint)));
+}
+
+Point TForm1::PlanPointAt(QPoint imagePixel) const
+{
+    return PlanPointFromViewPixel(room_, zoom_, {0, 0}, {imagePixel.x(), imagePixel.y()});
+}
+
+void TForm1::FitWindowToPlan()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    QWidget* lastButton = ToolBar1->widgetForAction(ToolBar1->actions().last());
+    const int minimumWidth = lastButton ? lastButton->geometry().right() + 16 : 0;
+    const WindowBounds fitted = ::FitWindowToPlan({imageSize_.width(), imageSize_.height()}, CurrentFrame(),
+                                                  minimumWidth, WorkArea(), {x(), y()});
+    // The frame is part of the bounds; the window's own size is without it.
+    const QSize frameExtra = frameGeometry().size() - size();
+    move(fitted.left, fitted.top);
+    resize(fitted.width - frameExtra.width(), fitted.height - frameExtra.height());
+}
+
+void TForm1::ToggleGrid(bool on)
+{
+    showGrid_ = on;
+    UpdateScale();
+    Redraw(true);
+}
+
+void TForm1::ToggleCollisions(bool on)
+{
+    showCollisions_ = on;
+    UpdateScale();
+    Redraw(true);
+}
+
+void TForm1::ToggleCaptions(bool on)
+{
+    showCaptions_ = on;
+    Redraw(true);
+}
+
+// Local coordinates are a setting of the view: no undo step, and the room is not "changed".
+void TForm1::ToggleLocalCoordinates()
+{
+    if (room_.UserCoord) {
+        room_.UserCoord = false;
+    } else {
+        room_.UserCoord = true;
+        if (FormCoord->Edit(room_) != 1)
+            room_.UserCoord = false;
+    }
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    UpdatePositionPanel(PlanPointAt(Obr->mapFromGlobal(QCursor::pos())));
+}
+
+void TForm1::ShowLocalCoordinatesDialog()
+{
+    FormCoord->Edit(room_);
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+}
+
+std::optional<Point> TForm1::PlanPointUnder(QPoint globalPos) const
+{
+    const QPoint inView = ScrollBox1->viewport()->mapFromGlobal(globalPos);
+    if (!ScrollBox1->viewport()->rect().contains(inView))
+        return std::nullopt;
+    return PlanPointAt(Obr->mapFromGlobal(globalPos));
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    const QString key = event->text();
+    if (key == "+")
+        ZoomIn();
+    else if (key == "-")
+        ZoomOut();
+    else if (key == "/")
+        Zoom100();
+    else if (key == "*")
+        BestFit();
+    else if (key == "l")
+        ToggleLocalCoordinates();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? ScrollBox1->horizontalScrollBar()
+                                                               : ScrollBox1->verticalScrollBar();
+    bar->setValue(bar->value() - delta / 3);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    statusBar()->update();
+}
+
+// The wheel scrolls the plan by our own step, over the plan as anywhere else in the window.
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return event->isAccepted();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
