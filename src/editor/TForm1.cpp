@@ -63,6 +63,10 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (!AskToSaveChanges()) {
+        event->ignore();
+        return;
+    }
     setAcceptDrops(false);
     WriteSettings();
     event->accept();

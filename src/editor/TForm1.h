@@ -99,15 +99,14 @@ private:
     // Asks whether to save unsaved changes; false when the user cancels.
     bool AskToSaveChanges();
     void New();
-    void Save();
-    void SaveAs();
-    void SaveTo(const QString& path);
+    // Each returns whether the room was written; a failure has been reported.
+    bool Save();
+    bool SaveAs();
+    bool SaveTo(const QString& path);
     void SetSaveEnabled(bool enabled);
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
-    // The room properties dialog; returns whether it closed with OK.
-    bool EditRoomProperties();
 
     // TForm1_View.cpp
     ViewFrame CurrentFrame() const;
@@ -128,6 +127,12 @@ private:
 
     // TForm1_Help.cpp
     void ShowAbout();
+
+    // TForm1_Room.cpp
+    // The room properties dialog; returns whether it closed with OK.
+    bool EditRoomProperties();
+
+    // TForm1_Pointer.cpp
 
     Prompts& prompts_;
     CSettings settings_;

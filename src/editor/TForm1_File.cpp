@@ -41,8 +41,9 @@ bool TForm1::AskToSaveChanges()
     switch (prompts_.Message(Msg(MsgClosingRoom), Msg(MsgSaveChanges), PromptIcon::Question,
                              ButtonYes | ButtonNo | ButtonCancel)) {
     case ButtonYes:
-        Save();  // goes on even when the user cancels naming the file
-        return true;
+        // Should the user cancel naming the file, or the save fail, the changes would be lost
+        // if the command went on: it stops instead.
+        return Save();
     case ButtonNo:
         return true;
     default:
@@ -88,13 +89,13 @@ bool TForm1::OpenRoomFile(const QString& requested)
     return true;
 }
 
-void TForm1::SaveTo(const QString& path)
+bool TForm1::SaveTo(const QString& path)
 {
     try {
         room_.Save(path.toStdString());
     } catch (const FileWriteError& error) {
         prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
-        return;
+        return false;
     }
     fileName_ = path;
     room_.Modified = false;
@@ -102,27 +103,26 @@ void TForm1::SaveTo(const QString& path)
     SetSaveEnabled(false);
     UpdateTitle();
     AddRecentFile(fileName_);
+    return true;
 }
 
-void TForm1::Save()
+bool TForm1::Save()
 {
-    if (fileName_.isEmpty())
-        SaveAs();
-    else
-        SaveTo(fileName_);
+    return fileName_.isEmpty() ? SaveAs() : SaveTo(fileName_);
 }
 
-void TForm1::SaveAs()
+bool TForm1::SaveAs()
 {
     const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter);
     if (!chosen)
-        return;
+        return false;
     QString path = QString::fromStdString(*chosen);
     if (QFileInfo(path).suffix().isEmpty())
         path += ".mst";
-    SaveTo(path);
-    if (fileName_ == path)
-        engines_.options.LastOpenFolder = FolderOf(path);
+    if (!SaveTo(path))
+        return false;
+    engines_.options.LastOpenFolder = FolderOf(path);
+    return true;
 }
 
 void TForm1::New()
