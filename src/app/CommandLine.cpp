@@ -5,14 +5,19 @@
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/RoomJson.h"
+#include "output/VrmlExportFile.h"
+#include "output/VrmlWriter.h"
 #include "platform/CSettings.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 #include <QGuiApplication>
 
+#include <array>
 #include <charconv>
+#include <functional>
 #include <iostream>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +38,7 @@ constexpr std::string_view Usage =
     "       planzeta --dump-json ROOM.mst\n"
     "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--no-grid] [--no-captions]\n"
     "                [--collisions]\n"
+    "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
     "\n"
     "Planzeta edits furnishing plans of one room. Without options it opens the editor,\n"
     "with the room file when one is named.\n"
@@ -46,6 +52,13 @@ constexpr std::string_view Usage =
     "      --no-grid              leave out the grid\n"
     "      --no-captions          leave out the captions of objects other than labels\n"
     "      --collisions           show the objects as silhouettes, overlaps in colour\n"
+    "  --export-vrml OUT.wrl ROOM.mst\n"
+    "                             write the room as a VRML 2.0 scene to walk through, as\n"
+    "                             Explore in 3D shows it; with\n"
+    "      --3d-zoom N            the scene's scale in percent, a whole number from 1\n"
+    "                             (default: the editor's setting)\n"
+    "      --walls solid|invisible\n"
+    "                             whether the walls are shown (default: the editor's setting)\n"
     "  --help                     show this help and exit\n"
     "  --version                  show the version and exit\n";
 
@@ -123,33 +136,108 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
     return Success;
 }
 
-// --export-image OUT ROOM.mst, with its switches anywhere after the task's name.
+// Takes the value that follows a switch; empty when none is left.
+using NextValue = std::function<std::string()>;
+// What is wrong with a switch, if anything.
+using Problem = std::optional<std::string>;
+// Handles one switch of a task.
+using SwitchHandler = std::function<Problem(const std::string& name, const NextValue& value)>;
+
+// The task's output and room files, with the switches handled wherever they stand after the
+// task's name. A wrong switch or number of files is reported as a usage error.
+std::optional<std::array<std::string, 2>> TaskFiles(const std::vector<std::string>& args,
+                                                    const SwitchHandler& handleSwitch)
+{
+    std::vector<std::string> files;
+    size_t i = 1;
+    const NextValue value = [&] { return i + 1 < args.size() ? args[++i] : std::string(); };
+    for (; i < args.size(); ++i) {
+        if (args[i].rfind("--", 0) != 0) {
+            files.push_back(args[i]);
+        } else if (const Problem problem = handleSwitch(args[i], value)) {
+            UsageError(*problem);
+            return std::nullopt;
+        }
+    }
+    if (files.size() != 2) {
+        UsageError("wrong number of files for " + args[0]);
+        return std::nullopt;
+    }
+    return std::array{files[0], files[1]};
+}
+
 int ExportImageTask(const std::vector<std::string>& args)
 {
     ImageExportOptions options;
-    std::vector<std::string> files;
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--zoom") {
-            const std::optional<double> zoom = i + 1 < args.size() ? ParseZoom(args[++i]) : std::nullopt;
+    const auto handleSwitch = [&](const std::string& name, const NextValue& value) -> Problem {
+        if (name == "--zoom") {
+            const std::optional<double> zoom = ParseZoom(value());
             if (!zoom)
-                return UsageError("--zoom needs a number from 0.05 to 4");
+                return "--zoom needs a number from 0.05 to 4";
             options.zoom = *zoom;
-        } else if (arg == "--no-grid") {
+        } else if (name == "--no-grid") {
             options.showGrid = false;
-        } else if (arg == "--no-captions") {
+        } else if (name == "--no-captions") {
             options.showCaptions = false;
-        } else if (arg == "--collisions") {
+        } else if (name == "--collisions") {
             options.showCollisions = true;
-        } else if (arg.rfind("--", 0) == 0) {
-            return UsageError("unknown option " + arg + " for --export-image");
         } else {
-            files.push_back(arg);
+            return "unknown option " + name + " for --export-image";
         }
+        return std::nullopt;
+    };
+    const auto files = TaskFiles(args, handleSwitch);
+    return files ? ExportImage((*files)[0], (*files)[1], options) : BadInput;
+}
+
+// A 3D zoom as the Explore-in-3D setup takes it: a whole percentage above 0.
+std::optional<int32_t> ParseZoom3D(const std::string& text)
+{
+    int32_t zoom = 0;
+    const char* const end = text.data() + text.size();
+    const auto [rest, error] = std::from_chars(text.data(), end, zoom);
+    if (error != std::errc() || rest != end || zoom < 1)
+        return std::nullopt;
+    return zoom;
+}
+
+int ExportVrml(const std::string& out, const std::string& in, const COptions& options)
+{
+    CRoom room;
+    if (!LoadRoom(room, in))
+        return BadInput;
+    room.SnapAllToWalls();
+    try {
+        WriteFileAtomically(out, VrmlScene(room, options, InstalledLibraryPrefix()));
+    } catch (const FileWriteError& error) {
+        std::cerr << "planzeta: " << error.what() << '\n';
+        return WriteFailed;
     }
-    if (files.size() != 2)
-        return UsageError("wrong number of files for --export-image");
-    return ExportImage(files[0], files[1], options);
+    return Success;
+}
+
+// The switches override the editor's 3D options for this scene only.
+int ExportVrmlTask(const std::vector<std::string>& args, COptions options)
+{
+    const auto handleSwitch = [&](const std::string& name, const NextValue& value) -> Problem {
+        if (name == "--3d-zoom") {
+            const std::optional<int32_t> zoom = ParseZoom3D(value());
+            if (!zoom)
+                return "--3d-zoom needs a whole number from 1 to " +
+                       std::to_string(std::numeric_limits<int32_t>::max());
+            options.Zoom3D = *zoom;
+        } else if (name == "--walls") {
+            const std::string walls = value();
+            if (walls != "solid" && walls != "invisible")
+                return "--walls needs solid or invisible";
+            options.WallsTransp3D = walls == "solid" ? 0 : 1;
+        } else {
+            return "unknown option " + name + " for --export-vrml";
+        }
+        return std::nullopt;
+    };
+    const auto files = TaskFiles(args, handleSwitch);
+    return files ? ExportVrml((*files)[0], (*files)[1], options) : BadInput;
 }
 
 }  // namespace
@@ -178,6 +266,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return Resave(args[1], args[2]);
     if (option == "--export-image")
         return ExportImageTask(args);
+    if (option == "--export-vrml")
+        return ExportVrmlTask(args, engines.options);
     if (option == "--help" || option == "--version" || option == "--dump-json" || option == "--resave")
         return UsageError("wrong number of files for " + option);
     return UsageError("unknown option " + option);

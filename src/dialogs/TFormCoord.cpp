@@ -16,33 +16,24 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
 
-// The dialog's own texts as designed, with their keys in the language files' section
-// "LocalCoordDlg"; the buttons take the common messages.
-struct KeyedText {
-    int key;
-    const char* english;
+enum TextKey {
+    CaptionKey = 1,
+    OriginKey = 2,
+    PickKey = 3,
+    UseLocalKey = 4,
 };
-constexpr KeyedText CaptionText{1, "Local Coordinates"};
-constexpr KeyedText BoxStartText{2, "Origin"};
-constexpr KeyedText BtnClickObrText{3, "Select in the drawing"};
-constexpr KeyedText ChkUseLocalCoordText{4, "Use local coordinates"};
 
-QString Designed(const KeyedText& text)
-{
-    return QString::fromUtf8(text.english);
-}
-
-template <typename Widget, typename... Args>
-Widget* Named(const char* name, Args&&... args)
-{
-    auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(name);
-    return widget;
-}
+constexpr DialogText CoordTexts[] = {
+    {CaptionKey, "TFormCoord", TextRole::Caption, "Local Coordinates"},
+    {OriginKey, "BoxStart", TextRole::Caption, "Origin"},
+    {PickKey, "BtnClickObr", TextRole::Caption, "Select in the drawing"},
+    {UseLocalKey, "ChkUseLocalCoord", TextRole::Caption, "Use local coordinates"},
+};
 
 int32_t IntegerOr(const QLineEdit* edit, int32_t current)
 {
@@ -53,24 +44,33 @@ int32_t IntegerOr(const QLineEdit* edit, int32_t current)
 
 }  // namespace
 
+std::span<const DialogText> TFormCoord::Texts()
+{
+    return CoordTexts;
+}
+
 TFormCoord::TFormCoord(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName("TFormCoord");
-    setWindowTitle(Designed(CaptionText));
+    setWindowTitle(DesignedText(CoordTexts, CaptionKey));
 
     EdPosX = Named<QLineEdit>("EdPosX");
     EdPosY = Named<QLineEdit>("EdPosY");
-    BtnClickObr = Named<QPushButton>("BtnClickObr", Designed(BtnClickObrText));
-    auto* origin = Named<QGroupBox>("BoxStart", Designed(BoxStartText));
+    BtnClickObr = Designed<QPushButton>(CoordTexts, PickKey);
+    auto* origin = Designed<QGroupBox>(CoordTexts, OriginKey);
+    auto* labelX = new QLabel("&x:");
+    auto* labelY = new QLabel("&y:");
+    labelX->setBuddy(EdPosX);
+    labelY->setBuddy(EdPosY);
     auto* originLayout = new QGridLayout(origin);
-    originLayout->addWidget(new QLabel("x:"), 0, 0);
+    originLayout->addWidget(labelX, 0, 0);
     originLayout->addWidget(EdPosX, 0, 1);
-    originLayout->addWidget(new QLabel("y:"), 1, 0);
+    originLayout->addWidget(labelY, 1, 0);
     originLayout->addWidget(EdPosY, 1, 1);
     originLayout->addWidget(BtnClickObr, 2, 0, 1, 2);
 
-    ChkUseLocalCoord = Named<QCheckBox>("ChkUseLocalCoord", Designed(ChkUseLocalCoordText));
+    ChkUseLocalCoord = Designed<QCheckBox>(CoordTexts, UseLocalKey);
 
     BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
     BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
@@ -137,11 +137,13 @@ void TFormCoord::reject()
 
 void TFormCoord::showEvent(QShowEvent* event)
 {
-    BtnOK->setFocus();
+    if (!event->spontaneous())
+        BtnOK->setFocus();
     QDialog::showEvent(event);
 }
 
-// Closing while picking, with Enter for instance, must not leave the mouse grabbed.
+// Closing while picking, by the window's close button for instance, must not leave the mouse
+// grabbed.
 void TFormCoord::hideEvent(QHideEvent* event)
 {
     if (picking_)

@@ -3,6 +3,7 @@
 // in the plan while the dialog stays open, and the switch that turns local coordinates on.
 // The caller loads it from the room, shows it, and stores it back only when it closes with OK.
 
+#include "dialogs/DialogTexts.h"
 #include "model/Geometry.h"
 
 #include <QDialog>
@@ -10,6 +11,9 @@
 
 #include <functional>
 #include <optional>
+#include <span>
+#include <string_view>
+#include <utility>
 
 class CRoom;
 class QCheckBox;
@@ -26,12 +30,17 @@ public:
     static constexpr int ResultOk = 1;
     static constexpr int ResultCancel = 2;
     static constexpr int HelpContext = 4;
+    // The section of the language files that holds the texts below.
+    static constexpr std::string_view Section = "LocalCoordDlg";
+    static std::span<const DialogText> Texts();
 
     explicit TFormCoord(QWidget* parent = nullptr);
 
     void SetPlanPicker(PlanPicker picker) { planPointAt_ = std::move(picker); }
     void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
-    // Centres the dialog over the plan area, given in screen coordinates, just above it.
+    // Centres the dialog over the plan area, given in screen coordinates, just above it. Best
+    // called before each showing: the main window may have moved, and the dialog learns the
+    // height of its frame only once it has been shown.
     void PlaceAbovePlan(const QRect& planArea);
 
     void Load(const CRoom& room);

@@ -1,7 +1,10 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormRoom.h"
+#include "dialogs/TFormWalls.h"
 #include "editor/PlanWidget.h"
+#include "output/TForm3D.h"
 #include "platform/Canvas.h"
 
 #include <QAction>
@@ -27,6 +30,13 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     setCentralWidget(ScrollBox1);
     FormCoord = new TFormCoord(this);
+    FormCoord->SetPlanPicker([this](QPoint globalPos) { return PlanPointUnder(globalPos); });
+    FormCoord->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    FormWalls = new TFormWalls(prompts_, this);
+    FormWalls->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    FormRoom = new TFormRoom(prompts_, *FormWalls, this);
+    Form3D = new TForm3D(this);
+    Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     ConnectCommands();
 
     undo_.SetLimit(32);

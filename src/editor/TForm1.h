@@ -4,14 +4,17 @@
 // settings between runs. Its commands live in files by group: TForm1_Settings.cpp (start-up
 // and close), TForm1_Menus.cpp (menus and tool bar), TForm1_View.cpp (zoom, redraw, status
 // bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
-// TForm1_History.cpp (changes, undo and redo).
+// TForm1_History.cpp (changes, undo and redo), TForm1_Pointer.cpp (the mouse on the plan and
+// the form's keys), TForm1_Explore3D.cpp (the walk through the room in a VRML viewer).
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
+#include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
 #include "platform/CSettings.h"
 
+#include <QLine>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -28,7 +31,10 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 class QToolBar;
+class TForm3D;
 class TFormCoord;
+class TFormRoom;
+class TFormWalls;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -118,6 +124,8 @@ private:
     void ToggleCaptions(bool on);
     void ToggleLocalCoordinates();
     void ShowLocalCoordinatesDialog();
+    // Shows the local coordinates dialog just above the plan; returns its result.
+    int EditLocalCoordinates();
     void AfterZoomChange();
 
     // TForm1_History.cpp
@@ -131,8 +139,57 @@ private:
     // TForm1_Room.cpp
     // The room properties dialog; returns whether it closed with OK.
     bool EditRoomProperties();
+    QPointer<TFormWalls> FormWalls;
+    QPointer<TFormRoom> FormRoom;
+
+    // TForm1_Explore3D.cpp
+    void Explorein3D1Click();
 
     // TForm1_Pointer.cpp
+public:
+    // Places the object in slot `index`, which the caller has added: it follows the pointer,
+    // held `grabOffset` pixels from its position, and the next release drops it, as one undo
+    // step with the change the caller noted. Escape takes it out again.
+    void StartPlacing(int index, QPoint grabOffset);
+
+private:
+    enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
+
+    void CreatePopupMenus();
+    void ConnectPointer();
+    // The form's character keys; false when the key is none of them.
+    bool FormKeyPress(QKeyEvent* event);
+    // Positions are pixels of the plan image.
+    void ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
+    void ObrMouseMove(Qt::KeyboardModifiers modifiers, QPoint pixel);
+    void ObrMouseUp();
+    void ObrDblClick(QPoint pixel);
+    void PressOnPlan(Qt::MouseButton button, QPoint pixel);
+    void FollowPointer(QPoint pixel);
+    void EndDrag();
+    void CancelPlacing();
+    void ToggleMeasureTool();
+    void SetMeasureMode(bool on);
+    void UpdateMeasurement(bool shift, QPoint pixel);
+    void ReportMeasurement();
+    void UpdatePlanCursor(int partUnder);
+    void UpdateHint(int partUnder);
+    Point RoomPixel(QPoint pixel) const;
+    int PartAtPixel(QPoint pixel) const;
+    // The object's properties dialog; returns whether the dialog was applied.
+    bool EditObject(int index);
+    NumberPunctuation LocalePunctuation() const;
+
+    PointerMode pointerMode_ = PointerMode::Idle;
+    int dragIndex_ = -1;  // the object dragged or placed; -1 for none
+    Point grabOffset_;
+    Point clickPoint_;    // the last press in room pixels: where the popup menus' commands act
+    bool moved_ = false;  // the drag or placement has moved its object
+    PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
+    QLine measureLine_;    // the line as drawn on the plan image
+    qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does
+    QMenu* ObjectMenu1 = nullptr;
+    QMenu* NewObjectMenu1 = nullptr;
 
     Prompts& prompts_;
     CSettings settings_;
@@ -166,4 +223,5 @@ private:
     PlanWidget* Obr = nullptr;
     std::array<QLabel*, 5> panels_{};
     QPointer<TFormCoord> FormCoord;
+    QPointer<TForm3D> Form3D;
 };

@@ -1,5 +1,6 @@
 #include "editor/TForm1.h"
 
+#include "editor/ZoomLevels.h"
 #include "localize/Messages.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
@@ -79,7 +80,8 @@ bool TForm1::OpenRoomFile(const QString& requested)
     undo_.Reset();
     pendingSnapshot_ = true;
     UpdateUndoButtons();
-    zoom_ = 1.0;
+    // 100 %, unless the room is too large for a plan image at that scale.
+    zoom_ = LargestZoomThatFits(room_, 1.0);
     if (engines_.options.OpenInBestFit) {
         BestFit();
     } else {

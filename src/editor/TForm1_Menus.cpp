@@ -128,6 +128,8 @@ void TForm1::CreateMenus()
     AddAction(Napoveda1, "ViewHelpFile1", "View &Help File...", QKeySequence(Qt::Key_F1));
     Napoveda1->addSeparator();
     AddAction(Napoveda1, "Oprogramu1", "&About...");
+
+    CreatePopupMenus();
 }
 
 void TForm1::CreateToolBar()
@@ -177,6 +179,7 @@ void TForm1::ConnectCommands()
     };
     on("Undo1", [this] { Undo(); });
     on("Redo1", [this] { Redo(); });
+    on("Zmenrozmery1", [this] { EditRoomProperties(); });
     on("Nova1", [this] { New(); });
     on("Otrevrit1", [this] { OpenRoomFile(QString()); });
     on("Uloizit1", [this] { Save(); });
@@ -189,17 +192,22 @@ void TForm1::ConnectCommands()
     on("Oddlit1", [this] { ZoomOut(); });
     on("BestFit1", [this] { BestFit(); });
     on("LocalCoordinates1", [this] { ShowLocalCoordinatesDialog(); });
+    on("Explorein3D1", [this] { Explorein3D1Click(); });
     on("ShowGrid1", [this](bool checked) { ToggleGrid(checked); });
     on("ShowCollisions1", [this](bool checked) { ToggleCollisions(checked); });
     on("ShowCaptions1", [this](bool checked) { ToggleCaptions(checked); });
     // The button shows the flag; the toggle decides it, the dialog having the last word.
     on("ToolButtonCoordAction", [this] { ToggleLocalCoordinates(); });
+    on("ToolButtonMeasAction", [this] { ToggleMeasureTool(); });
     on("ViewHelpFile1", [this] { HelpHandler(0, 0); });
     on("Oprogramu1", [this] { ShowAbout(); });
     // Commands whose windows are not part of the editor yet.
-    for (const char* name : {"Zmenrozmery1", "Ulozjakoobrazek1", "CopytoClipboard1", "CopyObjectListingtoClipboard1",
+    for (const char* name : {"Ulozjakoobrazek1", "CopytoClipboard1", "CopyObjectListingtoClipboard1",
                              "Print1", "Pridejobjekt1", "AddLabel1", "Smazvsechny1", "Seznam1", "Katalog1",
-                             "Explorein3D1", "Language1", "Options1", "ToolButtonMeasAction"})
+                             "Language1", "Options1", "Vlastnosti1", "Duplicate1", "Odebratobjekt1",
+                             "Prenesdopopredi1", "Prenesdopozadi1", "Rotate90degright1", "Rotate90DegreesLeft1",
+                             "Pridatsemnovyobjekt1", "AddLabelHere1"})
         findChild<QAction*>(name)->setEnabled(false);
     ScrollBox1->viewport()->installEventFilter(this);
+    ConnectPointer();
 }

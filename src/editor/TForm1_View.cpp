@@ -8,12 +8,12 @@
 #include "editor/ZoomLevels.h"
 #include "model/PlanRendering.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtConversions.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,11 +24,6 @@
 namespace {
 
 enum Panel { MeasurePanel = 0, RoomPanel = 1, PositionPanel = 2, ZoomPanel = 3 };
-
-QString ToQ(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 Rect ToRect(const QRect& r)
 {
@@ -96,6 +91,8 @@ void TForm1::BestFit()
 
 void TForm1::UpdateScale()
 {
+    // Whatever changed the room or the zoom, the plan image stays within what a bitmap holds.
+    zoom_ = LargestZoomThatFits(room_, zoom_);
     const PlanView view = WholeRoomView(room_, zoom_);
     PrepareForView(room_, view);
     backgroundCache_.reset();
@@ -126,25 +123,23 @@ void TForm1::Redraw(bool repaint)
 
 void TForm1::UpdateZoomPanel()
 {
-    zoom_ = ClampZoom(zoom_);
-    panels_[ZoomPanel]->setText(ToQ(ZoomPanelText(zoom_)));
+    zoom_ = LargestZoomThatFits(room_, zoom_);
+    panels_[ZoomPanel]->setText(ToQString(ZoomPanelText(zoom_)));
 }
 
 void TForm1::UpdateRoomPanel()
 {
-    panels_[RoomPanel]->setText(ToQ(RoomPanelText(room_)));
+    panels_[RoomPanel]->setText(ToQString(RoomPanelText(room_)));
 }
 
 void TForm1::UpdateMeasurePanel()
 {
-    const QLocale locale;
-    const NumberPunctuation punctuation{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-    panels_[MeasurePanel]->setText(ToQ(MeasurePanelText(lastMeasurement_, room_.UnitName, punctuation)));
+    panels_[MeasurePanel]->setText(ToQString(MeasurePanelText(lastMeasurement_, room_.UnitName, LocalePunctuation())));
 }
 
 void TForm1::UpdatePositionPanel(Point roomPoint)
 {
-    panels_[PositionPanel]->setText(ToQ(PositionPanelText(room_, roomPoint)));
+    panels_[PositionPanel]->setText(ToQString(PositionPanelText(room_, roomPoint)));
 }
 
 Point TForm1::PlanPointAt(QPoint imagePixel) const
@@ -193,16 +188,22 @@ void TForm1::ToggleLocalCoordinates()
         room_.UserCoord = false;
     } else {
         room_.UserCoord = true;
-        if (FormCoord->Edit(room_) != 1)
+        if (EditLocalCoordinates() != 1)
             room_.UserCoord = false;
     }
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     UpdatePositionPanel(PlanPointAt(Obr->mapFromGlobal(QCursor::pos())));
 }
 
+int TForm1::EditLocalCoordinates()
+{
+    FormCoord->PlaceAbovePlan(QRect(ScrollBox1->mapToGlobal(QPoint(0, 0)), ScrollBox1->size()));
+    return FormCoord->Edit(room_);
+}
+
 void TForm1::ShowLocalCoordinatesDialog()
 {
-    FormCoord->Edit(room_);
+    EditLocalCoordinates();
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
 }
 
@@ -216,18 +217,7 @@ std::optional<Point> TForm1::PlanPointUnder(QPoint globalPos) const
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    const QString key = event->text();
-    if (key == "+")
-        ZoomIn();
-    else if (key == "-")
-        ZoomOut();
-    else if (key == "/")
-        Zoom100();
-    else if (key == "*")
-        BestFit();
-    else if (key == "l")
-        ToggleLocalCoordinates();
-    else
+    if (!FormKeyPress(event))
         QMainWindow::keyPressEvent(event);
 }
 

@@ -274,6 +274,117 @@ TEST(CommandLine, ExportImageRefusesWhatItCannotDrawOrWrite)
     EXPECT_EQ(FilesIn(dir.path()), 4u);
 }
 
+// One wall 300 long with a door that the editor snaps into it, and a chair where the walk starts.
+const char* const WalkRoom =
+    "[Room]\r\nWidth=300\r\nHeight=200\r\nWallThickness=10\r\n3DStart=120|130|90\r\n"
+    "[RoomWalls]\r\nCount=1\r\nWall00=0|0|300|0|0|10\r\n"
+    "[Part1]\r\nType=Door\r\nPosX=100\r\nPosY=-60\r\nWidth=80\r\nHeight=80\r\nZHeight=200\r\nSnapToWall=1\r\n"
+    "[Part2]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=45\r\nHeight=45\r\nZHeight=45\r\n"
+    "FillColor=0x0080FF\r\n";
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(CommandLine, ExportVrmlWritesTheSceneOfTheRoomAsTheEditorOpensIt)
+{
+    TempDir dir;
+    const std::string room = dir.file("walk.mst");
+    TempDir::WriteFile(room, WalkRoom);
+    std::filesystem::create_directories(dir.file("my data"));
+    const ScopedEnv install("PLANZETA_DATA_DIR", dir.file("my data").c_str());
+    const std::string out = dir.file("walk.wrl");
+    const ProcessResult r = Planzeta({"--export-vrml", out, room});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out + r.err, "");
+    const std::string scene = TempDir::ReadFile(out);
+    EXPECT_EQ(scene.rfind("#VRML V2.0 utf8\nWorldInfo {\n", 0), 0u);
+    EXPECT_FALSE(Contains(scene, "\r"));
+    EXPECT_TRUE(Contains(scene, "DEF v1 Viewpoint {description \"Start\" position 1.20 2.05 1.30 "
+                                "orientation 0 1 0 -1.57}\n"));
+    const std::string library = "file://" + dir.path() + "/my%20data/library.wrl#";
+    EXPECT_TRUE(Contains(scene, "EXTERNPROTO Door [field SFColor color] \"" + library + "Door\"\n"));
+    // The door was snapped into the wall, so it cuts the wall into three pieces.
+    EXPECT_TRUE(Contains(scene,
+        "EXTERNPROTO Wall [field SFColor color field SFFloat transparency] \"" + library + "Wall\"\n"
+        "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
+        "  children Transform {translation 0.00 0.00 -0.10 scale 1.01 2.66 0.10\n"
+        "     children Wall {color 1 1 1 transparency 0.00}}}\n"
+        "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
+        "  children Transform {translation 1.80 0.00 -0.10 scale 1.21 2.66 0.10\n"
+        "     children Wall {color 1 1 1 transparency 0.00}}}\n"
+        "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
+        "  children Transform {translation 1.00 2.00 -0.10 scale 0.81 0.66 0.10\n"
+        "     children Wall {color 1 1 1 transparency 0.00}}}\n"
+        "Transform {translation 0 -.09 0 scale 3.00 .1 2.00\n"))
+        << scene;
+}
+
+TEST(CommandLine, ExportVrmlTakesZoomAndWallsFromTheOptionsUnlessGiven)
+{
+    TempDir dir;
+    const std::string room = dir.file("walk.mst");
+    TempDir::WriteFile(room, WalkRoom);
+    std::filesystem::create_directories(std::filesystem::path(FreshUser::SettingsFile()).parent_path());
+    TempDir::WriteFile(FreshUser::SettingsFile(), "[Planzeta]\n3DZoom=50\n3DWallsTransp=1\n");
+    const ProcessResult stored = Planzeta({"--export-vrml", dir.file("stored.wrl"), room});
+    const ProcessResult given =
+        Planzeta({"--walls", "solid", "--export-vrml", dir.file("given.wrl"), "--3d-zoom", "200", room});
+    const ProcessResult swapped = Planzeta(
+        {"--export-vrml", "--walls", "invisible", dir.file("none.wrl"), room, "--3d-zoom", "2147483647"});
+    std::filesystem::remove(FreshUser::SettingsFile());
+    EXPECT_EQ(stored.status, 0) << stored.err;
+    EXPECT_EQ(given.status, 2);  // switches belong after the task's name
+    EXPECT_EQ(swapped.status, 0) << swapped.err;
+    const std::string scene = TempDir::ReadFile(dir.file("stored.wrl"));
+    EXPECT_TRUE(Contains(scene, "\nTransform {translation 0 -.09 0 scale 1.50 .1 1.00\n"));
+    EXPECT_FALSE(Contains(scene, "Wall"));
+    EXPECT_FALSE(Contains(TempDir::ReadFile(dir.file("none.wrl")), "Wall"));
+
+    const ProcessResult r = Planzeta({"--export-vrml", dir.file("given.wrl"), "--3d-zoom", "200", room,
+                                      "--walls", "solid"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string solid = TempDir::ReadFile(dir.file("given.wrl"));
+    EXPECT_TRUE(Contains(solid, "\nTransform {translation 0 -.09 0 scale 6.00 .1 4.00\n"));
+    EXPECT_TRUE(Contains(solid, "     children Wall {color 1 1 1 transparency 0.00}}}\n"));
+}
+
+TEST(CommandLine, ExportVrmlRefusesWhatItCannotReadOrWriteAndWrongArguments)
+{
+    TempDir dir;
+    const std::string room = dir.file("walk.mst");
+    TempDir::WriteFile(room, WalkRoom);
+    ProcessResult r = Planzeta({"--export-vrml", dir.file("out.wrl"), dir.file("missing.mst")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Contains(r.err, "Cannot open file")) << r.err;
+
+    const std::string locked = dir.file("locked.wrl");
+    TempDir::WriteFile(locked, "precious");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    r = Planzeta({"--export-vrml", locked, room});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "planzeta: Unable to write to " + locked + "\n");
+    EXPECT_EQ(TempDir::ReadFile(locked), "precious");
+    EXPECT_EQ(Planzeta({"--export-vrml", dir.file("no/folder/out.wrl"), room}).status, 1);
+
+    for (const char* zoom : {"0", "-100", "1.5", "abc", "2147483648", ""}) {
+        r = Planzeta({"--export-vrml", dir.file("out.wrl"), room, "--3d-zoom", zoom});
+        EXPECT_EQ(r.status, 2) << zoom;
+        EXPECT_TRUE(Contains(r.err, "--3d-zoom needs a whole number from 1 to 2147483647")) << r.err;
+    }
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--3d-zoom"}, {"--walls", "Solid"}, {"--walls"}, {"--transparent"}, {dir.file("third.wrl")}})
+    {
+        std::vector<std::string> all{"--export-vrml", dir.file("out.wrl"), room};
+        all.insert(all.end(), args.begin(), args.end());
+        EXPECT_EQ(Planzeta(all).status, 2) << args[0];
+    }
+    EXPECT_EQ(Planzeta({"--export-vrml", dir.file("out.wrl")}).status, 2);
+    EXPECT_EQ(FilesIn(dir.path()), 2u);
+    EXPECT_TRUE(Contains(Planzeta({"--help"}).out, "--export-vrml OUT.wrl ROOM.mst [--3d-zoom N]"));
+}
+
 TEST(CommandLine, TasksUseTheUsersOptionsLibraryAndLanguage)
 {
     TempDir dir;

@@ -1,24 +1,29 @@
-// The local coordinates dialog driven as a user drives it. Mouse events go through the
-// window system layer, so that while the dialog picks, Qt routes them to it as the grabber.
-#define QTEST_QPA_MOUSE_HANDLING
+// The local coordinates dialog driven as a user drives it.
 
 #include "dialogs/TFormCoord.h"
 
+#include "dialogs/DriveDialog.h"
 #include "dialogs/LocalCoordinates.h"
 #include "model/CRoom.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace {
+
+// The main window's plan area on the screen; the dialog stands over its right part, and above
+// the area lies the tool bar.
+const QRect PlanArea(0, 60, 700, 400);
+const QPoint ToolBar(200, 20);
+
+// A point of the plan area by its pixel in the area.
+QPoint Plan(int x, int y)
+{
+    return PlanArea.topLeft() + QPoint(x, y);
+}
 
 class TFormCoordTest : public ::testing::Test {
 protected:
@@ -27,28 +32,14 @@ protected:
         room.UserCoordOriginX = 12;
         room.UserCoordOriginY = -15;
         room.UserCoord = false;
-
-        // A stand-in for the main window: a tool bar strip above the plan area.
-        mainWindow.setGeometry(450, 50, 400, 300);
-        planArea.setGeometry(0, 40, 400, 260);
-        mainWindow.show();
-        dialog.move(20, 50);
+        dialog.move(450, 100);
         // The main window's answer: the room at zoom 2, scrolled by (100, 40), margins 35.
         dialog.SetPlanPicker([this](QPoint global) -> std::optional<Point> {
-            const QPoint at = planArea.mapFromGlobal(global);
-            if (!planArea.rect().contains(at))
+            if (!PlanArea.contains(global))
                 return std::nullopt;
+            const QPoint at = global - PlanArea.topLeft();
             return PlanPointFromViewPixel(room, 2.0, {100, 40}, {at.x(), at.y()});
         });
-    }
-
-    template <typename Widget>
-    Widget* Control(const char* name)
-    {
-        Widget* widget = dialog.findChild<Widget*>(name);
-        if (!widget)
-            ADD_FAILURE() << "no control " << name;
-        return widget;
     }
 
     void Show()
@@ -56,20 +47,47 @@ protected:
         dialog.Load(room);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
     }
 
+    // Clicks the button through the window system, as the user does, so that Qt sees the
+    // pointer there before it moves on.
     void StartPicking()
     {
-        QTest::mouseClick(Control<QPushButton>("BtnClickObr"), Qt::LeftButton);
+        ClickAt(Over("BtnClickObr"));
         ASSERT_TRUE(dialog.IsPicking());
     }
 
-    QString X() { return Control<QLineEdit>("EdPosX")->text(); }
-    QString Y() { return Control<QLineEdit>("EdPosY")->text(); }
-    bool Ticked() { return Control<QCheckBox>("ChkUseLocalCoord")->isChecked(); }
+    // While the dialog holds the mouse, the window system reports the pointer to the dialog's
+    // window, in its coordinates, wherever the pointer is; Qt hands it on to the dialog.
+    void MoveTo(QPoint global)
+    {
+        QTest::mouseMove(dialog.windowHandle(), dialog.windowHandle()->mapFromGlobal(global));
+    }
+    void ClickAt(QPoint global)
+    {
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                          dialog.windowHandle()->mapFromGlobal(global));
+    }
+    QPoint Over(const char* control)
+    {
+        QWidget* widget = Control<QWidget>(dialog, control);
+        return widget->mapToGlobal(widget->rect().center());
+    }
 
-    void PressEscape() { QTest::keyClick(Control<QPushButton>("BtnClickObr"), Qt::Key_Escape); }
+    QString X() { return Text(dialog, "EdPosX"); }
+    QString Y() { return Text(dialog, "EdPosY"); }
+    bool Ticked() { return Control<QCheckBox>(dialog, "ChkUseLocalCoord")->isChecked(); }
+
+    void PressEscape() { QTest::keyClick(Control<QWidget>(dialog, "BtnClickObr"), Qt::Key_Escape); }
+
+    // Ends a modal run that the clicks failed to end, so that a fault fails instead of hanging.
+    void EndModalRun()
+    {
+        if (!dialog.isVisible())
+            return;
+        ADD_FAILURE() << "the dialog is still open";
+        dialog.done(0);
+    }
 
     // Picking is over and has let go of the mouse and the cursor.
     void ExpectPickingEnded()
@@ -80,8 +98,6 @@ protected:
     }
 
     CRoom room;
-    QWidget mainWindow;
-    QWidget planArea{&mainWindow};
     TFormCoord dialog;
 };
 
@@ -93,7 +109,7 @@ TEST_F(TFormCoordTest, ShowsTheOriginAndTheSwitchWithOKFocused)
     EXPECT_EQ(X(), "12");
     EXPECT_EQ(Y(), "-15");
     EXPECT_FALSE(Ticked());
-    EXPECT_EQ(dialog.focusWidget(), Control<QPushButton>("BtnOK"));
+    EXPECT_EQ(dialog.focusWidget(), Control<QWidget>(dialog, "BtnOK"));
 
     room.UserCoord = true;
     dialog.Load(room);
@@ -103,14 +119,11 @@ TEST_F(TFormCoordTest, ShowsTheOriginAndTheSwitchWithOKFocused)
 TEST_F(TFormCoordTest, OKStoresTheTypedOriginKeepingAValueThatIsNoInteger)
 {
     QTimer::singleShot(0, &dialog, [this] {
-        auto* edX = Control<QLineEdit>("EdPosX");
-        edX->clear();
-        QTest::keyClicks(edX, " 250 ");
-        auto* edY = Control<QLineEdit>("EdPosY");
-        edY->clear();
-        QTest::keyClicks(edY, "7x");
-        QTest::mouseClick(Control<QCheckBox>("ChkUseLocalCoord"), Qt::LeftButton);
-        QTest::mouseClick(Control<QPushButton>("BtnOK"), Qt::LeftButton);
+        Type(dialog, "EdPosX", " 250 ");
+        Type(dialog, "EdPosY", "7x");
+        Click(dialog, "ChkUseLocalCoord");
+        Click(dialog, "BtnOK");
+        EndModalRun();
     });
     EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultOk);
     EXPECT_EQ(room.UserCoordOriginX, 250);
@@ -122,10 +135,11 @@ TEST_F(TFormCoordTest, CancelLeavesTheRoomAsItWasEvenAfterAPick)
 {
     QTimer::singleShot(0, &dialog, [this] {
         StartPicking();
-        QTest::mouseClick(&planArea, Qt::LeftButton, {}, {300, 200});
+        ClickAt(Plan(300, 200));
         EXPECT_EQ(X(), "165");
         EXPECT_TRUE(Ticked());
-        QTest::mouseClick(Control<QPushButton>("BtnCancel"), Qt::LeftButton);
+        Click(dialog, "BtnCancel");
+        EndModalRun();
     });
     EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultCancel);
     EXPECT_EQ(room.UserCoordOriginX, 12);
@@ -141,16 +155,17 @@ TEST_F(TFormCoordTest, PickingFollowsThePointerOverThePlanAndAClickThereTakesThe
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::CrossCursor);
 
-    QTest::mouseMove(&planArea, {300, 200});
+    MoveTo(Plan(300, 200));
     EXPECT_EQ(X(), "165");
     EXPECT_EQ(Y(), "85");
-    // Over the dialog itself and over the tool bar nothing is updated.
-    QTest::mouseMove(Control<QLineEdit>("EdPosY"), {5, 5});
-    QTest::mouseMove(&mainWindow, {200, 10});
+    // Over the dialog, although it covers the plan there, and over the tool bar nothing is
+    // updated.
+    MoveTo(Over("EdPosY"));
+    MoveTo(ToolBar);
     EXPECT_EQ(X(), "165");
     EXPECT_FALSE(Ticked());
 
-    QTest::mouseClick(&planArea, Qt::LeftButton, {}, {50, 100});
+    ClickAt(Plan(50, 100));
     ExpectPickingEnded();
     EXPECT_EQ(X(), "40");
     EXPECT_EQ(Y(), "35");
@@ -162,8 +177,8 @@ TEST_F(TFormCoordTest, AClickOnTheDialogEndsPickingWithTheOldTextsAndDoesNotPres
 {
     Show();
     StartPicking();
-    QTest::mouseMove(&planArea, {300, 200});
-    QTest::mouseClick(Control<QPushButton>("BtnOK"), Qt::LeftButton);
+    MoveTo(Plan(300, 200));
+    ClickAt(Over("BtnOK"));
     ExpectPickingEnded();
     EXPECT_EQ(X(), "12");
     EXPECT_EQ(Y(), "-15");
@@ -175,8 +190,8 @@ TEST_F(TFormCoordTest, AClickElsewhereOnTheMainWindowRestoresTheTextsButSwitches
 {
     Show();
     StartPicking();
-    QTest::mouseMove(&planArea, {300, 200});
-    QTest::mouseClick(&mainWindow, Qt::LeftButton, {}, {200, 10});
+    MoveTo(Plan(300, 200));
+    ClickAt(ToolBar);
     ExpectPickingEnded();
     EXPECT_EQ(X(), "12");
     EXPECT_EQ(Y(), "-15");
@@ -187,7 +202,7 @@ TEST_F(TFormCoordTest, EscapeEndsPickingFirstAndCancelsSecond)
 {
     Show();
     StartPicking();
-    QTest::mouseMove(&planArea, {300, 200});
+    MoveTo(Plan(300, 200));
     PressEscape();
     ExpectPickingEnded();
     EXPECT_EQ(X(), "12");
@@ -212,17 +227,18 @@ TEST_F(TFormCoordTest, HelpButtonAndF1AskForTheDialogsHelpTopic)
     std::vector<int> asked;
     dialog.SetHelpRequest([&asked](int context) { asked.push_back(context); });
     Show();
-    QTest::mouseClick(Control<QPushButton>("BtnHelp"), Qt::LeftButton);
-    QTest::keyClick(Control<QLineEdit>("EdPosX"), Qt::Key_F1);
+    Click(dialog, "BtnHelp");
+    QTest::keyClick(Control<QWidget>(dialog, "EdPosX"), Qt::Key_F1);
     EXPECT_EQ(asked, (std::vector<int>{4, 4}));
     EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(TFormCoordTest, StandsCentredJustAboveThePlan)
 {
+    // Once shown, the dialog knows the height of its frame.
+    Show();
     const QRect plan(100, 400, 600, 180);
     dialog.PlaceAbovePlan(plan);
-    Show();
     const QRect frame = dialog.frameGeometry();
     EXPECT_LE(std::abs(frame.center().x() - plan.center().x()), 1);
     EXPECT_EQ(frame.top() + frame.height(), plan.top() + 15);

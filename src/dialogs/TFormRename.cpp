@@ -1,0 +1,82 @@
+#include "dialogs/TFormRename.h"
+
+#include "localize/Messages.h"
+#include "platform/QtConversions.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+enum TextKey {
+    CaptionKey = 1,
+    PromptKey = 2,
+};
+
+constexpr DialogText RenameTexts[] = {
+    {CaptionKey, "TFormRename", TextRole::Caption, "Rename"},
+    {PromptKey, "LbPrompt", TextRole::Caption, "Enter new name"},
+};
+
+}  // namespace
+
+std::span<const DialogText> TFormRename::Texts()
+{
+    return RenameTexts;
+}
+
+TFormRename::TFormRename(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName("TFormRename");
+    setWindowTitle(DesignedText(RenameTexts, CaptionKey));
+
+    LbPrompt = Designed<QLabel>(RenameTexts, PromptKey);
+    EdText = Named<QLineEdit>("EdText");
+    EdText->setMinimumWidth(240);
+    LbPrompt->setBuddy(EdText);
+
+    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
+    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
+    BtnOK->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOK);
+    buttons->addWidget(BtnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LbPrompt);
+    layout->addWidget(EdText);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormRename::reject);
+}
+
+std::optional<std::string> TFormRename::AskName(const std::string& name)
+{
+    EdText->setText(ToQString(name));
+    if (exec() != ResultOk)
+        return std::nullopt;
+    return EdText->text().toStdString();
+}
+
+// Escape, the window's close button and Cancel all close with Cancel's result.
+void TFormRename::reject()
+{
+    done(ResultCancel);
+}
+
+void TFormRename::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        EdText->setFocus();
+        EdText->selectAll();
+    }
+    QDialog::showEvent(event);
+}

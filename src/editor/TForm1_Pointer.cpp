@@ -1,0 +1,318 @@
+#include "editor/TForm1.h"
+
+#include "editor/Measurement.h"
+#include "editor/PlanWidget.h"
+#include "editor/ZoomLevels.h"
+#include "localize/Messages.h"
+#include "model/Numeric.h"
+#include "platform/Prompts.h"
+#include "platform/QtConversions.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+constexpr size_t MeasurePanel = 0;
+
+QPoint ToQPoint(Point p)
+{
+    return {p.x, p.y};
+}
+
+Point ToPoint(QPoint p)
+{
+    return {p.x(), p.y()};
+}
+
+}  // namespace
+
+void TForm1::CreatePopupMenus()
+{
+    ObjectMenu1 = new QMenu(this);
+    ObjectMenu1->setObjectName("ObjectMenu1");
+    AddAction(ObjectMenu1, "Vlastnosti1", "Properties...         DblClick");
+    AddAction(ObjectMenu1, "Duplicate1", "Duplicate");
+    AddAction(ObjectMenu1, "Odebratobjekt1", "Remove Object");
+    ObjectMenu1->addSeparator();
+    AddAction(ObjectMenu1, "Prenesdopopredi1", "Bring to Front");
+    AddAction(ObjectMenu1, "Prenesdopozadi1", "Send to Back");
+    ObjectMenu1->addSeparator();
+    // The data tells the rotation's direction: 1 right, 2 left.
+    AddAction(ObjectMenu1, "Rotate90degright1", "Rotate 90 Degrees Right")->setData(1);
+    AddAction(ObjectMenu1, "Rotate90DegreesLeft1", "Rotate 90 Degrees Left")->setData(2);
+
+    NewObjectMenu1 = new QMenu(this);
+    NewObjectMenu1->setObjectName("NewObjectMenu1");
+    AddAction(NewObjectMenu1, "Pridatsemnovyobjekt1", "Add New Object Here...");
+    AddAction(NewObjectMenu1, "AddLabelHere1", "Add Label Here...");
+}
+
+void TForm1::ConnectPointer()
+{
+    connect(Obr, &PlanWidget::MouseDown, this, [this](QMouseEvent* event) {
+        ObrMouseDown(event->button(), event->modifiers(), event->position().toPoint());
+    });
+    connect(Obr, &PlanWidget::MouseMove, this,
+            [this](QMouseEvent* event) { ObrMouseMove(event->modifiers(), event->position().toPoint()); });
+    connect(Obr, &PlanWidget::MouseUp, this, [this] { ObrMouseUp(); });
+    connect(Obr, &PlanWidget::DoubleClick, this,
+            [this](QMouseEvent* event) { ObrDblClick(event->position().toPoint()); });
+}
+
+bool TForm1::FormKeyPress(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        if (pointerMode_ == PointerMode::Placing)
+            CancelPlacing();
+        else if (pointerMode_ != PointerMode::Idle)
+            SetMeasureMode(false);
+        else
+            return false;
+        return true;
+    }
+    const QString key = event->text();
+    if (key == "+")
+        ZoomIn();
+    else if (key == "-")
+        ZoomOut();
+    else if (key == "/")
+        Zoom100();
+    else if (key == "*")
+        BestFit();
+    else if (key == "m")
+        ToggleMeasureTool();
+    else if (key == "l")
+        ToggleLocalCoordinates();
+    else
+        return false;
+    return true;
+}
+
+void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
+{
+    switch (pointerMode_) {
+    case PointerMode::Placing:
+        return;  // only the release drops the object
+    case PointerMode::MeasureWait:
+        measureStart_ = RoomPointAt(RoomPixel(pixel), zoom_);
+        measureImageKey_ = 0;
+        pointerMode_ = PointerMode::Measuring;
+        ObrMouseMove(modifiers, pixel);
+        return;
+    case PointerMode::Measuring:
+        UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
+        SetMeasureMode(false);
+        if (button == Qt::LeftButton)
+            ReportMeasurement();
+        return;
+    case PointerMode::Idle:
+        PressOnPlan(button, pixel);
+        return;
+    }
+}
+
+void TForm1::PressOnPlan(Qt::MouseButton button, QPoint pixel)
+{
+    ObrMouseUp();  // a drag still open here has lost its release
+    clickPoint_ = RoomPixel(pixel);
+    const int index = room_.PartAt(clickPoint_.x, clickPoint_.y, zoom_);
+    if (button == Qt::LeftButton && index >= 0) {
+        const CPart& part = room_.Parts[static_cast<size_t>(index)];
+        dragIndex_ = index;
+        grabOffset_ = GrabOffset(clickPoint_, {part.PosX, part.PosY}, zoom_);
+    } else if (button == Qt::RightButton) {
+        (index >= 0 ? ObjectMenu1 : NewObjectMenu1)->popup(Obr->mapToGlobal(pixel));
+    }
+}
+
+void TForm1::ObrMouseMove(Qt::KeyboardModifiers modifiers, QPoint pixel)
+{
+    if (pointerMode_ == PointerMode::Measuring)
+        UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
+    UpdatePositionPanel(PlanPointAt(pixel));
+    if (dragIndex_ >= 0)
+        FollowPointer(pixel);
+    const bool dragging = dragIndex_ >= 0;
+    const int under = dragging ? dragIndex_ : PartAtPixel(pixel);
+    UpdatePlanCursor(under);
+    UpdateHint(dragging ? -1 : under);
+}
+
+void TForm1::FollowPointer(QPoint pixel)
+{
+    if (pointerMode_ != PointerMode::Placing && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        ObrMouseUp();  // the release went elsewhere, for example to a dialog
+        return;
+    }
+    if (dragIndex_ >= room_.PartCount() || !room_.Parts[static_cast<size_t>(dragIndex_)].InUse) {
+        EndDrag();  // a command took the object away meanwhile, such as Undo or New
+        return;
+    }
+    CPart& part = room_.Parts[static_cast<size_t>(dragIndex_)];
+    const Point position = DragPosition(RoomPixel(pixel), grabOffset_, zoom_);
+    if (position == Point{part.PosX, part.PosY})
+        return;
+    moved_ = true;
+    NoteRoomChange(false);  // copies the room, leaving the object where it is
+    part.PosX = position.x;
+    part.PosY = position.y;
+    const Point pointer = PlanPointAt(pixel);
+    part.SnapToWall(room_.Walls, pointer.x, pointer.y, true);
+    part.InvalidateCorners();
+    Redraw(true);
+}
+
+void TForm1::ObrMouseUp()
+{
+    if (moved_)
+        NoteRoomChange(true);
+    EndDrag();
+}
+
+// Forgets the drag or placement without recording a step.
+void TForm1::EndDrag()
+{
+    moved_ = false;
+    dragIndex_ = -1;
+    if (pointerMode_ == PointerMode::Placing)
+        pointerMode_ = PointerMode::Idle;
+}
+
+void TForm1::ObrDblClick(QPoint pixel)
+{
+    if (pointerMode_ != PointerMode::Idle)
+        return;
+    if (const int index = PartAtPixel(pixel); index >= 0)
+        EditObject(index);
+}
+
+// Nothing to edit with yet: the properties dialogs are not part of the editor.
+bool TForm1::EditObject(int)
+{
+    return false;
+}
+
+void TForm1::StartPlacing(int index, QPoint grabOffset)
+{
+    if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
+        SetMeasureMode(false);
+    dragIndex_ = index;
+    grabOffset_ = ToPoint(grabOffset);
+    moved_ = true;
+    pointerMode_ = PointerMode::Placing;
+    UpdatePlanCursor(index);
+}
+
+// The addition is cancelled. Its undo step stays open, so the next change takes it over.
+void TForm1::CancelPlacing()
+{
+    room_.RemovePart(dragIndex_);
+    EndDrag();
+    Redraw(true);
+}
+
+void TForm1::ToggleMeasureTool()
+{
+    SetMeasureMode(pointerMode_ == PointerMode::Idle);
+}
+
+void TForm1::SetMeasureMode(bool on)
+{
+    findChild<QAction*>("ToolButtonMeasAction")->setChecked(on);
+    // While measuring, the length has the status bar to itself.
+    for (size_t i = 0; i < panels_.size(); ++i)
+        panels_[i]->setVisible((i == MeasurePanel) == on);
+    if (on) {
+        lastMeasurement_ = 0.0;
+        UpdateMeasurePanel();
+        pointerMode_ = PointerMode::MeasureWait;
+        return;
+    }
+    pointerMode_ = PointerMode::Idle;
+    measureImageKey_ = 0;
+    Redraw(true);
+}
+
+// The line is inverted into the plan image, never drawn into the room: inverting it again
+// restores the plan exactly. A redraw of the plan meanwhile has taken the old line away,
+// which the image's changed key tells.
+void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
+{
+    const auto border = BorderPixels(room_, zoom_);
+    const Point startInRoom = RoomPixelOf(measureStart_, zoom_);
+    const Point start{SaturateToInt(int64_t{startInRoom.x} + border[0]),
+                      SaturateToInt(int64_t{startInRoom.y} + border[1])};
+    const Point end = MeasureEnd(start, ToPoint(pixel), shift);
+    QImage& image = Obr->Image();
+    const bool lineShown = measureImageKey_ != 0 && image.cacheKey() == measureImageKey_;
+    {
+        QPainter painter(&image);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, 0));
+        if (lineShown)
+            painter.drawLine(measureLine_);
+        measureLine_ = QLine(ToQPoint(start), ToQPoint(end));
+        painter.drawLine(measureLine_);
+    }
+    measureImageKey_ = image.cacheKey();
+    Obr->repaint();
+    lastMeasurement_ = MeasuredLength(start, end, zoom_);
+    UpdateMeasurePanel();
+}
+
+void TForm1::ReportMeasurement()
+{
+    if (lastMeasurement_ < 0)
+        return;
+    prompts_.Message(Msg(MsgMeasurement), MeasurementMessage(lastMeasurement_, room_.UnitName, LocalePunctuation()),
+                     PromptIcon::Information, ButtonOk);
+}
+
+void TForm1::UpdatePlanCursor(int partUnder)
+{
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    if (pointerMode_ != PointerMode::Idle)
+        shape = Qt::CrossCursor;
+    else if (partUnder >= 0)
+        shape = Qt::SizeAllCursor;
+    if (Obr->cursor().shape() != shape)
+        Obr->setCursor(shape);
+}
+
+// A tip about one object is taken away before the tip about another can show.
+void TForm1::UpdateHint(int partUnder)
+{
+    const QString text = partUnder >= 0 ? ToQString(room_.Parts[static_cast<size_t>(partUnder)].Describe()) : QString();
+    if (!text.isEmpty() && !(QToolTip::isVisible() && text != Obr->toolTip())) {
+        Obr->setToolTip(text);
+        return;
+    }
+    Obr->setToolTip(QString());
+    QToolTip::hideText();
+}
+
+Point TForm1::RoomPixel(QPoint pixel) const
+{
+    const auto border = BorderPixels(room_, zoom_);
+    return {SaturateToInt(int64_t{pixel.x()} - border[0]), SaturateToInt(int64_t{pixel.y()} - border[1])};
+}
+
+int TForm1::PartAtPixel(QPoint pixel) const
+{
+    const Point at = RoomPixel(pixel);
+    return room_.PartAt(at.x, at.y, zoom_);
+}
+
+NumberPunctuation TForm1::LocalePunctuation() const
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}

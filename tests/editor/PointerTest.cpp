@@ -1,0 +1,358 @@
+// The mouse and the keys on the plan, driven as a user drives them. Mouse events go through
+// the window system layer, so that the buttons Qt reports held are the ones the test holds.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "editor/TForm1.h"
+
+#include "editor/PlanWidget.h"
+#include "support/MakePart.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The room is 200 × 120 with margins of 10: at zoom 1 the image pixel of a room point lies 10
+// pixels right of and below it.
+constexpr int Margin = 10;
+
+class PointerTest : public ::testing::Test {
+protected:
+    PointerTest()
+    {
+        std::filesystem::create_directories(home.path() + "/config/Kelvora");
+        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
+                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
+        QLocale::setDefault(QLocale::c());
+        form = std::make_unique<TForm1>(prompts, QStringList());
+        CRoom& room = form->Room();
+        room.Width = 200;
+        room.Height = 120;
+        room.SpaceAround = {Margin, Margin, Margin, Margin};
+        room.Walls.MakeRectangle(room.Width, room.Height, 6);
+        form->UpdateScale();
+        form->Redraw(true);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        plan = form->findChild<PlanWidget*>("Obr");
+    }
+
+    ~PointerTest() override
+    {
+        EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked";
+        QLocale::setDefault(QLocale::system());
+    }
+
+    CRoom& Room() { return form->Room(); }
+
+    int Add(const CPart& part)
+    {
+        int index = -1;
+        Room().AddPart(&index) = part;
+        Room().Parts[static_cast<size_t>(index)].InUse = true;
+        form->Redraw(true);
+        return index;
+    }
+
+    Point PositionOf(int index) { return {Room().Parts[index].PosX, Room().Parts[index].PosY}; }
+
+    long InUseCount()
+    {
+        return std::count_if(Room().Parts.begin(), Room().Parts.end(), [](const CPart& part) { return part.InUse; });
+    }
+
+    // The image pixel of a room point at the current zoom.
+    QPoint Pixel(int x, int y)
+    {
+        const double zoom = form->Zoom();
+        const int border = static_cast<int>(Margin * zoom);
+        return {static_cast<int>(x * zoom) + border, static_cast<int>(y * zoom) + border};
+    }
+
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mousePress(plan, button, keys, at);
+    }
+    void Release(QPoint at) { QTest::mouseRelease(plan, Qt::LeftButton, {}, at); }
+    void MoveTo(QPoint at, Qt::KeyboardModifiers keys = {})
+    {
+        QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, keys, at);
+    }
+
+    QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
+    QLabel* Panel(int index) { return form->findChild<QLabel*>(QString("StatusPanel%1").arg(index)); }
+
+    TempDir home;
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
+    ScriptedPrompts prompts;
+    std::unique_ptr<TForm1> form;
+    PlanWidget* plan = nullptr;
+};
+
+QStringList ActionNames(const QMenu* menu)
+{
+    QStringList names;
+    for (const QAction* action : menu->actions())
+        names << (action->isSeparator() ? "-" : action->objectName());
+    return names;
+}
+
+}  // namespace
+
+TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStep)
+{
+    const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    Press(Pixel(60, 50));  // on both
+    for (int step = 1; step <= 10; ++step)
+        MoveTo(Pixel(60 + 5 * step, 50 + 3 * step));
+    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
+    Release(Pixel(110, 80));
+
+    EXPECT_EQ(PositionOf(upper), (Point{100, 70}));
+    EXPECT_EQ(PositionOf(lower), (Point{20, 20}));
+    EXPECT_TRUE(Room().Modified);
+    ASSERT_TRUE(Action("Undo1")->isEnabled());
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(upper), (Point{50, 40}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled()) << "the drag took more than one step";
+
+    // Released, the object no longer follows the pointer.
+    MoveTo(Pixel(150, 100));
+    EXPECT_EQ(PositionOf(upper), (Point{50, 40}));
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(PointerTest, ClickWithoutMovingRecordsNothing)
+{
+    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    Press(Pixel(30, 30));
+    Release(Pixel(30, 30));
+    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
+    EXPECT_FALSE(Room().Modified);
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+}
+
+TEST_F(PointerTest, DragEndsWhereverTheButtonIsReleased)
+{
+    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    Press(Pixel(30, 30));
+    MoveTo(Pixel(40, 35));
+    const QPoint outside(plan->width() + 40, -30);
+    MoveTo(outside);
+    Release(outside);
+    const Point dropped = PositionOf(index);
+    EXPECT_EQ(dropped, (Point{20 + outside.x() - Pixel(30, 30).x(), 20 + outside.y() - Pixel(30, 30).y()}));
+
+    MoveTo(Pixel(100, 60));
+    EXPECT_EQ(PositionOf(index), dropped);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+}
+
+TEST_F(PointerTest, ReleaseLostToAPopupEndsTheDragAtTheNextMove)
+{
+    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    Press(Pixel(30, 30));
+    MoveTo(Pixel(40, 30));
+    QMenu popup;
+    popup.addAction("Elsewhere");
+    popup.popup(plan->mapToGlobal(Pixel(150, 100)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+    QTest::mouseRelease(&popup, Qt::LeftButton, {}, QPoint(5, 5));
+    popup.close();
+
+    MoveTo(Pixel(60, 50));
+    EXPECT_EQ(PositionOf(index), (Point{30, 20}));
+    EXPECT_TRUE(Action("Undo1")->isEnabled());
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
+}
+
+TEST_F(PointerTest, DoorSlidesAlongTheWallItIsDraggedTo)
+{
+    CPart door = MakePart(Door, 80, 50, 40, 40);
+    door.SnapToWallFlag = true;
+    const int index = Add(door);
+    Press(Pixel(100, 70));
+    for (int y = 60; y >= 4; y -= 8)
+        MoveTo(Pixel(100, y));
+    const CPart& snapped = Room().Parts[index];
+    EXPECT_EQ(snapped.WallLink & 0xFFFF, 0);  // the top wall
+    EXPECT_EQ(snapped.Bounds(1.0).left, 80);  // centred on the pointer
+    EXPECT_EQ(snapped.Bounds(1.0).right, 120);
+
+    MoveTo(Pixel(150, 6));
+    EXPECT_EQ(snapped.WallLink & 0xFFFF, 0);
+    EXPECT_EQ(snapped.Bounds(1.0).left, 130);
+    // Dragged along the right wall, it turns with it.
+    MoveTo(Pixel(196, 60));
+    EXPECT_EQ(snapped.WallLink & 0xFFFF, 3);
+    EXPECT_EQ(snapped.Bounds(1.0).top, 40);
+    EXPECT_EQ(snapped.Bounds(1.0).bottom, 80);
+    Release(Pixel(196, 60));
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(index), (Point{80, 50}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+}
+
+TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
+{
+    // As Add Object leaves it: the change noted before the new object is put in use.
+    const auto startPlacing = [this] {
+        int index = -1;
+        Room().AddPart(&index) = MakePart(Rectangle, 0, 0, 60, 40);
+        form->NoteRoomChange(false);
+        Room().Parts[index].InUse = true;
+        form->StartPlacing(index, QPoint(30, 20));
+        return index;
+    };
+    int index = startPlacing();
+    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    MoveTo(Pixel(100, 60));
+    EXPECT_EQ(PositionOf(index), (Point{70, 40}));  // held at its centre
+    Press(Pixel(100, 60));  // ignored: only the release drops it
+    MoveTo(Pixel(110, 70));
+    EXPECT_EQ(PositionOf(index), (Point{80, 50}));
+    Release(Pixel(110, 70));
+    MoveTo(Pixel(150, 90));
+    EXPECT_EQ(PositionOf(index), (Point{80, 50}));
+    Action("Undo1")->trigger();  // the addition and the placement are one step
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    index = startPlacing();
+    MoveTo(Pixel(100, 60));
+    const QImage withObject = plan->Image().copy();
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_NE(plan->Image(), withObject);
+    MoveTo(Pixel(120, 80));
+    EXPECT_EQ(PositionOf(index), (Point{70, 40}));
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
+
+    // A command that takes the object away, here Undo, ends the placement too.
+    startPlacing();
+    MoveTo(Pixel(100, 60));
+    Action("Undo1")->trigger();
+    MoveTo(Pixel(120, 80));
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
+{
+    form->SetZoom(2.0);
+    const QImage plain = plan->Image().copy();
+    QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
+    EXPECT_TRUE(Action("ToolButtonMeasAction")->isChecked());
+    EXPECT_TRUE(Panel(0)->isVisible());
+    EXPECT_FALSE(Panel(1)->isVisible());
+
+    const QPoint start(100, 100);
+    Press(start);
+    Release(start);
+    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    // To the right and slightly down: horizontal, |dx| / zoom long.
+    MoveTo({300, 104}, Qt::ShiftModifier);
+    EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
+    const auto inverted = [&](QPoint at) { return plan->Image().pixel(at) == (plain.pixel(at) ^ 0x00FFFFFFu); };
+    EXPECT_TRUE(inverted({200, 100}));
+    EXPECT_FALSE(inverted({200, 102}));
+    // Up and slightly right: vertical, |dy| / zoom long; the horizontal line is gone.
+    MoveTo({104, 20}, Qt::ShiftModifier);
+    EXPECT_EQ(Panel(0)->text(), "Measurement: 40.00cm");
+    EXPECT_TRUE(inverted({100, 60}));
+    EXPECT_EQ(plan->Image().pixel(200, 100), plain.pixel(200, 100));
+    // Without Shift the line goes where the pointer is.
+    MoveTo({160, 180});
+    EXPECT_EQ(Panel(0)->text(), "Measurement: 50.00cm");
+
+    prompts.buttons = {ButtonOk};
+    Press({104, 20}, Qt::LeftButton, Qt::ShiftModifier);
+    Release({104, 20});
+    EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 40.00cm.");
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
+    EXPECT_FALSE(Panel(0)->isVisible());
+    EXPECT_TRUE(Panel(1)->isVisible());
+    EXPECT_EQ(plan->Image(), plain);
+    EXPECT_FALSE(Room().Modified);
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+}
+
+TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheButtonAndKeepsItsStartThroughAZoom)
+{
+    const QImage plain = plan->Image().copy();
+    Action("ToolButtonMeasAction")->trigger();
+    Press(Pixel(20, 20));
+    Release(Pixel(20, 20));
+    QTest::keyClick(plan, Qt::Key_Plus, Qt::NoModifier);
+    ASSERT_DOUBLE_EQ(form->Zoom(), 1.3);
+    MoveTo(Pixel(120, 20));
+    EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
+    QTest::keyClick(plan, Qt::Key_Slash, Qt::NoModifier);
+    EXPECT_EQ(plan->Image(), plain);
+
+    // A right click ends a line without a message.
+    Action("ToolButtonMeasAction")->trigger();
+    Press(Pixel(20, 20));
+    Release(Pixel(20, 20));
+    MoveTo(Pixel(60, 20));
+    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(60, 20));
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(plan->Image(), plain);
+}
+
+TEST_F(PointerTest, RightClickOffersTheObjectsOrTheNewObjectMenu)
+{
+    Add(MakePart(Rectangle, 20, 20, 60, 40));
+    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(30, 30));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "ObjectMenu1");
+    EXPECT_EQ(ActionNames(menu), (QStringList{"Vlastnosti1", "Duplicate1", "Odebratobjekt1", "-", "Prenesdopopredi1",
+                                              "Prenesdopozadi1", "-", "Rotate90degright1", "Rotate90DegreesLeft1"}));
+    menu->close();
+
+    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(150, 90));
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "NewObjectMenu1");
+    EXPECT_EQ(ActionNames(menu), (QStringList{"Pridatsemnovyobjekt1", "AddLabelHere1"}));
+    EXPECT_EQ(menu->actions()[0]->text(), "Add New Object Here...");
+    EXPECT_EQ(menu->actions()[1]->text(), "Add Label Here...");
+    menu->close();
+    EXPECT_FALSE(Room().Modified);
+}
+
+TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
+{
+    CPart table = MakePart(Rectangle, 20, 20, 60, 40);
+    table.Caption = "Table";
+    Add(table);
+    MoveTo(Pixel(30, 30));
+    EXPECT_EQ(plan->toolTip().toStdString(), table.Describe());
+    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
+    MoveTo(Pixel(150, 90));
+    EXPECT_TRUE(plan->toolTip().isEmpty());
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Panel(2)->text(), " Position [cm]: 150, 90");
+}

@@ -1,0 +1,530 @@
+// The object properties dialog driven as a user drives it, with the user catalogue in a
+// private data folder; questions, the colour chooser and the rename prompt are answered by
+// the test.
+
+#include "library/TFormProp.h"
+
+#include "dialogs/ColourSwatch.h"
+#include "dialogs/TFormRename.h"
+#include "model/CRoom.h"
+#include "support/MakePart.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string BlankCaption = "Message Error: Caption (name) of the object cannot be blank!";
+const std::string Overwrite =
+    "Message Warning: There is already an object with this name.\nDo you want to overwrite it?";
+
+class TFormPropTest : public ::testing::Test {
+protected:
+    TFormPropTest() { room.WallThickness = 15; }
+
+    template <typename Widget = QWidget>
+    Widget* Control(const char* name)
+    {
+        Widget* widget = dialog.findChild<Widget*>(name);
+        if (!widget)
+            ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+
+    QString Text(const char* name)
+    {
+        if (auto* edit = dialog.findChild<QLineEdit*>(name))
+            return edit->text();
+        if (auto* button = dialog.findChild<QPushButton*>(name))
+            return button->text();
+        return Control<QLabel>(name)->text();
+    }
+
+    bool Enabled(const char* name) { return Control(name)->isEnabled(); }
+
+    // Replaces a field's text as typing over it does.
+    void Type(const char* field, const QString& text)
+    {
+        auto* edit = Control<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    void Click(const char* name) { QTest::mouseClick(Control(name), Qt::LeftButton); }
+
+    void Edit(const CPart& part)
+    {
+        dialog.SetRoom(room);
+        dialog.SetPart(part, false);
+        dialog.SetBrowseMode(false);
+        Show();
+    }
+
+    void Browse()
+    {
+        dialog.SetRoom(room);
+        dialog.SetBrowseMode(true);
+        dialog.ClearFields();
+        Show();
+    }
+
+    void Show()
+    {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    CPart Applied(CPart target = MakePart(Rectangle, 10, 20, 50, 30))
+    {
+        dialog.ApplyToPart(target);
+        return target;
+    }
+
+    void WriteCatalogue(const std::string& text)
+    {
+        fs::create_directories(home.file("planzeta"));
+        TempDir::WriteFile(cataloguePath, text);
+    }
+
+    QTreeWidget* List() { return Control<QTreeWidget>("CatList"); }
+
+    // The rows as "name | size", in the order shown.
+    std::vector<std::string> Rows()
+    {
+        std::vector<std::string> rows;
+        for (int i = 0; i < List()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = List()->topLevelItem(i);
+            rows.push_back((row->text(0) + " | " + row->text(1)).toStdString());
+        }
+        return rows;
+    }
+
+    QPoint RowCentre(const QString& name)
+    {
+        const QList<QTreeWidgetItem*> rows = List()->findItems(name, Qt::MatchExactly, 0);
+        if (rows.size() != 1) {
+            ADD_FAILURE() << "no single row " << name.toStdString();
+            return {};
+        }
+        return List()->visualItemRect(rows.front()).center();
+    }
+
+    void SelectRow(const QString& name)
+    {
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowCentre(name));
+    }
+
+    // Answers the rename prompt when it opens.
+    void WhenRenamePromptOpens(const QString& name)
+    {
+        QTimer::singleShot(0, &renamePrompt, [this, name] {
+            ASSERT_TRUE(renamePrompt.isVisible());
+            auto* edit = renamePrompt.findChild<QLineEdit*>("EdText");
+            edit->selectAll();
+            QTest::keyClicks(edit, name);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    }
+
+    QRgb PreviewPixel(QPoint at) { return Control<QLabel>("ImgPreview")->pixmap().toImage().pixel(at); }
+
+    TempDir home;
+    ScopedEnv dataHome{"XDG_DATA_HOME", home.path().c_str()};
+    const std::string cataloguePath = home.file("planzeta/Catalog.msk");
+    CRoom room;
+    ScriptedPrompts prompts;
+    TFormRename renamePrompt;
+    TFormProp dialog{prompts, renamePrompt};
+};
+
+}  // namespace
+
+TEST_F(TFormPropTest, ShowsTheObjectInTheRoomsUnitAndLocalCoordinates)
+{
+    room.Unit = 0;
+    room.UserCoord = true;
+    room.UserCoordOriginX = 100;
+    room.UserCoordOriginY = 50;
+    CPart part = MakePart(Triangle, 300, 200, 60, 40, 15);
+    part.Caption = "Shelf";
+    part.PosZ = 120;
+    part.ZHeight = 35;
+    part.LineColor = NoColour;
+    part.FillColor = 0x123456;
+    part.LineStyle = 1;
+    Edit(part);
+
+    EXPECT_EQ(dialog.windowTitle(), "Object Properties");
+    EXPECT_EQ(Text("BtnOK"), "OK");
+    EXPECT_EQ(Text("BtnCatalogue"), "User library >>");
+    EXPECT_TRUE(Control("GroupBoxCatalogue")->isHidden());
+    auto* types = Control<QComboBox>("CBType");
+    ASSERT_EQ(types->count(), 7);
+    EXPECT_EQ(types->itemText(0), "Rectangle");
+    EXPECT_EQ(types->itemText(6), "Window");
+    EXPECT_EQ(types->currentText(), "Triangle");
+    EXPECT_EQ(Text("EdCaption"), "Shelf");
+    EXPECT_EQ(Text("EdWidth"), "60");
+    EXPECT_EQ(Text("EdHeight"), "40");
+    EXPECT_EQ(Text("EdPosX"), "200");
+    EXPECT_EQ(Text("EdPosY"), "150");
+    EXPECT_EQ(Text("EdPosZ"), "120");
+    EXPECT_EQ(Text("EdZHeight"), "35");
+    EXPECT_EQ(Text("EdRotation"), "15");
+    for (const char* unit : {"LbUnit1", "LbUnit2", "LbUnit5", "LbUnit6"})
+        EXPECT_EQ(Text(unit), "mm") << unit;
+    EXPECT_EQ(Text("LbUnit3"), "mm L");
+    EXPECT_EQ(Text("LbUnit4"), "mm L");
+    EXPECT_FALSE(Control<QCheckBox>("ChkLine")->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>("ChkFill")->isChecked());
+    EXPECT_EQ(Control<ColourSwatch>("ImgFill")->Value(), 0x123456u);
+    EXPECT_EQ(Control<ColourSwatch>("ImgColor")->Value(), 0u);
+    EXPECT_EQ(Control<QComboBox>("CbLineStyle")->currentText(), "Dashed");
+    EXPECT_FALSE(Enabled("ChkSnap"));
+
+    Type("EdPosX", "-20");
+    Type("EdCaption", "Low shelf");
+    Control<QCheckBox>("ChkLine")->click();
+    Click("BtnOK");
+    EXPECT_EQ(dialog.result(), TFormProp::ResultOk);
+    const CPart stored = Applied(part);
+    EXPECT_EQ(stored.PosX, 80);
+    EXPECT_EQ(stored.PosY, 200);
+    EXPECT_EQ(stored.Caption, "Low shelf");
+    EXPECT_EQ(stored.LineColor, 0u);
+    EXPECT_EQ(stored.FillColor, 0x123456u);
+    EXPECT_EQ(stored.LineStyle, 1);
+    EXPECT_EQ(stored.Rotation, 15);
+
+    Edit(part);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), TFormProp::ResultCancel);
+}
+
+TEST_F(TFormPropTest, ACircleAndADoorStaySquare)
+{
+    Edit(MakePart(Rectangle, 0, 0, 50, 30));
+    Type("EdHeight", "80");
+    Control<QComboBox>("CBType")->setCurrentIndex(Circle);
+    EXPECT_FALSE(Enabled("EdHeight"));
+    EXPECT_EQ(Text("EdHeight"), "50");
+    CPart circle = Applied();
+    EXPECT_EQ(circle.Type, Circle);
+    EXPECT_EQ(circle.Width, 50);
+    EXPECT_EQ(circle.Height, 50);
+
+    Edit(MakePart(Door, 0, 0, 80, 80));
+    EXPECT_FALSE(Control<QCheckBox>("ChkFill")->isChecked());
+    EXPECT_FALSE(Enabled("ChkFill"));
+    EXPECT_TRUE(Enabled("ChkSnap"));
+    Type("EdWidth", "90");
+    EXPECT_EQ(Text("EdHeight"), "90");
+    const CPart door = Applied();
+    EXPECT_EQ(door.Width, 90);
+    EXPECT_EQ(door.Height, 90);
+    EXPECT_EQ(door.FillColor, NoColour);
+}
+
+TEST_F(TFormPropTest, AWindowIsStoredTenDeepSnappedAndUnturned)
+{
+    Edit(MakePart(Window, 0, 0, 120, 12, 30));
+    EXPECT_EQ(Text("EdRotation"), "0");
+    EXPECT_FALSE(Enabled("EdRotation"));
+    EXPECT_FALSE(Enabled("ImgRot"));
+    EXPECT_EQ(Text("EdHeight"), "15");
+    EXPECT_FALSE(Enabled("EdHeight"));
+    EXPECT_TRUE(Control<QCheckBox>("ChkSnap")->isChecked());
+    EXPECT_FALSE(Enabled("ChkSnap"));
+    QTest::mouseClick(Control("ImgRot"), Qt::LeftButton, {}, {29, 15});
+    EXPECT_EQ(Text("EdRotation"), "0");
+
+    const CPart window = Applied();
+    EXPECT_EQ(window.Type, Window);
+    EXPECT_EQ(window.Height, 10);
+    EXPECT_EQ(window.Rotation, 0);
+    EXPECT_TRUE(window.SnapToWallFlag);
+
+    // Another type takes its rotation and length again, and lets go of the wall.
+    Control<QComboBox>("CBType")->setCurrentIndex(Rectangle);
+    EXPECT_TRUE(Enabled("EdRotation"));
+    EXPECT_TRUE(Enabled("EdHeight"));
+    EXPECT_FALSE(Control<QCheckBox>("ChkSnap")->isChecked());
+}
+
+TEST_F(TFormPropTest, AnEllipseStandsAtMultiplesOfNinetyDegrees)
+{
+    Edit(MakePart(Ellipse, 0, 0, 80, 40));
+    const std::vector<std::pair<QString, int>> snaps = {{"130", 90}, {"136", 180}, {"-50", 0}};
+    for (const auto& [typed, stored] : snaps) {
+        Type("EdRotation", typed);
+        EXPECT_EQ(Text("EdRotation"), typed) << "typing is not interrupted";
+        EXPECT_EQ(Applied().Rotation, stored) << typed.toStdString();
+        QTest::keyClick(Control("EdRotation"), Qt::Key_Tab);
+        EXPECT_EQ(Text("EdRotation"), QString::number(stored)) << "leaving shows the angle taken";
+    }
+    Type("EdRotation", "100");
+    Type("EdWidth", "90");
+    EXPECT_EQ(Text("EdRotation"), "90");
+}
+
+TEST_F(TFormPropTest, TextThatIsNoNumberKeepsTheValueAndSizesAreAtLeastOne)
+{
+    Edit(MakePart(Rectangle, 10, 20, 50, 30));
+    Type("EdWidth", "wide");
+    Type("EdPosY", "");
+    Type("EdZHeight", "12.5");
+    CPart part = Applied(MakePart(Rectangle, 10, 20, 50, 30));
+    EXPECT_EQ(part.Width, 50);
+    EXPECT_EQ(part.PosY, 20);
+    EXPECT_EQ(part.ZHeight, 100);
+
+    Type("EdWidth", "0");
+    Type("EdHeight", "-4");
+    part = Applied();
+    EXPECT_EQ(part.Width, 1);
+    EXPECT_EQ(part.Height, 1);
+}
+
+TEST_F(TFormPropTest, TheDialTurnsToThePointerAndShiftSnapsToEighths)
+{
+    Edit(MakePart(Rectangle, 0, 0, 50, 30));
+    auto* dial = Control<QLabel>("ImgRot");
+    ASSERT_EQ(dial->size(), QSize(30, 30));
+    const std::vector<std::pair<QPoint, QString>> plain = {{{29, 15}, "90"}, {{15, 29}, "180"}, {{1, 15}, "270"}};
+    for (const auto& [at, angle] : plain) {
+        QTest::mouseClick(dial, Qt::LeftButton, {}, at);
+        EXPECT_EQ(Text("EdRotation"), angle);
+    }
+    // The pointer at 101 degrees snaps to 90, at 113 degrees to 135.
+    QTest::mouseClick(dial, Qt::LeftButton, Qt::ShiftModifier, {25, 17});
+    EXPECT_EQ(Text("EdRotation"), "90");
+    QTest::mouseClick(dial, Qt::LeftButton, Qt::ShiftModifier, {24, 19});
+    EXPECT_EQ(Text("EdRotation"), "135");
+    EXPECT_EQ(Applied().Rotation, 135);
+
+    // Dragging turns the needle along.
+    QTest::mousePress(dial, Qt::LeftButton, {}, {29, 15});
+    QTest::mouseMove(dial, {15, 29});
+    QTest::mouseRelease(dial, Qt::LeftButton, {}, {15, 29});
+    EXPECT_EQ(Text("EdRotation"), "180");
+    const QImage needle = dial->pixmap().toImage();
+    EXPECT_EQ(needle.pixel(15, 27), 0xFF000000);
+    EXPECT_NE(needle.pixel(27, 15), 0xFF000000);
+}
+
+TEST_F(TFormPropTest, AChosenColourShowsInThePreview)
+{
+    CPart part = MakePart(Rectangle, 0, 0, 50, 20);
+    part.FillColor = 0xFFFFFF;
+    Edit(part);
+    EXPECT_EQ(PreviewPixel({60, 68}), 0xFFFFFFFF);
+    prompts.colours = {0x0000FF};
+    Click("ImgFill");
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"Colour"});
+    EXPECT_EQ(PreviewPixel({60, 68}), 0xFFFF0000);
+    EXPECT_EQ(Applied().FillColor, 0x0000FFu);
+}
+
+TEST_F(TFormPropTest, ACatalogueEntryKeepsCentimetresAndShowsInTheRoomsUnit)
+{
+    room.Unit = 0;
+    CPart desk = MakePart(Rectangle, 300, 200, 600, 400, 20);
+    desk.Caption = "Desk";
+    desk.ZHeight = 750;
+    Edit(desk);
+    Click("BtnCatalogue");
+    EXPECT_FALSE(Control("GroupBoxCatalogue")->isHidden());
+    EXPECT_EQ(Text("BtnCatalogue"), "User library <<");
+    EXPECT_TRUE(Rows().empty());
+    Click("BtnSave");
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Desk | 600\u00D7400"});
+    const std::string file = TempDir::ReadFile(cataloguePath);
+    EXPECT_NE(file.find("Width=60\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("Height=40\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("ZHeight=75\n"), std::string::npos) << file;
+    EXPECT_EQ(file.find("PosX"), std::string::npos) << file;
+
+    // Loading takes the entry's look and size and leaves the place and turn as they were.
+    Edit(MakePart(Circle, 10, 20, 30, 30, 45));
+    EXPECT_TRUE(Control("GroupBoxCatalogue")->isHidden());
+    Click("BtnCatalogue");
+    EXPECT_FALSE(Enabled("BtnLoad"));
+    SelectRow("Desk");
+    EXPECT_TRUE(Enabled("BtnLoad"));
+    Click("BtnLoad");
+    EXPECT_EQ(Text("EdCaption"), "Desk");
+    EXPECT_EQ(Text("EdWidth"), "600");
+    EXPECT_EQ(Text("EdHeight"), "400");
+    EXPECT_EQ(Text("EdZHeight"), "750");
+    EXPECT_EQ(Text("EdPosX"), "10");
+    EXPECT_EQ(Text("EdRotation"), "45");
+    EXPECT_EQ(Control<QComboBox>("CBType")->currentIndex(), Rectangle);
+    const CPart loaded = Applied();
+    EXPECT_EQ(loaded.Width, 600);
+    EXPECT_EQ(loaded.Rotation, 45);
+}
+
+TEST_F(TFormPropTest, SavingNeedsANameAndAsksBeforeOverwriting)
+{
+    WriteCatalogue("[Part1]\nType=Rectangle\nCaption=Desk\nWidth=10\nHeight=10\n");
+    CPart desk = MakePart(Rectangle, 0, 0, 120, 60);
+    desk.Caption = " ";
+    Edit(desk);
+    Click("BtnCatalogue");
+    prompts.buttons = {ButtonOk};
+    Click("BtnSave");
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{BlankCaption});
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Desk | 10\u00D710"});
+
+    Type("EdCaption", "Desk");
+    prompts.buttons = {ButtonNo};
+    Click("BtnSave");
+    EXPECT_EQ(prompts.asked.back(), Overwrite);
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Desk | 10\u00D710"});
+    EXPECT_NE(TempDir::ReadFile(cataloguePath).find("Width=10\n"), std::string::npos);
+
+    prompts.buttons = {ButtonYes};
+    Click("BtnSave");
+    EXPECT_EQ(prompts.asked.size(), 3u);
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Desk | 120\u00D760"});
+    EXPECT_NE(TempDir::ReadFile(cataloguePath).find("Width=120\n"), std::string::npos);
+}
+
+TEST_F(TFormPropTest, RenamingOntoAnotherNameReplacesItAndRemovingNeedsNoQuestion)
+{
+    WriteCatalogue("[Part1]\nCaption=Bed\nWidth=200\nHeight=90\n"
+                   "[Part2]\nCaption=Chair\nWidth=45\nHeight=45\n"
+                   "[Part3]\nCaption=\nWidth=30\nHeight=30\n");
+    Browse();
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Bed | 200\u00D790", "Chair | 45\u00D745", "Object 3 | 30\u00D730"}));
+
+    // The entry's own name changes nothing and asks nothing.
+    SelectRow("Bed");
+    WhenRenamePromptOpens("Bed");
+    QTest::keyClick(List(), Qt::Key_F2);
+    EXPECT_TRUE(prompts.asked.empty());
+
+    prompts.buttons = {ButtonNo};
+    WhenRenamePromptOpens("Chair");
+    QTest::keyClick(List(), Qt::Key_F2);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{Overwrite});
+    EXPECT_EQ(Rows().size(), 3u);
+
+    prompts.buttons = {ButtonYes};
+    WhenRenamePromptOpens("Chair");
+    QTest::keyClick(List(), Qt::Key_F2);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Chair | 200\u00D790", "Object 2 | 30\u00D730"}));
+    const std::string renamed = TempDir::ReadFile(cataloguePath);
+    EXPECT_NE(renamed.find("[Part1]\nType=Rectangle\nCaption=Chair\nWidth=200\n"), std::string::npos) << renamed;
+    EXPECT_EQ(renamed.find("[Part3]"), std::string::npos) << renamed;
+
+    // Right-clicking a row chooses it for the pop-up menu.
+    QTimer::singleShot(0, &dialog, [this] {
+        auto* menu = Control<QMenu>("PopupMenu1");
+        ASSERT_TRUE(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Control<QAction>("Odeberzkatalogu1")).center());
+    });
+    const QPoint at = RowCentre("Object 2");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(List()->viewport(), &rightClick);
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Chair | 200\u00D790"});
+    EXPECT_EQ(TempDir::ReadFile(cataloguePath).find("[Part2]"), std::string::npos);
+    EXPECT_EQ(prompts.asked.size(), 2u);
+}
+
+TEST_F(TFormPropTest, BrowsingManagesTheCatalogueOnly)
+{
+    WriteCatalogue("[Part1]\nType=Ellipse\nCaption=Rug\nWidth=200\nHeight=140\nZHeight=1\n");
+    dialog.SetRoom(room);
+    dialog.SetPart(MakePart(Rectangle, 10, 20, 50, 30, 45), false);
+    Browse();
+    EXPECT_EQ(dialog.windowTitle(), "Browse and Edit User library");
+    EXPECT_EQ(Text("BtnOK"), "Close");
+    EXPECT_FALSE(Enabled("BtnCancel"));
+    EXPECT_FALSE(Enabled("BtnCatalogue"));
+    EXPECT_FALSE(Control("GroupBoxCatalogue")->isHidden());
+    for (const char* field : {"EdPosX", "EdPosY", "EdPosZ", "EdRotation"}) {
+        EXPECT_EQ(Text(field), "--") << field;
+        EXPECT_FALSE(Enabled(field)) << field;
+    }
+    EXPECT_EQ(Text("EdWidth"), "");
+    EXPECT_FALSE(Enabled("ImgRot"));
+    QTest::mouseClick(Control("ImgRot"), Qt::LeftButton, {}, {29, 15});
+    EXPECT_EQ(Text("EdRotation"), "--");
+
+    SelectRow("Rug");
+    Click("BtnLoad");
+    EXPECT_EQ(Text("EdWidth"), "200");
+    EXPECT_EQ(Text("EdCaption"), "Rug");
+    EXPECT_EQ(Text("EdRotation"), "--");
+    EXPECT_EQ(Text("EdPosX"), "--");
+    Type("EdCaption", "Round rug");
+    Click("BtnSave");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Round rug | 200\u00D7140", "Rug | 200\u00D7140"}));
+
+    Click("BtnOK");
+    EXPECT_EQ(dialog.result(), TFormProp::ResultOk);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(TFormPropTest, TheCatalogueIsReadAtEveryShowingAndAFailedWriteIsReported)
+{
+    Browse();
+    EXPECT_TRUE(Rows().empty());
+    dialog.hide();
+    WriteCatalogue("[Part1]\nCaption=Lamp\nWidth=30\nHeight=30\n");
+    ASSERT_EQ(::chmod(cataloguePath.c_str(), 0444), 0);
+    Browse();
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Lamp | 30\u00D730"});
+
+    SelectRow("Lamp");
+    prompts.buttons = {ButtonOk};
+    QTest::keyClick(List(), Qt::Key_Delete);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{"Message Error: Unable to write to " + cataloguePath});
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(TempDir::ReadFile(cataloguePath), "[Part1]\nCaption=Lamp\nWidth=30\nHeight=30\n");
+}
+
+TEST_F(TFormPropTest, AnOldCatalogueTakesTheNewNameWhenTheDialogIsMade)
+{
+    fs::create_directories(home.file("planzeta"));
+    TempDir::WriteFile(home.file("planzeta/Katalog.msk"), "[Part1]\nCaption=Old\n");
+    TFormProp another(prompts, renamePrompt);
+    EXPECT_FALSE(fs::exists(home.file("planzeta/Katalog.msk")));
+    EXPECT_EQ(TempDir::ReadFile(cataloguePath), "[Part1]\nCaption=Old\n");
+}
+
+TEST_F(TFormPropTest, HelpButtonAndF1AskForTheDialogsHelpTopic)
+{
+    std::vector<int> asked;
+    dialog.SetHelpRequest([&asked](int context) { asked.push_back(context); });
+    Edit(MakePart(Rectangle, 0, 0, 50, 30));
+    Click("BtnHelp");
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(asked, (std::vector<int>{6, 6}));
+}
