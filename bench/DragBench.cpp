@@ -1,5 +1,5 @@
-// The cost of one step of a drag across a furnished room: the change noted, the position taken
-// from the pointer, the snap to the wall and the redraw of the whole plan.
+// The cost of one step of a drag across a furnished room (the change noted, the position taken
+// from the pointer, the snap to the wall and the redraw of the whole plan), and of a redraw alone.
 
 #include "editor/TForm1.h"
 #include "platform/Prompts.h"
@@ -84,5 +84,18 @@ void BM_DragMove(benchmark::State& state)
     state.counters["plan_pixels"] = static_cast<double>(plan->width()) * plan->height();
 }
 BENCHMARK(BM_DragMove)->Unit(benchmark::kMillisecond);
+
+// A redraw at an unchanged view: the cached background put back, every object drawn again.
+void BM_RedrawUnchangedView(benchmark::State& state)
+{
+    SilentPrompts prompts;
+    TForm1 form(prompts, {});
+    Furnish(form.Room());
+    form.UpdateScale();
+    form.Redraw(false);
+    for (auto _ : state)
+        form.Redraw(true);
+}
+BENCHMARK(BM_RedrawUnchangedView)->Unit(benchmark::kMillisecond);
 
 }  // namespace

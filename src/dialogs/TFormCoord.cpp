@@ -50,7 +50,7 @@ std::span<const DialogText> TFormCoord::Texts()
 }
 
 TFormCoord::TFormCoord(QWidget* parent)
-    : QDialog(parent)
+    : ModalDialog(parent)
 {
     setObjectName("TFormCoord");
     setWindowTitle(DesignedText(CoordTexts, CaptionKey));
@@ -127,12 +127,6 @@ int TFormCoord::Edit(CRoom& room)
     if (result == ResultOk)
         Store(room);
     return result;
-}
-
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TFormCoord::reject()
-{
-    done(ResultCancel);
 }
 
 void TFormCoord::showEvent(QShowEvent* event)

@@ -6,7 +6,7 @@
 #include "dialogs/DialogTexts.h"
 #include "model/Geometry.h"
 
-#include <QDialog>
+#include "dialogs/ModalDialog.h"
 #include <QString>
 
 #include <functional>
@@ -20,15 +20,13 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-class TFormCoord : public QDialog {
+class TFormCoord : public ModalDialog {
     Q_OBJECT
 public:
     // The room point under a screen position, when the position lies over the plan area.
     using PlanPicker = std::function<std::optional<Point>(QPoint globalPos)>;
     using HelpRequest = std::function<void(int context)>;
 
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     static constexpr int HelpContext = 4;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "LocalCoordDlg";
@@ -51,8 +49,6 @@ public:
     int Edit(CRoom& room);
 
     bool IsPicking() const { return picking_; }
-
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

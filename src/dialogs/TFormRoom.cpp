@@ -95,7 +95,7 @@ std::span<const DialogText> TFormRoom::Texts()
 }
 
 TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), wallEditor_(wallEditor)
+    : ModalDialog(parent), prompts_(prompts), wallEditor_(wallEditor)
 {
     setObjectName("TFormRoom");
     setWindowTitle(DesignedText(RoomTexts, CaptionKey));
@@ -227,12 +227,6 @@ void TFormRoom::Load(const CRoom& room)
     const bool knownUnit = room_.Unit >= 0 && room_.Unit < UnitCount;
     CbUnitText->setCurrentIndex(knownUnit ? room_.Unit : CentimetreUnit);
     ShowUnit(CbUnitText->currentIndex());
-}
-
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TFormRoom::reject()
-{
-    done(ResultCancel);
 }
 
 void TFormRoom::showEvent(QShowEvent* event)

@@ -6,7 +6,7 @@
 #include "dialogs/DialogTexts.h"
 #include "model/CRoom.h"
 
-#include <QDialog>
+#include "dialogs/ModalDialog.h"
 
 #include <array>
 #include <cstdint>
@@ -22,11 +22,9 @@ class QLineEdit;
 class QPushButton;
 class TFormWalls;
 
-class TFormRoom : public QDialog {
+class TFormRoom : public ModalDialog {
     Q_OBJECT
 public:
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "RoomPropertiesDlg";
     static std::span<const DialogText> Texts();
@@ -37,8 +35,6 @@ public:
     void Load(const CRoom& room);
     // The room worked on; after OK it holds every value of the dialog.
     const CRoom& Room() const { return room_; }
-
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -91,7 +91,7 @@ std::span<const DialogText> TFormWalls::Texts()
 }
 
 TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts)
+    : ModalDialog(parent), prompts_(prompts)
 {
     setObjectName("TFormWalls");
     setWindowTitle(DesignedText(WallsTexts, CaptionKey));
@@ -195,12 +195,6 @@ void TFormWalls::GetWalls(CRoomWalls& target) const
 void TFormWalls::SetUnitName(const std::string& unitName)
 {
     unitName_ = ToQString(unitName);
-}
-
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TFormWalls::reject()
-{
-    done(ResultCancel);
 }
 
 void TFormWalls::showEvent(QShowEvent* event)

@@ -6,7 +6,7 @@
 #include "dialogs/DialogTexts.h"
 #include "model/CRoomWalls.h"
 
-#include <QDialog>
+#include "dialogs/ModalDialog.h"
 #include <QString>
 
 #include <array>
@@ -22,13 +22,11 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class TFormWalls : public QDialog {
+class TFormWalls : public ModalDialog {
     Q_OBJECT
 public:
     using HelpRequest = std::function<void(int context)>;
 
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     static constexpr int HelpContext = 4;
     static constexpr int PreviewWidth = 233;
     static constexpr int PreviewHeight = 130;
@@ -45,8 +43,6 @@ public:
     void GetWalls(CRoomWalls& target) const;
     // The unit the lengths are read in, shown beside the thickness.
     void SetUnitName(const std::string& unitName);
-
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

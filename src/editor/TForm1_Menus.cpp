@@ -13,14 +13,14 @@
 
 namespace {
 
-struct ToolButtonSpec {
+struct ToolButtonEntry {
     const char* name;    // the button's name; nullptr for a separator
     const char* action;  // the command it runs, a menu item's name or its own
     const char* icon;
     const char* hint;
 };
 
-constexpr ToolButtonSpec ToolButtons[] = {
+constexpr ToolButtonEntry ToolButtons[] = {
     {"ToolButtonNew", "Nova1", "new", "New (Ctrl+N)"},
     {"ToolButtonOpen", "Otrevrit1", "open", "Open (Ctrl+O)"},
     {"ToolButtonSave", "Uloizit1", "save", "Save (Ctrl+S)"},
@@ -42,13 +42,13 @@ constexpr ToolButtonSpec ToolButtons[] = {
     {"ToolButton3D", "Explorein3D1", "explore-3d", "Explore in 3D"},
 };
 
-struct PanelSpec {
+struct PanelLayout {
     const char* text;
     int width;
     Qt::Alignment alignment;
 };
 
-constexpr PanelSpec Panels[] = {
+constexpr PanelLayout Panels[] = {
     {"Last measurement:", 0, Qt::AlignLeft},
     {"Room:", 145, Qt::AlignCenter},
     {" Position:", 140, Qt::AlignLeft},
@@ -144,17 +144,17 @@ void TForm1::CreateToolBar()
     auto* measure = new QAction(this);
     measure->setObjectName("ToolButtonMeasAction");
     measure->setCheckable(true);
-    for (const ToolButtonSpec& spec : ToolButtons) {
-        if (!spec.name) {
+    for (const ToolButtonEntry& entry : ToolButtons) {
+        if (!entry.name) {
             ToolBar1->addSeparator();
             continue;
         }
-        QAction* action = findChild<QAction*>(spec.action);
-        action->setIcon(QIcon(QString(":/icons/%1.svg").arg(spec.icon)));
+        QAction* action = findChild<QAction*>(entry.action);
+        action->setIcon(QIcon(QString(":/icons/%1.svg").arg(entry.icon)));
         ToolBar1->addAction(action);
         QWidget* button = ToolBar1->widgetForAction(action);
-        button->setObjectName(spec.name);
-        button->setToolTip(QString::fromUtf8(spec.hint));
+        button->setObjectName(entry.name);
+        button->setToolTip(QString::fromUtf8(entry.hint));
     }
 }
 

@@ -80,7 +80,7 @@ void DrawNeedle(QPainter& painter, Point centre, int32_t length, int32_t degrees
 }  // namespace
 
 TForm3D::TForm3D(QWidget* parent)
-    : QDialog(parent)
+    : ModalDialog(parent)
 {
     setObjectName("TForm3D");
     setWindowTitle(DesignedText(Texts, CaptionKey));
@@ -192,12 +192,6 @@ int TForm3D::Edit(const CRoom& room, COptions& options)
     if (result == ResultOk)
         StoreOptions(options);
     return result;
-}
-
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TForm3D::reject()
-{
-    done(ResultCancel);
 }
 
 void TForm3D::showEvent(QShowEvent* event)

@@ -7,7 +7,7 @@
 
 #include "model/CRoom.h"
 
-#include <QDialog>
+#include "dialogs/ModalDialog.h"
 #include <QImage>
 
 #include <array>
@@ -21,14 +21,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TForm3D : public QDialog {
+class TForm3D : public ModalDialog {
     Q_OBJECT
 public:
     using HelpRequest = std::function<void(int context)>;
     using Start = std::array<int32_t, 3>;  // x, y, direction in degrees, as CRoom::Start3D
 
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     static constexpr int HelpContext = 10;
     // The largest size of the plan preview in pixels; the room keeps its proportions in it.
     static constexpr int PreviewWidth = 320;
@@ -48,8 +46,6 @@ public:
     // Loads, shows modally and stores the options on OK; returns 1 for OK and 2 for Cancel.
     // After OK the caller compares ChosenStart() with the room's start.
     int Edit(const CRoom& room, COptions& options);
-
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
