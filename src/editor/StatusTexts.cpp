@@ -1,5 +1,7 @@
 #include "editor/StatusTexts.h"
 
+#include "platform/ProductInfo.h"
+
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/Numeric.h"
@@ -87,8 +89,8 @@ std::string WindowTitle(const std::string& fileName, bool modified)
 std::string AboutText()
 {
     return "Planzeta, " + Msg(MsgVersion) + " 3.0 (3D)   \n" +
-           "Copyright © 2026 Kelvora\n"
+           "Copyright © 2026 " PLANZETA_MAKER "\n"
            "\n"
-           "Web: https://www.kelvora.example/planzeta\n"
-           "E-mail: planzeta@kelvora.example";
+           "Web: " PLANZETA_WEB_ADDRESS "\n"
+           "E-mail: " PLANZETA_EMAIL_ADDRESS;
 }

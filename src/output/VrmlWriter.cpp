@@ -1,5 +1,7 @@
 #include "output/VrmlWriter.h"
 
+#include "platform/ProductInfo.h"
+
 #include "dialogs/COptions.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
@@ -24,7 +26,7 @@ constexpr std::string_view Header =
     "#VRML V2.0 utf8\n"
     "WorldInfo {\n"
     "  title \"Planzeta 3D scene\"\n"
-    "  info [\"Author: Planzeta, https://www.kelvora.example/planzeta\"]\n"
+    "  info [\"Author: Planzeta, " PLANZETA_WEB_ADDRESS "\"]\n"
     "}\n"
     "DEF WALK_NAV NavigationInfo { headlight FALSE avatarSize [.25, 1.6, .5] type [\"WALK\", \"ANY\"]}\n"
     "DEF FLY_NAV NavigationInfo { headlight FALSE avatarSize [.25, 1.6, .5]  type [\"FLY\", \"ANY\"]}\n"
