@@ -22,16 +22,6 @@ namespace {
 
 constexpr size_t MeasurePanel = 0;
 
-QPoint ToQPoint(Point p)
-{
-    return {p.x, p.y};
-}
-
-Point ToPoint(QPoint p)
-{
-    return {p.x(), p.y()};
-}
-
 }  // namespace
 
 void TForm1::CreatePopupMenus()
@@ -205,7 +195,7 @@ void TForm1::StartPlacing(int index, QPoint grabOffset)
     if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
         SetMeasureMode(false);
     dragIndex_ = index;
-    grabOffset_ = ToPoint(grabOffset);
+    grabOffset_ = FromQPoint(grabOffset);
     moved_ = true;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
@@ -250,7 +240,7 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     const Point startInRoom = RoomPixelOf(measureStart_, zoom_);
     const Point start{SaturateToInt(int64_t{startInRoom.x} + border[0]),
                       SaturateToInt(int64_t{startInRoom.y} + border[1])};
-    const Point end = MeasureEnd(start, ToPoint(pixel), shift);
+    const Point end = MeasureEnd(start, FromQPoint(pixel), shift);
     QImage& image = Obr->Image();
     const bool lineShown = measureImageKey_ != 0 && image.cacheKey() == measureImageKey_;
     {

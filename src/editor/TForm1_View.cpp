@@ -25,11 +25,6 @@ namespace {
 
 enum Panel { MeasurePanel = 0, RoomPanel = 1, PositionPanel = 2, ZoomPanel = 3 };
 
-Rect ToRect(const QRect& r)
-{
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
 }  // namespace
 
 void TForm1::SetZoom(double zoom)
@@ -79,7 +74,7 @@ ViewFrame TForm1::CurrentFrame() const
 Rect TForm1::WorkArea() const
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    return screen ? ToRect(screen->availableGeometry()) : Rect{0, 0, width(), height()};
+    return screen ? FromQRect(screen->availableGeometry()) : Rect{0, 0, width(), height()};
 }
 
 void TForm1::BestFit()

@@ -58,16 +58,6 @@ QPainter::CompositionMode ToCompositionMode(RasterMode mode)
                                           : QPainter::CompositionMode_SourceOver;
 }
 
-QPoint ToQPoint(Point p)
-{
-    return {p.x, p.y};
-}
-
-QRect ToQRect(const Rect& r)
-{
-    return {QPoint(r.left, r.top), QSize(r.right - r.left, r.bottom - r.top)};
-}
-
 QPolygon ToQPolygon(std::span<const Point> points)
 {
     QPolygon polygon;

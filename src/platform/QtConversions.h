@@ -3,9 +3,12 @@
 
 #include "model/CFont.h"
 #include "model/Colour.h"
+#include "model/Geometry.h"
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -21,6 +24,27 @@ Colour FromQColor(const QColor& colour);
 QFont ToQFont(const std::optional<CFont>& font);
 // Qt's font as the model's, keeping the character set and pitch of `base`.
 CFont FromQFont(const QFont& font, const CFont& base = CFont{});
+
+// Points and rectangles; a Rect's right and bottom are the first pixels past it.
+inline QPoint ToQPoint(Point p)
+{
+    return {p.x, p.y};
+}
+
+inline Point FromQPoint(QPoint p)
+{
+    return {p.x(), p.y()};
+}
+
+inline QRect ToQRect(const Rect& r)
+{
+    return {QPoint(r.left, r.top), QSize(r.right - r.left, r.bottom - r.top)};
+}
+
+inline Rect FromQRect(const QRect& r)
+{
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
 
 inline QString ToQString(const std::string& text)
 {
