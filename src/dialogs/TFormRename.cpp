@@ -30,7 +30,7 @@ std::span<const DialogText> TFormRename::Texts()
 }
 
 TFormRename::TFormRename(QWidget* parent)
-    : QDialog(parent)
+    : ModalDialog(parent)
 {
     setObjectName("TFormRename");
     setWindowTitle(DesignedText(RenameTexts, CaptionKey));
@@ -64,12 +64,6 @@ std::optional<std::string> TFormRename::AskName(const std::string& name)
     if (exec() != ResultOk)
         return std::nullopt;
     return EdText->text().toStdString();
-}
-
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TFormRename::reject()
-{
-    done(ResultCancel);
 }
 
 void TFormRename::showEvent(QShowEvent* event)

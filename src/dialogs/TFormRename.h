@@ -3,8 +3,7 @@
 // typing replaces it.
 
 #include "dialogs/DialogTexts.h"
-
-#include <QDialog>
+#include "dialogs/ModalDialog.h"
 
 #include <optional>
 #include <span>
@@ -15,11 +14,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TFormRename : public QDialog {
+class TFormRename : public ModalDialog {
     Q_OBJECT
 public:
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "RenameDlg";
     static std::span<const DialogText> Texts();
@@ -28,8 +25,6 @@ public:
 
     // Shows the prompt modally; the name typed when it closes with OK, else nothing.
     std::optional<std::string> AskName(const std::string& name);
-
-    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -51,7 +51,8 @@ void ApplyFields(const ObjectFields& fields, const ObjectRoom& room, CPart& targ
 // standing at a multiple of 90 degrees.
 void ApplyShapeRules(CPart& part);
 
-// The nearest multiple of 90 degrees, halves upwards: 135 gives 90, 136 gives 180.
+// A multiple of 90 degrees, ((rotation + 45) / 90) × 90 with the quotient cut toward zero:
+// 135 gives 90 and 136 gives 180, while negative angles lean toward 0 (−50 gives 0).
 int32_t SnapEllipseRotation(int32_t rotation);
 
 // The position the X and Y fields show: relative to the origin when local coordinates are on.

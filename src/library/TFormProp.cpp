@@ -126,6 +126,13 @@ QLabel* BuddyLabel(QLabel* label, QWidget* buddy)
     return label;
 }
 
+// The shaded face of the preview and the dial, in the dialog's colours.
+void DrawFace(Canvas& canvas, int rowsPerLevel, const QPalette& palette)
+{
+    DrawPreviewBackground(canvas, rowsPerLevel, FromQColor(palette.color(QPalette::Button)),
+                          FromQColor(palette.color(QPalette::Dark)));
+}
+
 QLabel* Picture(const char* name, int width, int height)
 {
     auto* picture = Named<QLabel>(name);
@@ -141,11 +148,24 @@ std::span<const DialogText> TFormProp::Texts()
 }
 
 TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), renamePrompt_(renamePrompt), cataloguePath_(UserCataloguePath())
+    : ModalDialog(parent), prompts_(prompts), renamePrompt_(renamePrompt), cataloguePath_(UserCataloguePath())
 {
     setObjectName("TFormProp");
     MigrateLegacyCatalogue();
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(MakePlacementFields());
+    panes->addLayout(MakeLooks());
+    panes->addWidget(MakeCatalogueGroup());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes);
+    layout->addLayout(MakeButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ShowCatalogue(false);
+    ConnectControls();
+}
 
+QLayout* TFormProp::MakePlacementFields()
+{
     CBType = Named<QComboBox>("CBType");
     for (int type = 0; type < ChoosableTypes; ++type)
         CBType->addItem(ToQString(DisplayName(type, 0)));
@@ -189,6 +209,17 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     fields->addWidget(new QLabel(QString::fromUtf8("°")), 5, 2);
     fields->addWidget(ImgRot, 5, 3);
 
+    auto* placing = new QVBoxLayout;
+    placing->addLayout(fields);
+    placing->addWidget(Make3DGroup());
+    ChkSnap = Designed<QCheckBox>(PropTexts, SnapKey);
+    placing->addWidget(ChkSnap);
+    placing->addStretch();
+    return placing;
+}
+
+QGroupBox* TFormProp::Make3DGroup()
+{
     EdPosZ = Named<QLineEdit>("EdPosZ");
     EdZHeight = Named<QLineEdit>("EdZHeight");
     LbPos2 = BuddyLabel(Named<QLabel>("LbPos2", DesignedText(PropTexts, PositionKey)), EdPosZ);
@@ -196,20 +227,19 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     LbUnit5 = Named<QLabel>("LbUnit5");
     LbUnit6 = Named<QLabel>("LbUnit6");
     GroupBox3D = Named<QGroupBox>("GroupBox3D", ToQString(Msg(Msg3D)));
-    auto* placing3D = new QGridLayout(GroupBox3D);
-    placing3D->addWidget(LbPos2, 0, 0);
-    placing3D->addWidget(EdPosZ, 0, 1);
-    placing3D->addWidget(LbUnit5, 0, 2);
-    placing3D->addWidget(LbHeight2, 1, 0);
-    placing3D->addWidget(EdZHeight, 1, 1);
-    placing3D->addWidget(LbUnit6, 1, 2);
-    ChkSnap = Designed<QCheckBox>(PropTexts, SnapKey);
-    auto* placing = new QVBoxLayout;
-    placing->addLayout(fields);
-    placing->addWidget(GroupBox3D);
-    placing->addWidget(ChkSnap);
-    placing->addStretch();
+    auto* fields = new QGridLayout(GroupBox3D);
+    fields->addWidget(LbPos2, 0, 0);
+    fields->addWidget(EdPosZ, 0, 1);
+    fields->addWidget(LbUnit5, 0, 2);
+    fields->addWidget(LbHeight2, 1, 0);
+    fields->addWidget(EdZHeight, 1, 1);
+    fields->addWidget(LbUnit6, 1, 2);
+    return GroupBox3D;
+}
 
+// The colours, the line style and the preview.
+QLayout* TFormProp::MakeLooks()
+{
     ChkLine = Designed<QCheckBox>(PropTexts, LineKey);
     ChkFill = Designed<QCheckBox>(PropTexts, FillKey);
     ChkTextColor = Designed<QCheckBox>(PropTexts, TextColorKey);
@@ -233,6 +263,7 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     colours->addWidget(ImgTextColor, 2, 1);
     colours->addWidget(LbLineStyle, 3, 0);
     colours->addWidget(CbLineStyle, 3, 1);
+
     LbPreview = Designed<QLabel>(PropTexts, PreviewKey);
     ImgPreview = Picture("ImgPreview", PreviewWidth, PreviewHeight);
     auto* looks = new QVBoxLayout;
@@ -240,7 +271,13 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     looks->addWidget(LbPreview);
     looks->addWidget(ImgPreview);
     looks->addStretch();
+    return looks;
+}
 
+// The list of the user's objects with their pop-up menu, whose commands F2 and Delete also
+// give on the list.
+QGroupBox* TFormProp::MakeCatalogueGroup()
+{
     CatList = Named<QTreeWidget>("CatList");
     CatList->setColumnCount(2);
     CatList->setRootIsDecorated(false);
@@ -249,9 +286,6 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     CatList->setSortingEnabled(true);
     CatList->sortByColumn(0, Qt::AscendingOrder);
     CatList->setContextMenuPolicy(Qt::CustomContextMenu);
-    BtnLoad = Designed<QPushButton>(PropTexts, LoadKey);
-    BtnSave = Designed<QPushButton>(PropTexts, SaveKey);
-    BtnLoad->setEnabled(false);
     Odeberzkatalogu1 = Designed<QAction>(PropTexts, RemoveKey);
     Rename1 = Designed<QAction>(PropTexts, RenameKey);
     Odeberzkatalogu1->setShortcut(QKeySequence::Delete);
@@ -263,14 +297,22 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     }
     PopupMenu1 = Named<QMenu>("PopupMenu1", this);
     PopupMenu1->addActions({Odeberzkatalogu1, Rename1});
+
+    BtnLoad = Designed<QPushButton>(PropTexts, LoadKey);
+    BtnSave = Designed<QPushButton>(PropTexts, SaveKey);
+    BtnLoad->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BtnLoad);
+    buttons->addWidget(BtnSave);
     GroupBoxCatalogue = Designed<QGroupBox>(PropTexts, CatalogueGroupKey);
-    auto* catalogueButtons = new QHBoxLayout;
-    catalogueButtons->addWidget(BtnLoad);
-    catalogueButtons->addWidget(BtnSave);
     auto* catalogue = new QVBoxLayout(GroupBoxCatalogue);
     catalogue->addWidget(CatList);
-    catalogue->addLayout(catalogueButtons);
+    catalogue->addLayout(buttons);
+    return GroupBoxCatalogue;
+}
 
+QLayout* TFormProp::MakeButtons()
+{
     BtnCatalogue = Named<QPushButton>("BtnCatalogue");
     BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
     BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
@@ -282,17 +324,11 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     buttons->addWidget(BtnOK);
     buttons->addWidget(BtnCancel);
     buttons->addWidget(BtnHelp);
+    return buttons;
+}
 
-    auto* panes = new QHBoxLayout;
-    panes->addLayout(placing);
-    panes->addLayout(looks);
-    panes->addWidget(GroupBoxCatalogue);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(panes);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    ShowCatalogue(false);
-
+void TFormProp::ConnectControls()
+{
     for (QLineEdit* edit : {EdCaption, EdWidth, EdHeight, EdPosX, EdPosY, EdRotation, EdPosZ, EdZHeight})
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { FieldChanged(edit); });
     for (QCheckBox* box : {ChkSnap, ChkLine, ChkFill, ChkTextColor})
@@ -349,8 +385,10 @@ void TFormProp::SetPart(const CPart& source, bool keepPosition)
     RedrawPreview();
 }
 
+// Browsing shows objects unturned, as the catalogue keeps them.
 void TFormProp::ClearFields()
 {
+    working_.Rotation = 0;
     const QScopedValueRollback quiet(loading_, true);
     for (QLineEdit* edit : {EdCaption, EdWidth, EdHeight, EdZHeight})
         edit->clear();
@@ -363,22 +401,20 @@ void TFormProp::ApplyToPart(CPart& target) const
     ApplyFields(ReadFields(), room_, target);
 }
 
-// Escape, the window's close button and Cancel all close with Cancel's result.
-void TFormProp::reject()
-{
-    done(ResultCancel);
-}
-
 void TFormProp::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         catalogue_.Load(cataloguePath_, false);
         ShowCatalogue(browseMode_);
         ShowMode();
+        ShowListTexts();
         ShowUnits();
         FillList();
         RedrawPreview();
-        (browseMode_ ? static_cast<QWidget*>(CatList) : EdCaption)->setFocus();
+        if (browseMode_)
+            CatList->setFocus();
+        else
+            EdCaption->setFocus();
     }
     QDialog::showEvent(event);
 }
@@ -470,13 +506,18 @@ void TFormProp::ShowMode()
     BtnOK->setText(ToQString(Msg(browseMode_ ? MsgClose : MsgOk)));
     BtnCancel->setEnabled(!browseMode_);
     BtnCatalogue->setEnabled(!browseMode_);
+    // A window's rotation stays fixed in edit mode.
+    UpdateTypeControls();
+}
+
+// The texts that follow the interface language without being any control's caption.
+void TFormProp::ShowListTexts()
+{
     for (int type = 0; type < ChoosableTypes; ++type)
         CBType->setItemText(type, ToQString(DisplayName(type, 0)));
     CbLineStyle->setItemText(0, Text(SolidKey));
     CbLineStyle->setItemText(1, Text(DashedKey));
     CatList->setHeaderLabels({Text(NameColumnKey), Text(SizeColumnKey)});
-    // A window's rotation stays fixed in edit mode.
-    UpdateTypeControls();
 }
 
 void TFormProp::ShowUnits()
@@ -521,8 +562,7 @@ void TFormProp::RedrawPreview()
     QImage image(PreviewWidth, PreviewHeight, QImage::Format_RGB32);
     {
         QtCanvas canvas(image);
-        DrawPreviewBackground(canvas, 4, FromQColor(palette().color(QPalette::Button)),
-                              FromQColor(palette().color(QPalette::Dark)));
+        DrawFace(canvas, 4, palette());
         if (CBType->currentIndex() >= 0 || working_.Type == LibraryObject) {
             ApplyToPart(working_);
             DrawObjectPreview(canvas, working_);
@@ -537,8 +577,7 @@ void TFormProp::RedrawDial()
     QImage image(DialSize, DialSize, QImage::Format_RGB32);
     {
         QtCanvas canvas(image);
-        DrawPreviewBackground(canvas, 1, FromQColor(palette().color(QPalette::Button)),
-                              FromQColor(palette().color(QPalette::Dark)));
+        DrawFace(canvas, 1, palette());
         DrawRotationDial(canvas, working_.Rotation);
     }
     ImgRot->setPixmap(QPixmap::fromImage(image));

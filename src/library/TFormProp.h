@@ -9,11 +9,10 @@
 // position and rotation stay disabled and OK reads "Close".
 
 #include "dialogs/DialogTexts.h"
+#include "dialogs/ModalDialog.h"
 #include "library/CPartsCatalogue.h"
 #include "library/ObjectPropertyRules.h"
 #include "model/CPart.h"
-
-#include <QDialog>
 
 #include <array>
 #include <functional>
@@ -29,19 +28,18 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTreeWidget;
 class TFormRename;
 
-class TFormProp : public QDialog {
+class TFormProp : public ModalDialog {
     Q_OBJECT
 public:
     using HelpRequest = std::function<void(int context)>;
 
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
     static constexpr int HelpContext = 6;
     static constexpr int PreviewWidth = 121;
     static constexpr int PreviewHeight = 137;
@@ -66,19 +64,25 @@ public:
     // Writes the fields into an object.
     void ApplyToPart(CPart& target) const;
 
-    void reject() override;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLayout* MakePlacementFields();
+    QGroupBox* Make3DGroup();
+    QLayout* MakeLooks();
+    QGroupBox* MakeCatalogueGroup();
+    QLayout* MakeButtons();
+    void ConnectControls();
+
     // Every field's changes come here; `source` is the control that changed.
     void FieldChanged(const QObject* source);
     void TypeChanged();
     void UpdateTypeControls();
     void ShowMode();
+    void ShowListTexts();
     void ShowUnits();
     void ShowColour(QCheckBox* box, ColourSwatch* swatch, Colour colour);
     ObjectFields ReadFields() const;
