@@ -1,5 +1,7 @@
 #include "library/TFormProp.h"
 
+#include "dialogs/RotationDial.h"
+
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/PreviewBackground.h"
 #include "dialogs/TFormRename.h"
@@ -574,13 +576,7 @@ void TFormProp::RedrawPreview()
 
 void TFormProp::RedrawDial()
 {
-    QImage image(DialSize, DialSize, QImage::Format_RGB32);
-    {
-        QtCanvas canvas(image);
-        DrawFace(canvas, 1, palette());
-        DrawRotationDial(canvas, working_.Rotation);
-    }
-    ImgRot->setPixmap(QPixmap::fromImage(image));
+    ImgRot->setPixmap(RotationDialPixmap(DialSize, working_.Rotation, palette()));
 }
 
 void TFormProp::PointDial(QPoint pixel, Qt::KeyboardModifiers modifiers)

@@ -32,15 +32,6 @@ Point NeedleEnd(Point centre, int32_t length, int32_t degrees)
             centre.y - TruncToInt(length * std::cos(radians))};
 }
 
-int32_t DialRowInset(int32_t y, int32_t height)
-{
-    if (y < 4)
-        return 3 - y;
-    if (y > height - 4)
-        return y - height + 4;
-    return 1;
-}
-
 std::optional<double> PreviewZoom(const CRoom& room, int32_t boxWidth, int32_t boxHeight)
 {
     const int64_t width = room.TotalWidth();

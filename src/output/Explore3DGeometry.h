@@ -17,8 +17,6 @@ int32_t DialAngle(int32_t dx, int32_t dy, bool snap);
 // Where a needle of `length` pixels from `centre` ends when it points `degrees` clockwise from up.
 Point NeedleEnd(Point centre, int32_t length, int32_t degrees);
 
-// How far row y of the dial's shading stays in from each side, which rounds the dial's corners.
-int32_t DialRowInset(int32_t y, int32_t height);
 
 // The zoom at which the room with its margins fits a box of the given size in pixels, as large
 // as it fits; nothing when the room with its margins has no width or height.

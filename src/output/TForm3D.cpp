@@ -1,5 +1,7 @@
 #include "output/TForm3D.h"
 
+#include "dialogs/RotationDial.h"
+
 #include "dialogs/COptions.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/LocalCoordinates.h"
@@ -260,26 +262,9 @@ void TForm3D::RedrawPreview()
     ImgPlan->setPixmap(QPixmap::fromImage(shown));
 }
 
-// A shaded face with rounded corners, and a needle from the centre that points up at 0
-// degrees and turns clockwise.
 void TForm3D::RedrawDial()
 {
-    QPixmap dial(DialSize, DialSize);
-    dial.fill(palette().color(QPalette::Button));
-    QPainter painter(&dial);
-    for (int y = 1; y <= DialSize - 2; ++y) {
-        const int inset = DialRowInset(y, DialSize);
-        painter.setPen(QColor(255 - y, 255 - y, 255 - y));
-        painter.drawLine(inset, y, DialSize - inset - 1, y);
-    }
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRoundedRect(QRect(0, 0, DialSize - 1, DialSize - 1), 4, 4);
-    const Point centre{DialSize / 2, DialSize / 2};
-    painter.setPen(Qt::black);
-    painter.drawEllipse(QRect(centre.x - 2, centre.y - 2, 4, 4));
-    DrawNeedle(painter, centre, centre.y - 2, ChosenStart()[2]);
-    painter.end();
-    ImgPreview->setPixmap(dial);
+    ImgPreview->setPixmap(RotationDialPixmap(DialSize, ChosenStart()[2], palette()));
 }
 
 void TForm3D::PickStart(QPoint pixel)
