@@ -1,0 +1,332 @@
+// The library chooser driven as a user drives it, over a small library of its own and the
+// user catalogue in a private data folder.
+
+#include "library/TFormLibrary.h"
+
+#include "dialogs/COptions.h"
+#include "dialogs/TFormRename.h"
+#include "library/CLibrary.h"
+#include "library/TFormProp.h"
+#include "model/CRoom.h"
+#include "support/MakePart.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
+#include <utility>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr QRgb Background = 0xFFFFFFFF;
+
+std::string Section(int number, const std::string& keys)
+{
+    return "[Part" + std::to_string(number) + "]\n" + keys + "\n";
+}
+
+// Cabinets and Kitchen share a cabinet; Other holds a bed drawn as a plain outline in red and
+// an entry without width.
+const std::string LibraryFile =
+    Section(1, "Type=LibraryObject\nCaption=Cabinet 60\nWidth=60\nHeight=60\nZHeight=85\nPosZ=10\n"
+               "FillColor=0xA0C8E1\nLibObjID=20\nLibrary=Cabinets|Kitchen") +
+    Section(2, "Type=LibraryObject\nCaption=Bath\nWidth=170\nHeight=70\nLibObjID=53\nLibrary=Bathroom") +
+    Section(3, "Type=Rectangle\nCaption=Flat\nWidth=0\nHeight=40\nLibrary=Other") +
+    Section(4, "Type=LibraryObject\nWidth=200\nHeight=50\nLineColor=0x000000\nFillColor=0x0000FF\n"
+               "LibObjID=99\nLibrary=Other");
+
+const std::string UserCatalogue = Section(1, "Type=Rectangle\nCaption=My desk\nWidth=60\nHeight=60");
+
+CLibrary LoadLibrary(const TempDir& folder, const std::string& text)
+{
+    TempDir::WriteFile(folder.file("Library.msk"), text);
+    CLibrary library;
+    library.Load(folder.file("Library.msk"));
+    return library;
+}
+
+class TFormLibraryTest : public ::testing::Test {
+protected:
+    template <typename Widget = QWidget>
+    Widget* Control(const char* name)
+    {
+        Widget* widget = dialog.findChild<Widget*>(name);
+        if (!widget)
+            ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+
+    QComboBox* Categories() { return Control<QComboBox>("CbLibraries"); }
+    QListWidget* View() { return Control<QListWidget>("ObjectsView"); }
+
+    void Show()
+    {
+        dialog.SetRoom(room);
+        dialog.hide();
+        dialog.setResult(0);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    void WriteCatalogue(const std::string& text)
+    {
+        fs::create_directories(home.file("planzeta"));
+        TempDir::WriteFile(home.file("planzeta/Catalog.msk"), text);
+    }
+
+    std::vector<std::string> Items()
+    {
+        std::vector<std::string> items;
+        for (int i = 0; i < View()->count(); ++i)
+            items.push_back(View()->item(i)->text().toStdString());
+        return items;
+    }
+
+    QListWidgetItem* Item(const QString& text)
+    {
+        const QList<QListWidgetItem*> found = View()->findItems(text, Qt::MatchStartsWith);
+        if (found.size() != 1) {
+            ADD_FAILURE() << "no single item " << text.toStdString();
+            return nullptr;
+        }
+        return found.front();
+    }
+
+    QPoint ItemCentre(const QString& text) { return View()->visualItemRect(Item(text)).center(); }
+
+    QImage Icon(const QString& text)
+    {
+        return Item(text)->icon().pixmap(TFormLibrary::IconSize).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    TempDir home;
+    ScopedEnv dataHome{"XDG_DATA_HOME", home.path().c_str()};
+    ScopedEnv configHome{"XDG_CONFIG_HOME", home.path().c_str()};
+    CLibrary library = LoadLibrary(home, LibraryFile);
+    COptions options;
+    CRoom room;
+    TFormLibrary dialog{library, options};
+};
+
+}  // namespace
+
+TEST_F(TFormLibraryTest, OffersTheTenCategoriesInTheirOrder)
+{
+    Show();
+    ASSERT_EQ(Categories()->count(), 10);
+    EXPECT_EQ(Categories()->itemText(0), "User Library");
+    EXPECT_EQ(Categories()->itemText(1), "Cabinets");
+    EXPECT_EQ(Categories()->itemText(7), "Living Room");
+    EXPECT_EQ(Categories()->itemText(9), "Other");
+}
+
+TEST_F(TFormLibraryTest, OpensOnTheLastPageShownAndRemembersTheNext)
+{
+    options.LastLibraryPage = 4;
+    Show();
+    EXPECT_EQ(Categories()->currentIndex(), 4);
+    EXPECT_EQ(Items(), std::vector<std::string>{"Bath, 170×70cm"});
+
+    Categories()->setCurrentIndex(6);
+    EXPECT_EQ(options.LastLibraryPage, 6);
+    EXPECT_EQ(Items(), std::vector<std::string>{"Cabinet 60, 60×60cm"});
+
+    dialog.reject();
+    Show();
+    EXPECT_EQ(Categories()->currentIndex(), 6);
+}
+
+TEST_F(TFormLibraryTest, AnUnknownLastPageOpensTheUserLibrary)
+{
+    options.LastLibraryPage = 42;
+    WriteCatalogue(UserCatalogue);
+    Show();
+    EXPECT_EQ(Categories()->currentIndex(), 0);
+    EXPECT_EQ(Items(), std::vector<std::string>{"My desk, 60×60cm"});
+}
+
+TEST_F(TFormLibraryTest, AnEmptyCategoryShowsNoObjects)
+{
+    options.LastLibraryPage = 8;
+    Show();
+    EXPECT_TRUE(Items().empty());
+}
+
+TEST_F(TFormLibraryTest, ListsSizesInTheRoomsUnit)
+{
+    WriteCatalogue(UserCatalogue);
+    options.LastLibraryPage = 0;
+    room.Unit = 0;
+    Show();
+    EXPECT_EQ(Items(), std::vector<std::string>{"My desk, 600×600mm"});
+}
+
+TEST_F(TFormLibraryTest, AnObjectWithoutCaptionIsListedByItsKind)
+{
+    options.LastLibraryPage = 9;
+    Show();
+    ASSERT_EQ(View()->count(), 2);
+    const std::string unnamed = Items()[1];
+    EXPECT_TRUE(unnamed.ends_with(", 200×50cm")) << unnamed;
+    EXPECT_GT(unnamed.size(), std::string(", 200×50cm").size()) << unnamed;
+}
+
+TEST_F(TFormLibraryTest, RereadsTheUserCatalogueAtEveryShowing)
+{
+    options.LastLibraryPage = 0;
+    WriteCatalogue(UserCatalogue);
+    Show();
+    dialog.reject();
+    WriteCatalogue(UserCatalogue + Section(2, "Type=Circle\nCaption=Round table\nWidth=90\nHeight=90"));
+    Show();
+    EXPECT_EQ(Items(), (std::vector<std::string>{"My desk, 60×60cm", "Round table, 90×90cm"}));
+    EXPECT_EQ(library.Catalogue().Count(), 4 + 2);
+}
+
+TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectInTheRoomsUnit)
+{
+    options.LastLibraryPage = 1;
+    room.Unit = 0;
+    Show();
+    // A double click starts with the first click of it.
+    const QPoint at = ItemCentre("Cabinet 60");
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, at);
+    ASSERT_EQ(dialog.result(), TFormLibrary::ResultOk);
+    EXPECT_FALSE(dialog.isVisible());
+
+    CPart placed = MakePart(Rectangle, 123, 45, 1, 1);
+    placed.Caption = "old";
+    dialog.GetSelectedPart(placed);
+    EXPECT_EQ(placed.PosX, 123);
+    EXPECT_EQ(placed.PosY, 45);
+    EXPECT_EQ(placed.Caption, "");
+    EXPECT_EQ(placed.Type, LibraryObject);
+    EXPECT_EQ(placed.LibObjID, 20);
+    EXPECT_EQ(placed.Width, 600);
+    EXPECT_EQ(placed.Height, 600);
+    EXPECT_EQ(placed.ZHeight, 850);
+    EXPECT_EQ(placed.PosZ, 10);
+    EXPECT_EQ(placed.FillColor, 0xA0C8E1u);
+}
+
+TEST_F(TFormLibraryTest, EnterChoosesTheSelectedObject)
+{
+    WriteCatalogue(UserCatalogue);
+    options.LastLibraryPage = 0;
+    Show();
+    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ItemCentre("My desk"));
+    QTest::keyClick(View(), Qt::Key_Return);
+    ASSERT_EQ(dialog.result(), TFormLibrary::ResultOk);
+    CPart placed;
+    dialog.GetSelectedPart(placed);
+    EXPECT_EQ(placed.Type, Rectangle);
+    EXPECT_EQ(placed.Width, 60);
+}
+
+TEST_F(TFormLibraryTest, EnterWithNothingSelectedKeepsTheChooserOpen)
+{
+    options.LastLibraryPage = 1;
+    Show();
+    View()->clearSelection();
+    QTest::keyClick(View(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), 0);
+}
+
+TEST_F(TFormLibraryTest, ButtonsAndEscapeCloseWithTheirResults)
+{
+    Show();
+    QTest::mouseClick(Control("BtnAddSimple"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), TFormLibrary::ResultAddBasic);
+    Show();
+    QTest::mouseClick(Control("BtnCancel"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), ModalDialog::ResultCancel);
+    Show();
+    QTest::keyClick(View(), Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), ModalDialog::ResultCancel);
+}
+
+TEST_F(TFormLibraryTest, IconsShowTheSymbolScaledToFitAndCentred)
+{
+    options.LastLibraryPage = 9;
+    View()->setStyleSheet("background: white");
+    Show();
+    // 200×50 scaled by 54/200: 54 pixels wide from x = 1, 13 high from y = 21.
+    const QImage icon = Icon(QString::fromUtf8(Items()[1].c_str()));
+    EXPECT_EQ(icon.pixel(28, 28), 0xFFFF0000) << "fill";
+    EXPECT_EQ(icon.pixel(1, 28), 0xFF000000) << "left outline";
+    EXPECT_EQ(icon.pixel(0, 28), Background);
+    EXPECT_EQ(icon.pixel(28, 10), Background) << "above";
+    EXPECT_EQ(icon.pixel(28, 45), Background) << "below";
+}
+
+TEST_F(TFormLibraryTest, AnObjectWithoutWidthGetsAnEmptyIcon)
+{
+    options.LastLibraryPage = 9;
+    View()->setStyleSheet("background: white");
+    Show();
+    const QImage icon = Icon("Flat");
+    ASSERT_EQ(icon.size(), QSize(TFormLibrary::IconSize, TFormLibrary::IconSize));
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            ASSERT_EQ(icon.pixel(x, y), Background) << x << "," << y;
+}
+
+// Pictures of the chooser and of the object properties dialog for the documentation, taken
+// only when PLANZETA_DIALOG_PICTURES names the folder to write them to.
+TEST(DialogPictures, SavesTheChooserAndTheObjectProperties)
+{
+    const char* folder = std::getenv("PLANZETA_DIALOG_PICTURES");
+    if (!folder)
+        GTEST_SKIP() << "PLANZETA_DIALOG_PICTURES not set";
+    const std::string out = folder;
+    TempDir home;
+    const ScopedEnv dataHome("XDG_DATA_HOME", home.path().c_str());
+    const ScopedEnv configHome("XDG_CONFIG_HOME", home.path().c_str());
+    fs::create_directories(home.file("planzeta"));
+    TempDir::WriteFile(home.file("planzeta/Catalog.msk"),
+                       UserCatalogue + Section(2, "Type=Circle\nCaption=Round table\nWidth=90\nHeight=90") +
+                           Section(3, "Type=Door\nCaption=Front door\nWidth=90\nHeight=90"));
+    CLibrary library;
+    library.Load(PLANZETA_SOURCE_DIR "/data/Library.msk");
+    COptions options;
+    CRoom room;
+    TFormLibrary chooser(library, options);
+    chooser.SetRoom(room);
+    for (const auto& [page, name] : {std::pair{1, "cabinets"}, std::pair{4, "bathroom"}}) {
+        options.LastLibraryPage = page;
+        chooser.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&chooser));
+        QTest::qWait(200);
+        EXPECT_TRUE(chooser.grab().save(QString::fromStdString(out + "/library-chooser-" + name + ".png")));
+        chooser.hide();
+    }
+
+    ScriptedPrompts prompts;
+    TFormRename renamePrompt;
+    TFormProp properties(prompts, renamePrompt);
+    properties.SetRoom(room);
+    CPart cabinet = library.Catalogue().Entry(1);
+    cabinet.PosX = 120;
+    cabinet.PosY = 80;
+    properties.SetPart(cabinet, false);
+    properties.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&properties));
+    QTest::mouseClick(properties.findChild<QPushButton*>("BtnCatalogue"), Qt::LeftButton);
+    QTest::qWait(200);
+    EXPECT_TRUE(properties.grab().save(QString::fromStdString(out + "/object-properties.png")));
+}
