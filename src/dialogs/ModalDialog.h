@@ -1,8 +1,11 @@
 #pragma once
 // A dialog shown modally by the window that owns it, with the results every dialog of the
-// program shares: 1 for OK, 2 for Cancel.
+// program shares (1 for OK, 2 for Cancel) and its row of OK, Cancel and Help buttons.
 
 #include <QDialog>
+
+class QHBoxLayout;
+class QPushButton;
 
 class ModalDialog : public QDialog {
 public:
@@ -13,4 +16,13 @@ public:
 
     // Escape, the window's close button and Cancel all close with Cancel's result.
     void reject() override { done(ResultCancel); }
+
+protected:
+    // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, at the right end of a row. OK is
+    // the default button unless the dialog gives Enter to something else.
+    QHBoxLayout* MakeButtonRow(bool withHelp, bool okIsDefault = true);
+
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BtnCancel = nullptr;
+    QPushButton* BtnHelp = nullptr;
 };

@@ -72,15 +72,7 @@ TFormCoord::TFormCoord(QWidget* parent)
 
     ChkUseLocalCoord = Designed<QCheckBox>(CoordTexts, UseLocalKey);
 
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnHelp = Named<QPushButton>("BtnHelp", ToQString(Msg(MsgHelp)));
-    BtnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
-    buttons->addWidget(BtnHelp);
+    auto* buttons = MakeButtonRow(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(origin);

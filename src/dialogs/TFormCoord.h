@@ -68,9 +68,6 @@ private:
     QLineEdit* EdPosY;
     QPushButton* BtnClickObr;
     QCheckBox* ChkUseLocalCoord;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
-    QPushButton* BtnHelp;
 
     PlanPicker planPointAt_;
     HelpRequest helpRequest_;

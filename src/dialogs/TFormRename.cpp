@@ -40,13 +40,7 @@ TFormRename::TFormRename(QWidget* parent)
     EdText->setMinimumWidth(240);
     LbPrompt->setBuddy(EdText);
 
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
+    auto* buttons = MakeButtonRow(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LbPrompt);

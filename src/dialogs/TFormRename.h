@@ -32,6 +32,4 @@ protected:
 private:
     QLabel* LbPrompt;
     QLineEdit* EdText;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
 };

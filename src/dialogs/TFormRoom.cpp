@@ -181,13 +181,7 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     grid->addWidget(LbGridColor, 1, 0);
     grid->addWidget(ImgGridColor, 1, 1, Qt::AlignLeft);
 
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
+    auto* buttons = MakeButtonRow(false);
 
     auto* groups = new QVBoxLayout;
     groups->addWidget(BorderGroup);

@@ -90,8 +90,6 @@ private:
     QLabel* LbGridSize2;
     QLabel* LbGridColor;
     ColourSwatch* ImgGridColor;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
     // The margins in the room's order: left, top, right, bottom.
     std::array<QLineEdit*, 4> borders_{};
     // The fields "Edit walls..." reads, and the others OK reads besides.

@@ -155,13 +155,7 @@ QLayout* TFormTextProps::MakePositionFields()
 
 QLayout* TFormTextProps::MakeButtons()
 {
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
+    auto* buttons = MakeButtonRow(false);
     return buttons;
 }
 

@@ -75,8 +75,6 @@ private:
     QLineEdit* EdPosX;
     QLineEdit* EdPosY;
     QLabel* LbLocal;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
 
     Prompts& prompts_;
     COptions& options_;

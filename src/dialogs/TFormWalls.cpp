@@ -152,14 +152,7 @@ TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
     wall->addLayout(wallButtons, 4, 0, 1, 3);
     wall->setRowStretch(5, 1);
 
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnHelp = Named<QPushButton>("BtnHelp", ToQString(Msg(MsgHelp)));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
-    buttons->addWidget(BtnHelp);
+    auto* buttons = MakeButtonRow(true, false);
 
     auto* panes = new QHBoxLayout;
     panes->addLayout(listing);

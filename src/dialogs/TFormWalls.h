@@ -84,9 +84,6 @@ private:
     QLabel* LbUnit;
     QPushButton* BtnSave;
     QPushButton* BtnRemove;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
-    QPushButton* BtnHelp;
     // From x, from y, to x, to y and thickness, in the order the wall's fields are read.
     std::array<QLineEdit*, 5> fields_{};
 

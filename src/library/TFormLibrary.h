@@ -57,7 +57,6 @@ private:
     QComboBox* CbLibraries;
     QLabel* LbOr;
     QPushButton* BtnAddSimple;
-    QPushButton* BtnCancel;
     QListWidget* ObjectsView;
 
     CLibrary& library_;

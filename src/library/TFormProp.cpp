@@ -316,16 +316,8 @@ QGroupBox* TFormProp::MakeCatalogueGroup()
 QLayout* TFormProp::MakeButtons()
 {
     BtnCatalogue = Named<QPushButton>("BtnCatalogue");
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
-    BtnHelp = Named<QPushButton>("BtnHelp", ToQString(Msg(MsgHelp)));
-    BtnOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(BtnCatalogue);
-    buttons->addStretch();
-    buttons->addWidget(BtnOK);
-    buttons->addWidget(BtnCancel);
-    buttons->addWidget(BtnHelp);
+    auto* buttons = MakeButtonRow(true);
+    buttons->insertWidget(0, BtnCatalogue);
     return buttons;
 }
 

@@ -148,9 +148,6 @@ private:
     QMenu* PopupMenu1;
     QAction* Odeberzkatalogu1;
     QAction* Rename1;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
-    QPushButton* BtnHelp;
     std::array<ColourSwatch*, 3> swatches_{};
 
     Prompts& prompts_;

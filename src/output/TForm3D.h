@@ -68,9 +68,6 @@ private:
     QLabel* ImgPreview;
     QComboBox* CbWallsTransp;
     QLineEdit* EdZoom;
-    QPushButton* BtnOK;
-    QPushButton* BtnCancel;
-    QPushButton* BtnHelp;
 
     HelpRequest helpRequest_;
     Start loadedStart_{};
