@@ -1,9 +1,13 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormRename.h"
 #include "dialogs/TFormRoom.h"
+#include "dialogs/TFormTextProps.h"
 #include "dialogs/TFormWalls.h"
 #include "editor/PlanWidget.h"
+#include "library/TFormLibrary.h"
+#include "library/TFormProp.h"
 #include "output/TForm3D.h"
 #include "platform/Canvas.h"
 
@@ -35,6 +39,11 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormWalls = new TFormWalls(prompts_, this);
     FormWalls->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormRoom = new TFormRoom(prompts_, *FormWalls, this);
+    FormRename = new TFormRename(this);
+    FormProp = new TFormProp(prompts_, *FormRename, this);
+    FormProp->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    FormLibrary = new TFormLibrary(engines_.library, engines_.options, this);
+    FormTextProps = new TFormTextProps(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     ConnectCommands();

@@ -33,7 +33,11 @@ class QScrollArea;
 class QToolBar;
 class TForm3D;
 class TFormCoord;
+class TFormLibrary;
+class TFormProp;
+class TFormRename;
 class TFormRoom;
+class TFormTextProps;
 class TFormWalls;
 
 class TForm1 : public QMainWindow {
@@ -141,6 +145,11 @@ private:
     bool EditRoomProperties();
     QPointer<TFormWalls> FormWalls;
     QPointer<TFormRoom> FormRoom;
+    // The dialogs that choose and edit objects, created once like every dialog.
+    QPointer<TFormRename> FormRename;
+    QPointer<TFormProp> FormProp;
+    QPointer<TFormLibrary> FormLibrary;
+    QPointer<TFormTextProps> FormTextProps;
 
     // TForm1_Explore3D.cpp
     void Explorein3D1Click();
