@@ -151,6 +151,12 @@ private:
     QPointer<TFormLibrary> FormLibrary;
     QPointer<TFormTextProps> FormTextProps;
 
+    // TForm1_Objects.cpp
+
+    // TForm1_Export.cpp
+
+    // TForm1_Listing.cpp
+
     // TForm1_Explore3D.cpp
     void Explorein3D1Click();
 
