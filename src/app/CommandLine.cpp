@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "dialogs/PartsListing.h"
 #include "editor/AppEngines.h"
 #include "editor/ImageExport.h"
 #include "localize/Messages.h"
@@ -36,6 +37,7 @@ constexpr std::string_view Usage =
     "Usage: planzeta [ROOM.mst]\n"
     "       planzeta --resave OUT.mst ROOM.mst\n"
     "       planzeta --dump-json ROOM.mst\n"
+    "       planzeta --listing ROOM.mst\n"
     "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--no-grid] [--no-captions]\n"
     "                [--collisions]\n"
     "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
@@ -45,6 +47,8 @@ constexpr std::string_view Usage =
     "\n"
     "  --resave OUT.mst ROOM.mst  read a room file and write it anew to OUT.mst\n"
     "  --dump-json ROOM.mst       print the room as the editor reads it, as JSON\n"
+    "  --listing ROOM.mst         print the object listing as the editor copies it: one\n"
+    "                             line per object but labels, name, tab and size\n"
     "  --export-image OUT ROOM.mst\n"
     "                             draw the room with its margins into a picture, PNG when\n"
     "                             OUT ends in .png, else BMP; with\n"
@@ -85,6 +89,16 @@ int DumpJson(const std::string& path)
     if (!LoadRoom(room, path))
         return BadInput;
     std::cout << RoomToJson(room) << '\n' << std::flush;
+    return std::cout ? Success : WriteFailed;
+}
+
+int PrintListing(const std::string& path)
+{
+    CRoom room;
+    if (!LoadRoom(room, path))
+        return BadInput;
+    room.SnapAllToWalls();
+    std::cout << ListingText(ListingRows(room)) << std::flush;
     return std::cout ? Success : WriteFailed;
 }
 
@@ -262,13 +276,16 @@ std::optional<int> RunCommandLine(int argc, char** argv)
     const AppEngines engines{CSettings()};
     if (option == "--dump-json" && expect(1))
         return DumpJson(args[1]);
+    if (option == "--listing" && expect(1))
+        return PrintListing(args[1]);
     if (option == "--resave" && expect(2))
         return Resave(args[1], args[2]);
     if (option == "--export-image")
         return ExportImageTask(args);
     if (option == "--export-vrml")
         return ExportVrmlTask(args, engines.options);
-    if (option == "--help" || option == "--version" || option == "--dump-json" || option == "--resave")
+    if (option == "--help" || option == "--version" || option == "--dump-json" || option == "--listing" ||
+        option == "--resave")
         return UsageError("wrong number of files for " + option);
     return UsageError("unknown option " + option);
 }

@@ -1,6 +1,7 @@
 #include "editor/ImageExport.h"
 
 #include "editor/ZoomLevels.h"
+#include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/PlanRendering.h"
 #include "platform/FileIo.h"
@@ -8,6 +9,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace {
 
@@ -51,6 +53,22 @@ QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
         DrawRoom(room, canvas, view);
     }
     return image;
+}
+
+std::string InfoText(const CRoom& room, const std::string& title, QDate date)
+{
+    return Msg(MsgRoom) + ": " + title + " (" + std::to_string(room.Width) + "×" + std::to_string(room.Height) +
+           " " + room.UnitName + "), " + Msg(MsgCreated) + ": " + std::to_string(date.day()) + "." +
+           std::to_string(date.month()) + "." + std::to_string(date.year());
+}
+
+void DrawInfoText(QImage& image, const std::string& text)
+{
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    const int lineHeight = painter.fontMetrics().height();
+    painter.drawText(QRect(0, image.height() - lineHeight, image.width(), lineHeight),
+                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
 }
 
 void SaveImage(const QImage& image, const std::string& fileName)

@@ -1,7 +1,8 @@
 #pragma once
 // The plan as a picture: the whole room with its margins rendered into an image at a zoom,
-// and saved as a bitmap file.
+// optionally captioned, and saved as a bitmap file.
 
+#include <QDate>
 #include <QImage>
 
 #include <cstdint>
@@ -28,6 +29,13 @@ struct ImageExportOptions {
 // Throws ImageExportError when the room has no area or the picture would be larger than
 // MaxImageSide and MaxImagePixels allow.
 QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options);
+
+// The caption of an exported picture: "Room: <title> (<width>×<height> <unit>), created:
+// <day>.<month>.<year>", in the current language. The title is empty for an untitled room.
+std::string InfoText(const CRoom& room, const std::string& title, QDate date);
+
+// Writes the text in the picture's bottom-left corner, in black on what is there.
+void DrawInfoText(QImage& image, const std::string& text);
 
 // Saves the image as PNG when the name ends in ".png" (in any case), else as BMP. An
 // existing file is replaced only once the whole picture is written. Throws FileWriteError.

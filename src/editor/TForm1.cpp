@@ -1,6 +1,7 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormOptions.h"
 #include "dialogs/TFormRename.h"
 #include "dialogs/TFormRoom.h"
 #include "dialogs/TFormTextProps.h"
@@ -44,6 +45,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormProp->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormLibrary = new TFormLibrary(engines_.library, engines_.options, this);
     FormTextProps = new TFormTextProps(prompts_, engines_.options, this);
+    FormOptions = new TFormOptions(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     ConnectCommands();

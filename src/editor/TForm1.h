@@ -34,6 +34,8 @@ class QToolBar;
 class TForm3D;
 class TFormCoord;
 class TFormLibrary;
+class TFormPartsList;
+class TFormOptions;
 class TFormProp;
 class TFormRename;
 class TFormRoom;
@@ -152,10 +154,50 @@ private:
     QPointer<TFormTextProps> FormTextProps;
 
     // TForm1_Objects.cpp
+    // Add Object and Add Label: at the last right-clicked point, or else following the
+    // pointer until the next click drops the new object.
+    void AddObject(bool atPoint);
+    void AddLabel(bool atPoint);
+    // A free slot for a new object, placed at the right-clicked point when asked.
+    int NewSlot(bool atPoint);
+    // The chooser and, for a basic object, its properties; false when the user cancelled.
+    bool ChooseNewObject(int index);
+    // Puts the filled slot in use as one undo step and starts placing it without a point.
+    void FinishAddition(int index, bool atPoint);
+    // The object's properties dialog; returns whether the dialog was applied.
+    bool EditObject(int index);
+    void DuplicateObject();
+    void RemoveObject();
+    void RemoveAllObjects();
+    void BringObjectToFront();
+    void SendObjectToBack();
+    void RotateObject(int degrees);
+    void BrowseUserLibrary();
+    // The object under the last press, found again at the current zoom; -1 for none.
+    int TargetPart() const;
+    CPart& PartAtSlot(int index) { return room_.Parts[static_cast<size_t>(index)]; }
 
     // TForm1_Export.cpp
+    // The options dialog; after OK new objects take its colours and the window fits the plan
+    // when asked to.
+    void EditOptions();
+    // The picture to export or print: the plan rendered afresh at 100 % when the options ask
+    // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
+    // be rendered.
+    QImage RenderForExport();
+    // Captions the picture when the options ask for it; the screen keeps its plan.
+    void AddInfoText(QImage& image) const;
+    void SaveAsImage();
+    void CopyToClipboard();
+    QPointer<TFormOptions> FormOptions;
 
     // TForm1_Listing.cpp
+    // The object listing window, created when first needed; the clipboard command fills it
+    // without showing it.
+    TFormPartsList& PartsList();
+    void ShowPartsList();
+    void CopyObjectListing();
+    QPointer<TFormPartsList> FormPartsList;
 
     // TForm1_Explore3D.cpp
     void Explorein3D1Click();
@@ -191,8 +233,6 @@ private:
     void UpdateHint(int partUnder);
     Point RoomPixel(QPoint pixel) const;
     int PartAtPixel(QPoint pixel) const;
-    // The object's properties dialog; returns whether the dialog was applied.
-    bool EditObject(int index);
     NumberPunctuation LocalePunctuation() const;
 
     PointerMode pointerMode_ = PointerMode::Idle;

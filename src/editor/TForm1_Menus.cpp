@@ -201,12 +201,29 @@ void TForm1::ConnectCommands()
     on("ToolButtonMeasAction", [this] { ToggleMeasureTool(); });
     on("ViewHelpFile1", [this] { HelpHandler(0, 0); });
     on("Oprogramu1", [this] { ShowAbout(); });
+    on("Options1", [this] { EditOptions(); });
+    on("Ulozjakoobrazek1", [this] { SaveAsImage(); });
+    on("CopytoClipboard1", [this] { CopyToClipboard(); });
+    on("Pridejobjekt1", [this] { AddObject(false); });
+    on("Pridatsemnovyobjekt1", [this] { AddObject(true); });
+    on("AddLabel1", [this] { AddLabel(false); });
+    on("AddLabelHere1", [this] { AddLabel(true); });
+    on("Smazvsechny1", [this] { RemoveAllObjects(); });
+    on("Katalog1", [this] { BrowseUserLibrary(); });
+    on("Vlastnosti1", [this] {
+        if (const int index = TargetPart(); index >= 0)
+            EditObject(index);
+    });
+    on("Duplicate1", [this] { DuplicateObject(); });
+    on("Odebratobjekt1", [this] { RemoveObject(); });
+    on("Prenesdopopredi1", [this] { BringObjectToFront(); });
+    on("Prenesdopozadi1", [this] { SendObjectToBack(); });
+    on("Rotate90degright1", [this] { RotateObject(90); });
+    on("Rotate90DegreesLeft1", [this] { RotateObject(-90); });
+    on("Seznam1", [this] { ShowPartsList(); });
+    on("CopyObjectListingtoClipboard1", [this] { CopyObjectListing(); });
     // Commands whose windows are not part of the editor yet.
-    for (const char* name : {"Ulozjakoobrazek1", "CopytoClipboard1", "CopyObjectListingtoClipboard1",
-                             "Print1", "Pridejobjekt1", "AddLabel1", "Smazvsechny1", "Seznam1", "Katalog1",
-                             "Language1", "Options1", "Vlastnosti1", "Duplicate1", "Odebratobjekt1",
-                             "Prenesdopopredi1", "Prenesdopozadi1", "Rotate90degright1", "Rotate90DegreesLeft1",
-                             "Pridatsemnovyobjekt1", "AddLabelHere1"})
+    for (const char* name : {"Print1", "Language1"})
         findChild<QAction*>(name)->setEnabled(false);
     ScrollBox1->viewport()->installEventFilter(this);
     ConnectPointer();

@@ -35,9 +35,8 @@ void TForm1::CreatePopupMenus()
     AddAction(ObjectMenu1, "Prenesdopopredi1", "Bring to Front");
     AddAction(ObjectMenu1, "Prenesdopozadi1", "Send to Back");
     ObjectMenu1->addSeparator();
-    // The data tells the rotation's direction: 1 right, 2 left.
-    AddAction(ObjectMenu1, "Rotate90degright1", "Rotate 90 Degrees Right")->setData(1);
-    AddAction(ObjectMenu1, "Rotate90DegreesLeft1", "Rotate 90 Degrees Left")->setData(2);
+    AddAction(ObjectMenu1, "Rotate90degright1", "Rotate 90 Degrees Right");
+    AddAction(ObjectMenu1, "Rotate90DegreesLeft1", "Rotate 90 Degrees Left");
 
     NewObjectMenu1 = new QMenu(this);
     NewObjectMenu1->setObjectName("NewObjectMenu1");
@@ -182,12 +181,6 @@ void TForm1::ObrDblClick(QPoint pixel)
         return;
     if (const int index = PartAtPixel(pixel); index >= 0)
         EditObject(index);
-}
-
-// Nothing to edit with yet: the properties dialogs are not part of the editor.
-bool TForm1::EditObject(int)
-{
-    return false;
 }
 
 void TForm1::StartPlacing(int index, QPoint grabOffset)

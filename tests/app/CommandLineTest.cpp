@@ -122,6 +122,34 @@ TEST(CommandLine, DumpJsonPrintsTheRoomAsLoaded)
               std::string::npos);
 }
 
+TEST(CommandLine, ListingPrintsTheObjectsButLabelsSortedByNameWithTheirSizes)
+{
+    TempDir dir;
+    const std::string room = dir.file("room.mst");
+    TempDir::WriteFile(room, "[Room]\nWidth=400\nHeight=300\nUnit=mm\n"
+                             "[Part1]\nType=Rectangle\nCaption=Wardrobe\nPosX=10\nPosY=10\nWidth=120\nHeight=60\n"
+                             "[Part2]\nType=Label\nCaption=Kitchen\nWidth=50\nHeight=10\n"
+                             "[Part3]\nType=Circle\nPosX=200\nPosY=100\nWidth=80\nHeight=80\n"
+                             "[Part4]\nType=Rectangle\nCaption=bed\nWidth=200\nHeight=90\n");
+    ProcessResult r = Planzeta({"--listing", room});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "bed\t200\u00D790\r\nCircle\t80\u00D780\r\nWardrobe\t120\u00D760\r\n");
+
+    TempDir::WriteFile(room, "[Room]\nWidth=400\n[Part1]\nType=Label\nCaption=Only a note\n");
+    r = Planzeta({"--listing", room});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+
+    r = Planzeta({"--listing", dir.file("missing.mst")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Cannot open file"), std::string::npos);
+    EXPECT_EQ(Planzeta({"--listing"}).status, 2);
+    EXPECT_EQ(Planzeta({"--listing", room, room}).status, 2);
+    EXPECT_NE(Planzeta({"--help"}).out.find("--listing ROOM.mst"), std::string::npos);
+}
+
 TEST(CommandLine, ResaveWritesTheRoomAnew)
 {
     TempDir dir;

@@ -1,0 +1,80 @@
+#include "editor/TForm1.h"
+
+#include "dialogs/TFormOptions.h"
+#include "editor/ImageExport.h"
+#include "editor/PlanWidget.h"
+#include "localize/Messages.h"
+#include "platform/FileIo.h"
+#include "platform/Prompts.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace {
+
+const std::string ImageFilter = "Bitmaps (*.bmp);;PNG images (*.png)";
+
+}  // namespace
+
+void TForm1::EditOptions()
+{
+    if (FormOptions->exec() != TFormOptions::ResultOk)
+        return;
+    ApplyToModel(engines_.options);
+    if (engines_.options.Autosize)
+        FitWindowToPlan();
+}
+
+QImage TForm1::RenderForExport()
+{
+    // A copy shares the screen's pixels until it is drawn on, so a caption never reaches the
+    // screen.
+    if (!engines_.options.ExpIn100)
+        return Obr->Image();
+    const QImage image = RenderRoomImage(
+        room_, {.zoom = 1.0, .showGrid = showGrid_, .showCaptions = showCaptions_, .showCollisions = showCollisions_});
+    // The rendering left the room laid out for 100 %; the screen needs its own zoom back.
+    UpdateScale();
+    return image;
+}
+
+void TForm1::AddInfoText(QImage& image) const
+{
+    if (!engines_.options.ExpAddText)
+        return;
+    const std::string title = fileName_.isEmpty() ? std::string() : QFileInfo(fileName_).fileName().toStdString();
+    DrawInfoText(image, InfoText(room_, title, QDate::currentDate()));
+}
+
+void TForm1::SaveAsImage()
+{
+    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveImageTitle), engines_.options.LastOpenFolder, ImageFilter);
+    if (!chosen)
+        return;
+    QString path = QString::fromStdString(*chosen);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".bmp";
+    engines_.options.LastOpenFolder = QDir::toNativeSeparators(QFileInfo(path).absolutePath() + "/").toStdString();
+    try {
+        QImage image = RenderForExport();
+        AddInfoText(image);
+        SaveImage(image, path.toStdString());
+    } catch (const ImageExportError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    } catch (const FileWriteError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    }
+}
+
+void TForm1::CopyToClipboard()
+{
+    try {
+        QImage image = RenderForExport();
+        AddInfoText(image);
+        QGuiApplication::clipboard()->setImage(image);
+    } catch (const ImageExportError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    }
+}

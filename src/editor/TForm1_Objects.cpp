@@ -1,0 +1,191 @@
+#include "editor/TForm1.h"
+
+#include "dialogs/TFormTextProps.h"
+#include "editor/Measurement.h"
+#include "library/TFormLibrary.h"
+#include "library/TFormProp.h"
+#include "model/Numeric.h"
+#include "platform/QtConversions.h"
+
+#include <QAction>
+
+void TForm1::AddObject(bool atPoint)
+{
+    const int index = NewSlot(atPoint);
+    if (!ChooseNewObject(index))
+        return;  // the slot stays free for the next addition
+    CPart& part = PartAtSlot(index);
+    part.SnapToWall(room_.Walls, part.PosX, part.PosY, false);
+    FinishAddition(index, atPoint);
+}
+
+void TForm1::AddLabel(bool atPoint)
+{
+    const int index = NewSlot(atPoint);
+    CPart& label = PartAtSlot(index);
+    label.Type = Label;
+    label.LineColor = AlignLeft;
+    label.FillColor = NoColour;
+    label.TextColor = 0;
+    FormTextProps->SetRoom(room_);
+    FormTextProps->SetLabel(label);
+    if (FormTextProps->exec() != TFormTextProps::ResultOk)
+        return;
+    FormTextProps->ApplyToLabel(PartAtSlot(index));
+    FinishAddition(index, atPoint);
+}
+
+int TForm1::NewSlot(bool atPoint)
+{
+    ObrMouseUp();  // a placement still open ends where it is, as its own step
+    int index = -1;
+    CPart& part = room_.AddPart(&index);
+    if (atPoint) {
+        part.PosX = TruncToInt(clickPoint_.x / zoom_);
+        part.PosY = TruncToInt(clickPoint_.y / zoom_);
+    }
+    return index;
+}
+
+bool TForm1::ChooseNewObject(int index)
+{
+    FormLibrary->SetRoom(room_);
+    const int choice = FormLibrary->exec();
+    if (choice == TFormLibrary::ResultOk) {
+        FormLibrary->GetSelectedPart(PartAtSlot(index));
+        return true;
+    }
+    if (choice != TFormLibrary::ResultAddBasic)
+        return false;
+    FormProp->SetRoom(room_);
+    FormProp->SetBrowseMode(false);
+    FormProp->SetPart(PartAtSlot(index), false);
+    if (FormProp->exec() != TFormProp::ResultOk)
+        return false;
+    FormProp->ApplyToPart(PartAtSlot(index));
+    return true;
+}
+
+// The undo step is noted while the slot is still free, so that undoing it removes the new
+// object; without a point the placement that follows belongs to the same step.
+void TForm1::FinishAddition(int index, bool atPoint)
+{
+    NoteRoomChange(atPoint);
+    CPart& part = PartAtSlot(index);
+    part.InUse = true;
+    part.InvalidateCorners();
+    Redraw(true);
+    if (atPoint)
+        return;
+    const Rect bounds = part.Bounds(zoom_);
+    StartPlacing(index, QPoint((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
+}
+
+bool TForm1::EditObject(int index)
+{
+    const bool label = PartAtSlot(index).Type == Label;
+    if (label) {
+        FormTextProps->SetRoom(room_);
+        FormTextProps->SetLabel(PartAtSlot(index));
+        if (FormTextProps->exec() != TFormTextProps::ResultOk)
+            return false;
+    } else {
+        FormProp->SetRoom(room_);
+        FormProp->SetBrowseMode(false);
+        FormProp->SetPart(PartAtSlot(index), false);
+        if (FormProp->exec() != TFormProp::ResultOk)
+            return false;
+    }
+    NoteRoomChange(true);
+    CPart& part = PartAtSlot(index);
+    if (label)
+        FormTextProps->ApplyToLabel(part);
+    else
+        FormProp->ApplyToPart(part);
+    part.SnapToWall(room_.Walls, part.PosX, part.PosY, false);
+    part.InvalidateCorners();
+    Redraw(true);
+    return true;
+}
+
+// The copy starts over its source, held where the pointer holds the source, and follows the
+// pointer until the release drops it as one undo step.
+void TForm1::DuplicateObject()
+{
+    const int source = TargetPart();
+    if (source < 0)
+        return;
+    const CPart original = PartAtSlot(source);  // adding a slot may move the list
+    NoteRoomChange(false);
+    int index = -1;
+    room_.AddPart(&index) = original;
+    StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)));
+}
+
+void TForm1::RemoveObject()
+{
+    const int index = TargetPart();
+    if (index < 0)
+        return;
+    NoteRoomChange(true);
+    room_.RemovePart(index);
+    Redraw(true);
+}
+
+void TForm1::RemoveAllObjects()
+{
+    NoteRoomChange(true);
+    room_.ClearParts();
+    Redraw(true);
+}
+
+void TForm1::BringObjectToFront()
+{
+    const int index = TargetPart();
+    if (index < 0 || index == room_.PartCount() - 1)
+        return;
+    NoteRoomChange(true);
+    room_.BringToFront(index);
+    Redraw(true);
+}
+
+void TForm1::SendObjectToBack()
+{
+    const int index = TargetPart();
+    if (index <= 0)
+        return;
+    NoteRoomChange(true);
+    room_.SendToBack(index);
+    Redraw(true);
+}
+
+// Windows and labels always lie along the plan's axes.
+void TForm1::RotateObject(int degrees)
+{
+    const int index = TargetPart();
+    if (index < 0)
+        return;
+    const int shape = PartAtSlot(index).ShapeType();
+    if (shape == Window || shape == Label)
+        return;
+    NoteRoomChange(true);
+    CPart& part = PartAtSlot(index);
+    part.Rotation = SaturateToInt(int64_t{part.Rotation} + degrees);
+    part.SnapToWall(room_.Walls, part.PosX, part.PosY, false);
+    part.InvalidateCorners();
+    Redraw(true);
+}
+
+// The dialog then manages the user's catalogue only; the room stays as it is.
+void TForm1::BrowseUserLibrary()
+{
+    FormProp->SetRoom(room_);
+    FormProp->SetBrowseMode(true);
+    FormProp->ClearFields();
+    FormProp->exec();
+}
+
+int TForm1::TargetPart() const
+{
+    return room_.PartAt(clickPoint_.x, clickPoint_.y, zoom_);
+}

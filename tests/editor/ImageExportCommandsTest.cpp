@@ -1,0 +1,180 @@
+// The plan saved as a picture and copied to the clipboard through the main window's commands,
+// with the file chooser and messages answered by a script and the export options set as a
+// previous run left them.
+
+#include "editor/TForm1.h"
+
+#include "editor/PlanWidget.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ImageExportCommandsTest : public ::testing::Test {
+protected:
+    ImageExportCommandsTest()
+    {
+        std::filesystem::create_directories(rooms);
+        std::filesystem::create_directories(data);
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(prompts.fileNames.empty()) << "a file chooser the test expected was not shown";
+    }
+
+    // A window on a 500 × 300 room with margins of 35, and the export options given.
+    std::unique_ptr<TForm1> OpenWindow(bool in100, bool addText)
+    {
+        std::filesystem::create_directories(home.path() + "/config/Kelvora");
+        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
+                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\nExpIn100=" +
+                               std::to_string(in100) + "\nExpAddText=" + std::to_string(addText) + "\n");
+        const std::string room = rooms + "/Kitchen.mst";
+        TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\nSpaceAround=35\r\n");
+        return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
+    }
+
+    static void Trigger(TForm1& window, const char* name) { window.findChild<QAction*>(name)->trigger(); }
+
+    static QImage Screen(TForm1& window) { return window.findChild<PlanWidget*>("Obr")->Image().copy(); }
+
+    // Saves through the command into the exports folder and reads the picture back.
+    QImage SaveAs(TForm1& window, const std::string& name)
+    {
+        prompts.fileNames.push_back(exports + "/" + name);
+        Trigger(window, "Ulozjakoobrazek1");
+        return QImage(QString::fromStdString(exports + "/" + name));
+    }
+
+    TempDir home;
+    const std::string rooms = home.path() + "/rooms";
+    const std::string data = home.path() + "/data";
+    const std::string exports = home.path() + "/rooms";
+    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
+    ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
+    ScriptedPrompts prompts;
+};
+
+}  // namespace
+
+// --- What the picture shows ---------------------------------------------------------------
+
+TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitWhateverTheZoom)
+{
+    auto window = OpenWindow(true, false);
+    for (const double zoom : {0.5, 1.0, 2.0}) {
+        window->SetZoom(zoom);
+        EXPECT_EQ(SaveAs(*window, "plan.bmp").size(), QSize(570, 370)) << "at zoom " << zoom;
+    }
+}
+
+TEST_F(ImageExportCommandsTest, At100PercentTheScreenKeepsItsZoomAndPlan)
+{
+    auto window = OpenWindow(true, false);
+    window->SetZoom(2.0);
+    const QImage before = Screen(*window);
+    SaveAs(*window, "plan.bmp");
+    window->Redraw(true);
+    EXPECT_EQ(Screen(*window), before);
+}
+
+TEST_F(ImageExportCommandsTest, WithoutThe100PercentOptionThePictureIsThePlanOnScreen)
+{
+    auto window = OpenWindow(false, false);
+    window->SetZoom(0.5);
+    const QImage screen = Screen(*window);
+    EXPECT_LT(screen.width(), 570);
+    EXPECT_EQ(SaveAs(*window, "plan.png").convertToFormat(screen.format()), screen);
+}
+
+TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
+{
+    auto window = OpenWindow(false, true);
+    const QImage screen = Screen(*window);
+    const QImage exported = SaveAs(*window, "plan.png").convertToFormat(screen.format());
+    EXPECT_EQ(Screen(*window), screen);
+    ASSERT_EQ(exported.size(), screen.size());
+    EXPECT_NE(exported, screen);
+    // The caption sits in the bottom-left corner: the top half is the plan untouched.
+    const QRect topHalf(0, 0, screen.width(), screen.height() / 2);
+    EXPECT_EQ(exported.copy(topHalf), screen.copy(topHalf));
+}
+
+// --- Files --------------------------------------------------------------------------------
+
+TEST_F(ImageExportCommandsTest, TheChooserOpensInTheLastFolderAndRemembersTheNewOne)
+{
+    auto window = OpenWindow(true, false);
+    std::filesystem::create_directories(home.path() + "/pictures");
+    prompts.asked.clear();
+    prompts.fileNames.push_back(home.path() + "/pictures/plan.bmp");
+    Trigger(*window, "Ulozjakoobrazek1");
+    prompts.fileNames.push_back(std::nullopt);
+    Trigger(*window, "Ulozjakoobrazek1");
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/",
+                                                        "Save Save as image " + home.path() + "/pictures/"}));
+}
+
+TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndANameWithoutExtensionGetsBmp)
+{
+    auto window = OpenWindow(true, false);
+    SaveAs(*window, "plan.PNG");
+    SaveAs(*window, "plan");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.bmp")).format(), "bmp");
+    EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
+}
+
+TEST_F(ImageExportCommandsTest, ACancelledChooserWritesNothing)
+{
+    auto window = OpenWindow(true, false);
+    prompts.fileNames.push_back(std::nullopt);
+    Trigger(*window, "Ulozjakoobrazek1");
+    EXPECT_FALSE(std::filesystem::exists(exports + "/plan.bmp"));
+}
+
+TEST_F(ImageExportCommandsTest, AFileThatCannotBeWrittenIsReported)
+{
+    auto window = OpenWindow(true, false);
+    prompts.asked.clear();
+    prompts.buttons.push_back(ButtonOk);
+    SaveAs(*window, "missing/plan.bmp");
+    ASSERT_EQ(prompts.asked.size(), 2u);
+    EXPECT_TRUE(prompts.asked[1].starts_with("Message Error: ")) << prompts.asked[1];
+    EXPECT_NE(prompts.asked[1].find("missing/plan.bmp"), std::string::npos) << prompts.asked[1];
+}
+
+// --- Clipboard ----------------------------------------------------------------------------
+
+TEST_F(ImageExportCommandsTest, TheClipboardGetsThePictureAt100Percent)
+{
+    auto window = OpenWindow(true, false);
+    window->SetZoom(2.0);
+    QGuiApplication::clipboard()->clear();
+    Trigger(*window, "CopytoClipboard1");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(570, 370));
+}
+
+TEST_F(ImageExportCommandsTest, TheClipboardGetsThePlanOnScreenWithItsCaption)
+{
+    auto window = OpenWindow(false, true);
+    const QImage screen = Screen(*window);
+    QGuiApplication::clipboard()->clear();
+    Trigger(*window, "CopytoClipboard1");
+    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(screen.format());
+    EXPECT_EQ(copied.size(), screen.size());
+    EXPECT_NE(copied, screen);
+    EXPECT_EQ(Screen(*window), screen);
+}

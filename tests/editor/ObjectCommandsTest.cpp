@@ -1,0 +1,347 @@
+// The commands that add, copy, remove, rotate and reorder objects, run from the plan's popup
+// menus and the Objects menu as a user runs them.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "editor/TForm1.h"
+
+#include "editor/PlanWidget.h"
+#include "library/TFormLibrary.h"
+#include "library/TFormProp.h"
+#include "support/MakePart.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The room is 200 × 120 with margins of 10 and walls 6 thick: at zoom 1 the image pixel of a
+// room point lies 10 pixels right of and below it.
+constexpr int Margin = 10;
+
+class ObjectCommandsTest : public ::testing::Test {
+protected:
+    ObjectCommandsTest()
+    {
+        std::filesystem::create_directories(home.path() + "/config/Kelvora");
+        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
+                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
+        QLocale::setDefault(QLocale::c());
+        form = std::make_unique<TForm1>(prompts, QStringList());
+        CRoom& room = form->Room();
+        room.Width = 200;
+        room.Height = 120;
+        room.SpaceAround = {Margin, Margin, Margin, Margin};
+        room.Walls.MakeRectangle(room.Width, room.Height, 6);
+        form->UpdateScale();
+        form->Redraw(true);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        plan = form->findChild<PlanWidget*>("Obr");
+        MoveTo(QPoint(1, 1));
+    }
+
+    ~ObjectCommandsTest() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked";
+        QLocale::setDefault(QLocale::system());
+    }
+
+    CRoom& Room() { return form->Room(); }
+
+    int Add(const CPart& part)
+    {
+        int index = -1;
+        Room().AddPart(&index) = part;
+        Room().Parts[static_cast<size_t>(index)].InUse = true;
+        form->Redraw(true);
+        return index;
+    }
+
+    const CPart& Part(int index) { return Room().Parts[static_cast<size_t>(index)]; }
+    Point PositionOf(int index) { return {Part(index).PosX, Part(index).PosY}; }
+
+    long InUseCount()
+    {
+        return std::count_if(Room().Parts.begin(), Room().Parts.end(), [](const CPart& part) { return part.InUse; });
+    }
+
+    QPoint Pixel(int x, int y) { return {x + Margin, y + Margin}; }
+
+    void MoveTo(QPoint at) { QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, at); }
+    void Release(QPoint at) { QTest::mouseRelease(plan, Qt::LeftButton, {}, at); }
+
+    // Right-clicks the plan at a room point and runs a command of the popup menu that opens.
+    // `prepare` runs once the menu is open, to answer the dialog the command shows.
+    void RunFromPopup(int x, int y, const char* command, const std::function<void()>& prepare = {})
+    {
+        QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(x, y));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << "no popup menu opened";
+        menu->close();
+        QAction* action = Action(command);
+        ASSERT_TRUE(action->isEnabled());
+        ASSERT_TRUE(menu->actions().contains(action)) << command << " is not in the menu that opened";
+        if (prepare)
+            prepare();
+        action->trigger();
+    }
+
+    // Answers the next modal dialog of a type once it shows.
+    template <typename Dialog>
+    void Answer(std::function<void(Dialog&)> answer)
+    {
+        QTimer::singleShot(0, form.get(), [this, answer] {
+            auto* dialog = form->findChild<Dialog*>();
+            if (!dialog || !dialog->isVisible()) {
+                ADD_FAILURE() << "the expected dialog was not shown";
+                return;
+            }
+            answer(*dialog);
+        });
+    }
+
+    static void Click(QWidget& dialog, const char* button)
+    {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    // Asks the library chooser for a basic object and gives it a size in the properties dialog.
+    void AnswerBasicObject(int width, int height)
+    {
+        Answer<TFormLibrary>([](TFormLibrary& chooser) { Click(chooser, "BtnAddSimple"); });
+        QTimer::singleShot(20, form.get(), [this, width, height] {
+            auto* dialog = form->findChild<TFormProp*>();
+            if (!dialog || !dialog->isVisible()) {
+                ADD_FAILURE() << "the object properties dialog was not shown";
+                return;
+            }
+            dialog->findChild<QLineEdit*>("EdWidth")->setText(QString::number(width));
+            dialog->findChild<QLineEdit*>("EdHeight")->setText(QString::number(height));
+            Click(*dialog, "BtnOK");
+        });
+    }
+
+    QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
+    bool CanUndo() { return Action("Undo1")->isEnabled(); }
+
+    TempDir home;
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
+    ScriptedPrompts prompts;
+    std::unique_ptr<TForm1> form;
+    PlanWidget* plan = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ObjectCommandsTest, RemoveTakesTheObjectUnderTheClickAsOneStep)
+{
+    const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    RunFromPopup(60, 50, "Odebratobjekt1");  // on both: the upper one goes
+    EXPECT_FALSE(Part(upper).InUse);
+    EXPECT_TRUE(Part(lower).InUse);
+
+    Action("Undo1")->trigger();
+    EXPECT_TRUE(Part(upper).InUse);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, RemoveAllAsksNothingAndCanBeUndone)
+{
+    Add(MakePart(Rectangle, 20, 20, 60, 40));
+    Add(MakePart(Circle, 100, 40, 30, 30));
+    Action("Smazvsechny1")->trigger();
+    EXPECT_EQ(Room().PartCount(), 0);
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 2);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, FreedSlotIsReusedByTheNextDuplicate)
+{
+    const int first = Add(MakePart(Rectangle, 20, 20, 40, 30));
+    const int second = Add(MakePart(Circle, 120, 60, 30, 30));
+    RunFromPopup(30, 30, "Odebratobjekt1");
+
+    RunFromPopup(130, 70, "Duplicate1");
+    Release(Pixel(130, 70));
+    ASSERT_EQ(Room().PartCount(), 2) << "the copy did not go into the free slot";
+    EXPECT_TRUE(Part(first).InUse);
+    EXPECT_EQ(Part(first).Type, Circle);
+    EXPECT_EQ(PositionOf(first), PositionOf(second));
+
+    Action("Undo1")->trigger();  // only the copy goes
+    EXPECT_FALSE(Part(first).InUse);
+    EXPECT_TRUE(Part(second).InUse);
+}
+
+TEST_F(ObjectCommandsTest, DuplicateFollowsThePointerHeldWhereTheSourceWas)
+{
+    const int source = Add(MakePart(Rectangle, 20, 20, 40, 30));
+    RunFromPopup(30, 25, "Duplicate1");
+    ASSERT_EQ(Room().PartCount(), 2) << "with no free slot the copy goes last";
+    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    MoveTo(Pixel(130, 75));
+    Release(Pixel(130, 75));
+    EXPECT_EQ(PositionOf(1), (Point{120, 70}));
+    EXPECT_EQ(PositionOf(source), (Point{20, 20}));
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    EXPECT_EQ(PositionOf(source), (Point{20, 20}));
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, BringToFrontAndSendToBackReorderOnlyWhenThereIsSomewhereToGo)
+{
+    Add(MakePart(Rectangle, 20, 20, 30, 30));
+    Add(MakePart(Circle, 80, 20, 30, 30));
+    Add(MakePart(Hexagon, 140, 20, 30, 30));
+
+    RunFromPopup(150, 30, "Prenesdopopredi1");  // already in front
+    RunFromPopup(30, 30, "Prenesdopozadi1");    // already at the back
+    EXPECT_FALSE(CanUndo());
+
+    RunFromPopup(30, 30, "Prenesdopopredi1");
+    ASSERT_EQ(Room().PartCount(), 4);
+    EXPECT_FALSE(Part(0).InUse);
+    EXPECT_EQ(Part(3).Type, Rectangle);
+
+    RunFromPopup(150, 30, "Prenesdopozadi1");  // the slots before it move up one place
+    EXPECT_EQ(Part(0).Type, Hexagon);
+    EXPECT_FALSE(Part(1).InUse);
+    EXPECT_EQ(Part(2).Type, Circle);
+    EXPECT_EQ(Part(3).Type, Rectangle);
+
+    Action("Undo1")->trigger();
+    Action("Undo1")->trigger();
+    EXPECT_EQ(Room().PartCount(), 3);
+    EXPECT_EQ(Part(0).Type, Rectangle);
+    EXPECT_EQ(Part(2).Type, Hexagon);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
+{
+    const int table = Add(MakePart(Rectangle, 60, 40, 40, 20));
+    // It turns about its position, so each turn is asked for where it lies then.
+    RunFromPopup(70, 45, "Rotate90degright1");
+    EXPECT_EQ(Part(table).Rotation, 90);
+    RunFromPopup(55, 50, "Rotate90DegreesLeft1");
+    RunFromPopup(70, 45, "Rotate90DegreesLeft1");
+    EXPECT_EQ(Part(table).Rotation, -90) << "the angle is not normalised";
+    Action("Smazvsechny1")->trigger();
+    while (CanUndo())
+        Action("Undo1")->trigger();
+
+    const int window = Add(MakePart(Window, 150, 60, 20, 10));
+    CPart label = MakePart(Label, 20, 80, 40, 15);
+    label.Caption = "Note";
+    const int note = Add(label);
+    RunFromPopup(160, 65, "Rotate90degright1");
+    RunFromPopup(30, 85, "Rotate90DegreesLeft1");
+    EXPECT_EQ(Part(window).Rotation, 0);
+    EXPECT_EQ(Part(note).Rotation, 0);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+}
+
+TEST_F(ObjectCommandsTest, RotatedDoorStaysOnItsWall)
+{
+    // Hinged on the inner face of the top wall, opening into the room.
+    CPart door = MakePart(Door, 110, 36, 30, 30, 180);
+    door.SnapToWallFlag = true;
+    const int index = Add(door);
+    Room().Parts[index].SnapToWall(Room().Walls, 110, 36, false);
+    const Rect before = Part(index).Bounds(1.0);
+    const int wall = Part(index).WallLink & 0xFFFF;
+    ASSERT_EQ(before, (Rect{80, 0, 110, 30})) << "the door did not attach to the top wall";
+
+    RunFromPopup(95, 15, "Rotate90DegreesLeft1");
+    // Turned about its corner alone, the door would swing off the wall into the room.
+    const Rect after = Part(index).Bounds(1.0);
+    const bool againstInnerFace = after.top == 0;
+    const bool againstOuterFace = after.bottom == -6;
+    EXPECT_TRUE(againstInnerFace || againstOuterFace) << "the rotated door left the wall";
+    EXPECT_EQ(Part(index).WallLink & 0xFFFF, wall);
+    EXPECT_EQ(Part(index).Rotation, 90);
+}
+
+TEST_F(ObjectCommandsTest, AddedObjectFollowsThePointerByItsCentreAndOneUndoRemovesIt)
+{
+    AnswerBasicObject(40, 20);
+    Action("Pridejobjekt1")->trigger();
+    ASSERT_EQ(InUseCount(), 1);
+    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    MoveTo(Pixel(100, 60));
+    MoveTo(Pixel(110, 70));
+    Release(Pixel(110, 70));
+    EXPECT_EQ(PositionOf(0), (Point{90, 60}));
+    EXPECT_EQ(Part(0).Width, 40);
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, ObjectAddedHereHasItsCornerAtTheClickedPoint)
+{
+    RunFromPopup(120, 50, "Pridatsemnovyobjekt1", [this] { AnswerBasicObject(30, 30); });
+    ASSERT_EQ(InUseCount(), 1);
+    EXPECT_EQ(PositionOf(0), (Point{120, 50}));
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor) << "an object added here is not placed";
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, CancelledAdditionRecordsNothingAndLeavesItsSlotFree)
+{
+    Answer<TFormLibrary>([](TFormLibrary& chooser) { chooser.reject(); });
+    Action("Pridejobjekt1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+
+    RunFromPopup(120, 50, "Pridatsemnovyobjekt1", [this] { AnswerBasicObject(30, 30); });
+    EXPECT_EQ(Room().PartCount(), 1) << "the free slot was not reused";
+    EXPECT_EQ(InUseCount(), 1);
+}
+
+TEST_F(ObjectCommandsTest, CancelledPropertiesChangeNothingAndAppliedOnesAreOneStep)
+{
+    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    RunFromPopup(30, 30, "Vlastnosti1", [this] { Answer<TFormProp>([](TFormProp& dialog) { dialog.reject(); }); });
+    EXPECT_FALSE(CanUndo());
+
+    Answer<TFormProp>([](TFormProp& dialog) {
+        dialog.findChild<QLineEdit*>("EdWidth")->setText("90");
+        Click(dialog, "BtnOK");
+    });
+    QTest::mouseDClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
+    EXPECT_EQ(Part(index).Width, 90);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(Part(index).Width, 60);
+    EXPECT_FALSE(CanUndo());
+}
