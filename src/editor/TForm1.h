@@ -116,6 +116,8 @@ private:
     bool SaveAs();
     bool SaveTo(const QString& path);
     void SetSaveEnabled(bool enabled);
+    // The open and save dialogs start next time in the folder of this file.
+    void RememberFolderOf(const QString& path);
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);

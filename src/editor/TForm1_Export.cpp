@@ -56,7 +56,7 @@ void TForm1::SaveAsImage()
     QString path = QString::fromStdString(*chosen);
     if (QFileInfo(path).suffix().isEmpty())
         path += ".bmp";
-    engines_.options.LastOpenFolder = QDir::toNativeSeparators(QFileInfo(path).absolutePath() + "/").toStdString();
+    RememberFolderOf(path);
     try {
         QImage image = RenderForExport();
         AddInfoText(image);

@@ -28,11 +28,6 @@ bool IsReadable(const QString& path)
     return QFileInfo(path).isFile() && std::ifstream(path.toStdString()).good();
 }
 
-std::string FolderOf(const QString& path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath() + "/").toStdString();
-}
-
 }  // namespace
 
 bool TForm1::AskToSaveChanges()
@@ -74,7 +69,7 @@ bool TForm1::OpenRoomFile(const QString& requested)
     SetSaveEnabled(false);
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     AddRecentFile(fileName_);
-    engines_.options.LastOpenFolder = FolderOf(fileName_);
+    RememberFolderOf(fileName_);
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
@@ -123,7 +118,7 @@ bool TForm1::SaveAs()
         path += ".mst";
     if (!SaveTo(path))
         return false;
-    engines_.options.LastOpenFolder = FolderOf(path);
+    RememberFolderOf(path);
     return true;
 }
 
@@ -143,6 +138,11 @@ void TForm1::New()
     fileName_.clear();
     BestFit();
     UpdateTitle();
+}
+
+void TForm1::RememberFolderOf(const QString& path)
+{
+    engines_.options.LastOpenFolder = QDir::toNativeSeparators(QFileInfo(path).absolutePath() + "/").toStdString();
 }
 
 void TForm1::SetSaveEnabled(bool enabled)
