@@ -1,6 +1,7 @@
 // The cost of one step of a drag across a furnished room (the change noted, the position taken
 // from the pointer, the snap to the wall and the redraw of the whole plan), and of a redraw alone.
 
+#include "FurnishedRoom.h"
 #include "editor/TForm1.h"
 #include "platform/Prompts.h"
 
@@ -31,23 +32,6 @@ public:
     std::optional<CFont> ChooseFont(const CFont&) override { return std::nullopt; }
 };
 
-void Furnish(CRoom& room)
-{
-    room.Width = 2000;
-    room.Height = 1500;
-    room.Walls.MakeRectangle(room.Width, room.Height, room.WallThickness);
-    for (int i = 0; i < ObjectCount; ++i) {
-        CPart& part = room.AddPart();
-        part.InUse = true;
-        part.PosX = 20 + i % 40 * 48;
-        part.PosY = 20 + i / 40 * 58;
-        part.Width = 40;
-        part.Height = 50;
-        part.Rotation = i % 360;
-        part.Caption = "Cabinet number " + std::to_string(i) + "\r\nwith two doors";
-    }
-}
-
 void MoveTo(QWidget* plan, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, at, plan->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
@@ -60,7 +44,7 @@ void BM_DragMove(benchmark::State& state)
 {
     SilentPrompts prompts;
     TForm1 form(prompts, {});
-    Furnish(form.Room());
+    Furnish(form.Room(), ObjectCount);
     int index = -1;
     CPart& door = form.Room().AddPart(&index);
     door.Type = Door;
@@ -90,7 +74,7 @@ void BM_RedrawUnchangedView(benchmark::State& state)
 {
     SilentPrompts prompts;
     TForm1 form(prompts, {});
-    Furnish(form.Room());
+    Furnish(form.Room(), ObjectCount);
     form.UpdateScale();
     form.Redraw(false);
     for (auto _ : state)

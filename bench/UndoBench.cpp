@@ -3,6 +3,8 @@
 
 #include "editor/CUndoManager.h"
 
+#include "FurnishedRoom.h"
+
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -16,18 +18,7 @@ constexpr uint32_t Limit = 32;
 CRoom LargeRoom()
 {
     CRoom room;
-    room.Width = 2000;
-    room.Height = 1500;
-    for (int i = 0; i < ObjectCount; ++i) {
-        CPart& part = room.AddPart();
-        part.InUse = true;
-        part.PosX = 20 + i % 40 * 48;
-        part.PosY = 20 + i / 40 * 58;
-        part.Width = 40;
-        part.Height = 50;
-        part.Rotation = i % 360;
-        part.Caption = "Cabinet number " + std::to_string(i) + "\r\nwith two doors";
-    }
+    Furnish(room, ObjectCount);
     return room;
 }
 
