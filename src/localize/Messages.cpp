@@ -12,7 +12,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 48> EnglishTexts = {{
+constexpr std::array<MessageText, 51> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -67,6 +67,11 @@ constexpr std::array<MessageText, 48> EnglishTexts = {{
     {MsgBackView, "Back View"},
     {MsgRightView, "Right View"},
     {MsgCenterView, "Center View"},
+    {MsgRecoverTitle, "Recover unsaved work"},
+    {MsgRecoverQuestion,
+     "Planzeta was stopped without saving the room %s.\n"
+     "Its changes up to %s were kept.\n\nDo you want to restore them?"},
+    {MsgRecoverFailed, "The unsaved work could not be restored."},
 }};
 
 const CALocalize* Current = nullptr;

@@ -56,6 +56,10 @@ enum MessageId : int {
     MsgBackView = 52,
     MsgRightView = 53,
     MsgCenterView = 54,
+    // Recovery of unsaved work after the editor stopped unexpectedly.
+    MsgRecoverTitle = 55,
+    MsgRecoverQuestion = 56,
+    MsgRecoverFailed = 57,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
