@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QShowEvent>
 #include <QTreeWidget>
@@ -92,6 +93,15 @@ void TFormPartsList::showEvent(QShowEvent* event)
         FillList();
     }
     QDialog::showEvent(event);
+}
+
+// The view leaves the Delete key to its window.
+void TFormPartsList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Delete))
+        RemoveSelected();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void TFormPartsList::UpdateHeaders()

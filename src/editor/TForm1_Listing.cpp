@@ -18,12 +18,17 @@ TFormPartsList& TForm1::PartsList()
     return *FormPartsList;
 }
 
+// Modal, so that the rows cannot go stale through edits on the plan while the list is open.
 void TForm1::ShowPartsList()
 {
     TFormPartsList& list = PartsList();
     list.Changed = false;
-    list.show();
-    list.raise();
+    list.exec();
+    if (!list.Changed)
+        return;
+    room_.InvalidateParts();
+    room_.SnapAllToWalls();
+    Redraw(true);
 }
 
 void TForm1::CopyObjectListing()

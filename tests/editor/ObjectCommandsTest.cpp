@@ -4,6 +4,8 @@
 
 #include "editor/TForm1.h"
 
+#include "dialogs/TFormPartsList.h"
+#include "dialogs/TFormTextProps.h"
 #include "editor/PlanWidget.h"
 #include "library/TFormLibrary.h"
 #include "library/TFormProp.h"
@@ -17,9 +19,11 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <filesystem>
@@ -86,7 +90,8 @@ protected:
     QPoint Pixel(int x, int y) { return {x + Margin, y + Margin}; }
 
     void MoveTo(QPoint at) { QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, at); }
-    void Release(QPoint at) { QTest::mouseRelease(plan, Qt::LeftButton, {}, at); }
+    // A placement ignores the press and ends at the release of the click that drops it.
+    void Drop(QPoint at) { QTest::mouseClick(plan, Qt::LeftButton, {}, at); }
 
     // Right-clicks the plan at a room point and runs a command of the popup menu that opens.
     // `prepare` runs once the menu is open, to answer the dialog the command shows.
@@ -184,7 +189,7 @@ TEST_F(ObjectCommandsTest, FreedSlotIsReusedByTheNextDuplicate)
     RunFromPopup(30, 30, "Odebratobjekt1");
 
     RunFromPopup(130, 70, "Duplicate1");
-    Release(Pixel(130, 70));
+    Drop(Pixel(130, 70));
     ASSERT_EQ(Room().PartCount(), 2) << "the copy did not go into the free slot";
     EXPECT_TRUE(Part(first).InUse);
     EXPECT_EQ(Part(first).Type, Circle);
@@ -202,7 +207,7 @@ TEST_F(ObjectCommandsTest, DuplicateFollowsThePointerHeldWhereTheSourceWas)
     ASSERT_EQ(Room().PartCount(), 2) << "with no free slot the copy goes last";
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
     MoveTo(Pixel(130, 75));
-    Release(Pixel(130, 75));
+    Drop(Pixel(130, 75));
     EXPECT_EQ(PositionOf(1), (Point{120, 70}));
     EXPECT_EQ(PositionOf(source), (Point{20, 20}));
 
@@ -295,7 +300,7 @@ TEST_F(ObjectCommandsTest, AddedObjectFollowsThePointerByItsCentreAndOneUndoRemo
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
     MoveTo(Pixel(100, 60));
     MoveTo(Pixel(110, 70));
-    Release(Pixel(110, 70));
+    Drop(Pixel(110, 70));
     EXPECT_EQ(PositionOf(0), (Point{90, 60}));
     EXPECT_EQ(Part(0).Width, 40);
 
@@ -344,4 +349,84 @@ TEST_F(ObjectCommandsTest, CancelledPropertiesChangeNothingAndAppliedOnesAreOneS
     Action("Undo1")->trigger();
     EXPECT_EQ(Part(index).Width, 60);
     EXPECT_FALSE(CanUndo());
+}
+
+TEST_F(ObjectCommandsTest, AddedLabelIsPlacedByItsCentreOrAtTheClickAndUndoneInOneStep)
+{
+    const auto typeLabel = [this](const char* text) {
+        Answer<TFormTextProps>([text](TFormTextProps& dialog) {
+            dialog.findChild<QPlainTextEdit*>("MmText")->setPlainText(text);
+            Click(dialog, "BtnOK");
+        });
+    };
+    typeLabel("Kitchen");
+    Action("AddLabel1")->trigger();
+    ASSERT_EQ(InUseCount(), 1);
+    EXPECT_EQ(Part(0).Type, Label);
+    EXPECT_EQ(Part(0).Caption, "Kitchen");
+    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor) << "the new label is not being placed";
+    const CPart placed = Part(0);
+    MoveTo(Pixel(100, 60));
+    MoveTo(Pixel(110, 70));
+    Drop(Pixel(110, 70));
+    EXPECT_EQ(PositionOf(0), (Point{110 - placed.Width / 2, 70 - placed.Height / 2}));
+
+    RunFromPopup(150, 90, "AddLabelHere1", [&] { typeLabel("Door\nhere"); });
+    ASSERT_EQ(InUseCount(), 2);
+    EXPECT_EQ(PositionOf(1), (Point{150, 90}));
+    EXPECT_EQ(Part(1).Caption, "Door\r\nhere") << "captions keep CR LF breaks";
+
+    Action("Undo1")->trigger();
+    EXPECT_FALSE(Part(1).InUse);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+
+    Answer<TFormTextProps>([](TFormTextProps& dialog) { Click(dialog, "BtnCancel"); });
+    Action("AddLabel1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo()) << "a cancelled label recorded a step";
+}
+
+TEST_F(ObjectCommandsTest, BrowsingTheUserLibraryLeavesTheRoomAlone)
+{
+    Add(MakePart(Rectangle, 20, 20, 60, 40));
+    bool browsed = false;
+    Answer<TFormProp>([&browsed](TFormProp& dialog) {
+        browsed = true;
+        EXPECT_EQ(dialog.findChild<QPushButton*>("BtnOK")->text(), "Close");
+        EXPECT_FALSE(dialog.findChild<QPushButton*>("BtnCancel")->isEnabled());
+        EXPECT_TRUE(dialog.findChild<QLineEdit*>("EdCaption")->text().isEmpty()) << "the fields were not cleared";
+        Click(dialog, "BtnOK");
+    });
+    Action("Katalog1")->trigger();
+    EXPECT_TRUE(browsed);
+    EXPECT_EQ(InUseCount(), 1);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+}
+
+TEST_F(ObjectCommandsTest, ObjectsRemovedInTheListingAreOneStepEach)
+{
+    for (int x : {20, 70, 120})
+        Add(MakePart(Rectangle, x, 20, 30, 30));
+    CPart label = MakePart(Label, 20, 80, 40, 15);
+    label.Caption = "Note";
+    Add(label);
+    Answer<TFormPartsList>([](TFormPartsList& list) {
+        auto* view = list.findChild<QTreeWidget*>("PartView");
+        EXPECT_EQ(view->topLevelItemCount(), 3) << "labels are not listed";
+        view->selectAll();
+        QTest::keyClick(view, Qt::Key_Delete);
+        EXPECT_EQ(view->topLevelItemCount(), 0);
+        list.close();
+    });
+    Action("Seznam1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    for (int undo = 0; undo < 3; ++undo) {
+        ASSERT_TRUE(CanUndo());
+        Action("Undo1")->trigger();
+    }
+    EXPECT_FALSE(CanUndo());
+    EXPECT_EQ(InUseCount(), 4);
 }
