@@ -10,7 +10,6 @@
 Application::Application(int& argc, char** argv, Prompts& prompts) : QApplication(argc, argv), prompts_(prompts)
 {
     setApplicationName("Planzeta");
-    setApplicationDisplayName("Planzeta");
     setOrganizationName("Kelvora");
     setWindowIcon(QIcon(":/icons/planzeta.svg"));
     // Lets desktops match the window to its menu entry and icon.

@@ -242,6 +242,9 @@ private:
     Point grabOffset_;
     Point clickPoint_;    // the last press in room pixels: where the popup menus' commands act
     bool moved_ = false;  // the drag or placement has moved its object
+    // A placement ends only with the release of a press on the plan: the release of the
+    // double click that chose the object in the library arrives here too.
+    bool placingPressed_ = false;
     PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
     QLine measureLine_;    // the line as drawn on the plan image
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does

@@ -51,7 +51,10 @@ void TForm1::ConnectPointer()
     });
     connect(Obr, &PlanWidget::MouseMove, this,
             [this](QMouseEvent* event) { ObrMouseMove(event->modifiers(), event->position().toPoint()); });
-    connect(Obr, &PlanWidget::MouseUp, this, [this] { ObrMouseUp(); });
+    connect(Obr, &PlanWidget::MouseUp, this, [this] {
+        if (pointerMode_ != PointerMode::Placing || placingPressed_)
+            ObrMouseUp();
+    });
     connect(Obr, &PlanWidget::DoubleClick, this,
             [this](QMouseEvent* event) { ObrDblClick(event->position().toPoint()); });
 }
@@ -89,7 +92,8 @@ void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
 {
     switch (pointerMode_) {
     case PointerMode::Placing:
-        return;  // only the release drops the object
+        placingPressed_ = true;  // the release that follows drops the object
+        return;
     case PointerMode::MeasureWait:
         measureStart_ = RoomPointAt(RoomPixel(pixel), zoom_);
         measureImageKey_ = 0;
@@ -190,6 +194,7 @@ void TForm1::StartPlacing(int index, QPoint grabOffset)
     dragIndex_ = index;
     grabOffset_ = FromQPoint(grabOffset);
     moved_ = true;
+    placingPressed_ = false;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
 }
