@@ -71,6 +71,7 @@ TFormLibrary::TFormLibrary(CLibrary& library, COptions& options, QWidget* parent
     ObjectsView->setSpacing(4);
     ObjectsView->setSelectionMode(QAbstractItemView::SingleSelection);
     ObjectsView->installEventFilter(this);
+    ObjectsView->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -81,7 +82,7 @@ TFormLibrary::TFormLibrary(CLibrary& library, COptions& options, QWidget* parent
     connect(CbLibraries, &QComboBox::currentIndexChanged, this, &TFormLibrary::ShowCategory);
     connect(BtnAddSimple, &QPushButton::clicked, this, [this] { done(ResultAddBasic); });
     connect(BtnCancel, &QPushButton::clicked, this, &TFormLibrary::reject);
-    connect(ObjectsView, &QListWidget::itemDoubleClicked, this, &TFormLibrary::Choose);
+    connect(ObjectsView, &QListWidget::itemDoubleClicked, this, [this] { chooseOnRelease_ = true; });
 }
 
 QWidget* TFormLibrary::MakeTopBar()
@@ -182,8 +183,15 @@ QIcon TFormLibrary::IconOf(const CPart& entry) const
 }
 
 // Enter chooses the selected object; with none selected it does nothing.
+// A double click chooses at its release: closed at the press, the chooser would leave the
+// release to the plan below, where the new object waits to be placed.
 bool TFormLibrary::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ObjectsView->viewport() && event->type() == QEvent::MouseButtonRelease && chooseOnRelease_) {
+        chooseOnRelease_ = false;
+        Choose();
+        return true;
+    }
     if (watched == ObjectsView && event->type() == QEvent::KeyPress) {
         const int key = static_cast<const QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

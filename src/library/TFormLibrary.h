@@ -52,6 +52,8 @@ private:
     QIcon IconOf(const CPart& entry) const;
     void Choose();
 
+    bool chooseOnRelease_ = false;  // a double click waits for its release
+
     QWidget* Panel1;
     QLabel* LbSelectObject;
     QComboBox* CbLibraries;

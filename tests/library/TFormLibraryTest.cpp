@@ -13,8 +13,10 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -204,7 +206,11 @@ TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectInTheRoomsUnit)
     const QPoint at = ItemCentre("Cabinet 60");
     QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_TRUE(dialog.isVisible());
-    QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, at);
+    QMouseEvent secondPress(QEvent::MouseButtonDblClick, QPointF(at), View()->viewport()->mapToGlobal(QPointF(at)),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(View()->viewport(), &secondPress);
+    EXPECT_TRUE(dialog.isVisible()) << "closed before the release, which then goes to the window below";
+    QTest::mouseRelease(View()->viewport(), Qt::LeftButton, {}, at);
     ASSERT_EQ(dialog.result(), TFormLibrary::ResultOk);
     EXPECT_FALSE(dialog.isVisible());
 
