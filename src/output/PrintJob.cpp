@@ -120,7 +120,7 @@ bool PrintPages(QPagedPaintDevice& device, const QImage& drawing, const CRoom& r
         return false;
     // Without it a PDF would keep the drawing as a JPEG, blurring its lines and text.
     painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.setPen(QPen(Qt::black, BarPenInches * calculator.Printer()->pixelsPerInchX));
+    painter.setPen(QPen(Qt::black, BarPenInches * calculator.Printer()->pixelsPerInchX, Qt::SolidLine, Qt::FlatCap));
     for (int copy = 1; copy <= choices.copies; ++copy) {
         DrawPage(painter, picture, page, choices, calculator.Printer()->noteHeight);
         if (copy < choices.copies)
