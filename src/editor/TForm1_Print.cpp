@@ -58,8 +58,11 @@ void TForm1::Print1Click()
     if (FormPrint->Edit(room_, Obr->Image().size(), fileName_) != TFormPrint::ResultOk)
         return;
     std::optional<QString> pdfName;
-    if (FormPrint->PrintsToPdf() && !(pdfName = AskPdfName()))
-        return;
+    if (FormPrint->PrintsToPdf()) {
+        pdfName = AskPdfName();
+        if (!pdfName)
+            return;
+    }
     const BusyCursor busy;
     try {
         const QImage drawing = RenderForExport();

@@ -294,7 +294,8 @@ void TFormPrint::UpdatePrinterInfo()
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     LbOrientation->setText(Text(OrientationKey) + " " + Text(landscape ? LandscapeKey : PortraitKey));
     const double border = DecimalIn(EdPageBorder).value_or(options_.PageBorder / HundredthsPerCentimetre);
-    options_.PageBorder = TruncToInt(border * HundredthsPerCentimetre);
+    // Rounded, so that 1.15 cm is kept as 115 hundredths and not as 114.999... cut to 114.
+    options_.PageBorder = RoundToInt(border * HundredthsPerCentimetre);
     calculator_.PageBorder = border;
     Calculate();
     LbMaxScale->setText(

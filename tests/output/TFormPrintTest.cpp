@@ -123,6 +123,9 @@ TEST_F(TFormPrintTest, BorderAndScaleBarGoIntoTheOptionsAtOnce)
         const QString largest = Text(dialog, "LbMaxScale");
         Type(dialog, "EdPageBorder", "3");
         EXPECT_NE(Text(dialog, "LbMaxScale"), largest) << "a wider border makes the drawing smaller";
+        Type(dialog, "EdPageBorder", "1.15");
+        EXPECT_EQ(options.PageBorder, 115);
+        Type(dialog, "EdPageBorder", "3");
         Type(dialog, "EdPageBorder", "wide");
         Click(dialog, "ChkScale");
         Escape();
