@@ -37,7 +37,7 @@ int32_t LineHeight(const QFont& font, const QPaintDevice& device)
     return QFontMetrics(font, &device).size(Qt::TextSingleLine, "(Wj").height();
 }
 
-void DrawLine(QPainter& painter, const QRect& box, int alignment, const QString& text)
+void DrawTextLine(QPainter& painter, const QRect& box, int alignment, const QString& text)
 {
     const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, box.width());
     painter.drawText(box, alignment | Qt::TextSingleLine, shown);
@@ -63,16 +63,16 @@ void DrawPage(QPainter& painter, const QImage& picture, const PageLayout& page, 
     const PageContent& content = choices.content;
     if (content.title) {
         painter.setFont(TitleFont());
-        DrawLine(painter, ToQRect(page.title), Qt::AlignCenter, choices.title);
+        DrawTextLine(painter, ToQRect(page.title), Qt::AlignCenter, choices.title);
     }
     painter.drawImage(ToQRect(page.drawing), picture);
     painter.setFont(NoteFont());
     if (content.scaleBar)
         DrawScaleBar(painter, page, noteHeight);
     if (content.note1)
-        DrawLine(painter, ToQRect(page.note1), Qt::AlignLeft | Qt::AlignVCenter, choices.note1);
+        DrawTextLine(painter, ToQRect(page.note1), Qt::AlignLeft | Qt::AlignVCenter, choices.note1);
     if (content.note2)
-        DrawLine(painter, ToQRect(page.note2), Qt::AlignLeft | Qt::AlignVCenter, choices.note2);
+        DrawTextLine(painter, ToQRect(page.note2), Qt::AlignLeft | Qt::AlignVCenter, choices.note2);
 }
 
 }  // namespace
