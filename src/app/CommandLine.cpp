@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/PrintPdfTask.h"
+#include "app/TaskSupport.h"
 #include "dialogs/PartsListing.h"
 #include "editor/AppEngines.h"
 #include "editor/ImageExport.h"
@@ -12,8 +14,6 @@
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 
-#include <QGuiApplication>
-
 #include <array>
 #include <charconv>
 #include <functional>
@@ -24,10 +24,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int Success = 0;
-constexpr int WriteFailed = 1;
-constexpr int BadInput = 2;
 
 // The zoom range of the editor's view.
 constexpr double MinZoom = 0.05;
@@ -41,6 +37,8 @@ constexpr std::string_view Usage =
     "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--no-grid] [--no-captions]\n"
     "                [--collisions]\n"
     "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
+    "       planzeta --print-pdf OUT.pdf ROOM.mst [--scale X] [--title T] [--note1 T]\n"
+    "                [--note2 T] [--no-scale-bar] [--color] [--copies N] [--landscape]\n"
     "\n"
     "Planzeta edits furnishing plans of one room. Without options it opens the editor,\n"
     "with the room file when one is named.\n"
@@ -63,25 +61,20 @@ constexpr std::string_view Usage =
     "                             (default: the editor's setting)\n"
     "      --walls solid|invisible\n"
     "                             whether the walls are shown (default: the editor's setting)\n"
+    "  --print-pdf OUT.pdf ROOM.mst\n"
+    "                             print the room on A4 pages into a PDF file, as the print\n"
+    "                             dialog does; with\n"
+    "      --scale X              the drawing at 1 : X (default: as large as the page allows)\n"
+    "      --title T              the title above the drawing (default: the file's name)\n"
+    "      --note1 T, --note2 T   the notes below it (default: the room's dimensions when\n"
+    "                             the editor adds them to pictures, and none); an empty\n"
+    "                             text leaves the line out\n"
+    "      --no-scale-bar         leave out the scale bar (default: the editor's setting)\n"
+    "      --color                print in colour rather than in shades of grey\n"
+    "      --copies N             one page for each of N copies, 1 to 999 (default 1)\n"
+    "      --landscape            turn the paper (default: the editor's setting)\n"
     "  --help                     show this help and exit\n"
     "  --version                  show the version and exit\n";
-
-int UsageError(const std::string& problem)
-{
-    std::cerr << "planzeta: " << problem << "\nTry 'planzeta --help' for more information.\n";
-    return BadInput;
-}
-
-// Loads a room, reporting a file that cannot be read as the editor does.
-bool LoadRoom(CRoom& room, const std::string& path)
-{
-    if (room.Load(path))
-        return true;
-    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << Msg(MsgCannotReadFile)
-              << '\n'
-              << path << '\n';
-    return false;
-}
 
 int DumpJson(const std::string& path)
 {
@@ -132,15 +125,7 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
     if (!LoadRoom(room, in))
         return BadInput;
     room.SnapAllToWalls();
-    // Text needs Qt's fonts, which need an application; no window is ever shown, so the
-    // offscreen platform serves with or without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", PrivateTempFolder().c_str());
-    int argc = 1;
-    char name[] = "planzeta";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication app(argc, argv);
+    const auto app = OffscreenApplication();
     try {
         SaveImage(RenderRoomImage(room, options), out);
     } catch (const std::runtime_error& error) {  // ImageExportError or FileWriteError
@@ -148,36 +133,6 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
         return WriteFailed;
     }
     return Success;
-}
-
-// Takes the value that follows a switch; empty when none is left.
-using NextValue = std::function<std::string()>;
-// What is wrong with a switch, if anything.
-using Problem = std::optional<std::string>;
-// Handles one switch of a task.
-using SwitchHandler = std::function<Problem(const std::string& name, const NextValue& value)>;
-
-// The task's output and room files, with the switches handled wherever they stand after the
-// task's name. A wrong switch or number of files is reported as a usage error.
-std::optional<std::array<std::string, 2>> TaskFiles(const std::vector<std::string>& args,
-                                                    const SwitchHandler& handleSwitch)
-{
-    std::vector<std::string> files;
-    size_t i = 1;
-    const NextValue value = [&] { return i + 1 < args.size() ? args[++i] : std::string(); };
-    for (; i < args.size(); ++i) {
-        if (args[i].rfind("--", 0) != 0) {
-            files.push_back(args[i]);
-        } else if (const Problem problem = handleSwitch(args[i], value)) {
-            UsageError(*problem);
-            return std::nullopt;
-        }
-    }
-    if (files.size() != 2) {
-        UsageError("wrong number of files for " + args[0]);
-        return std::nullopt;
-    }
-    return std::array{files[0], files[1]};
 }
 
 int ExportImageTask(const std::vector<std::string>& args)
@@ -284,6 +239,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return ExportImageTask(args);
     if (option == "--export-vrml")
         return ExportVrmlTask(args, engines.options);
+    if (option == "--print-pdf")
+        return PrintPdfTask(args, engines.options);
     if (option == "--help" || option == "--version" || option == "--dump-json" || option == "--listing" ||
         option == "--resave")
         return UsageError("wrong number of files for " + option);

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int MeasureSignificantDigits = 7;
-constexpr int MeasureDecimals = 2;
+constexpr int SignificantDigits = 7;
+constexpr int Decimals = 2;
 
 double RoundToSignificantDigits(double value, int digits)
 {
@@ -41,7 +41,7 @@ std::string FormatNumber(double value, const NumberPunctuation& punctuation)
 {
     char text[400];  // the longest double in fixed notation has 309 integer digits
     const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, MeasureDecimals);
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, Decimals);
     const std::string_view number(text, static_cast<size_t>(written.ptr - text));
     const size_t point = number.find('.');
     return Grouped(number.substr(0, point), punctuation.groupSeparator) + punctuation.decimalPoint +
@@ -49,6 +49,12 @@ std::string FormatNumber(double value, const NumberPunctuation& punctuation)
 }
 
 }  // namespace
+
+std::string DecimalText(double value, const NumberPunctuation& punctuation)
+{
+    const std::string digits = FormatNumber(RoundToSignificantDigits(std::fabs(value), SignificantDigits), punctuation);
+    return value < 0 ? "-" + digits : digits;
+}
 
 std::string RoomPanelText(const CRoom& room)
 {
@@ -77,8 +83,7 @@ std::string MeasurePanelText(double length, const std::string& unitName, const N
 {
     if (!(length >= 0) || std::isinf(length))
         return "";
-    const double rounded = RoundToSignificantDigits(std::fabs(length), MeasureSignificantDigits);
-    return Msg(MsgMeasurement) + ": " + FormatNumber(rounded, punctuation) + unitName;
+    return Msg(MsgMeasurement) + ": " + DecimalText(length, punctuation) + unitName;
 }
 
 std::string WindowTitle(const std::string& fileName, bool modified)

@@ -14,6 +14,9 @@ struct NumberPunctuation {
     std::string groupSeparator = ",";
 };
 
+// "-1,234.50": rounded to 7 significant digits and shown with 2 decimals and grouped thousands.
+std::string DecimalText(double value, const NumberPunctuation& punctuation = {});
+
 // "Room: 500×400 cm".
 std::string RoomPanelText(const CRoom& room);
 

@@ -10,6 +10,7 @@
 #include "library/TFormLibrary.h"
 #include "library/TFormProp.h"
 #include "output/TForm3D.h"
+#include "output/TFormPrint.h"
 #include "platform/Canvas.h"
 
 #include <QAction>
@@ -39,6 +40,8 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormCoord->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormWalls = new TFormWalls(prompts_, this);
     FormWalls->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    FormPrint = new TFormPrint(prompts_, engines_.options, this);
+    FormPrint->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormRoom = new TFormRoom(prompts_, *FormWalls, this);
     FormRename = new TFormRename(this);
     FormProp = new TFormProp(prompts_, *FormRename, this);

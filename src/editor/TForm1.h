@@ -5,7 +5,8 @@
 // and close), TForm1_Menus.cpp (menus and tool bar), TForm1_View.cpp (zoom, redraw, status
 // bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
 // TForm1_History.cpp (changes, undo and redo), TForm1_Pointer.cpp (the mouse on the plan and
-// the form's keys), TForm1_Explore3D.cpp (the walk through the room in a VRML viewer).
+// the form's keys), TForm1_Explore3D.cpp (the walk through the room in a VRML viewer),
+// TForm1_Print.cpp (printing).
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
@@ -36,6 +37,7 @@ class TFormCoord;
 class TFormLibrary;
 class TFormPartsList;
 class TFormOptions;
+class TFormPrint;
 class TFormProp;
 class TFormRename;
 class TFormRoom;
@@ -203,6 +205,12 @@ private:
 
     // TForm1_Explore3D.cpp
     void Explorein3D1Click();
+
+    // TForm1_Print.cpp
+    void Print1Click();
+    // The PDF file to print into when no printer is installed; nothing when the user cancels.
+    std::optional<QString> AskPdfName();
+    QPointer<TFormPrint> FormPrint;
 
     // TForm1_Pointer.cpp
 public:

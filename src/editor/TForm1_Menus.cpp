@@ -193,6 +193,7 @@ void TForm1::ConnectCommands()
     on("BestFit1", [this] { BestFit(); });
     on("LocalCoordinates1", [this] { ShowLocalCoordinatesDialog(); });
     on("Explorein3D1", [this] { Explorein3D1Click(); });
+    on("Print1", [this] { Print1Click(); });
     on("ShowGrid1", [this](bool checked) { ToggleGrid(checked); });
     on("ShowCollisions1", [this](bool checked) { ToggleCollisions(checked); });
     on("ShowCaptions1", [this](bool checked) { ToggleCaptions(checked); });
@@ -223,7 +224,7 @@ void TForm1::ConnectCommands()
     on("Seznam1", [this] { ShowPartsList(); });
     on("CopyObjectListingtoClipboard1", [this] { CopyObjectListing(); });
     // Commands whose windows are not part of the editor yet.
-    for (const char* name : {"Print1", "Language1"})
+    for (const char* name : {"Language1"})
         findChild<QAction*>(name)->setEnabled(false);
     ScrollBox1->viewport()->installEventFilter(this);
     ConnectPointer();

@@ -43,3 +43,9 @@ TEST(StatusTexts, MeasurementIsGroupedWithTwoDecimalsOfSevenSignificantDigits)
     EXPECT_EQ(MeasurePanelText(123456.789, "mm"), "Measurement: 123,456.80mm");
     EXPECT_EQ(MeasurePanelText(1234567.891, "mm", {",", "\u202F"}), "Measurement: 1\u202F234\u202F568,00mm");
 }
+
+TEST(StatusTexts, ANegativeDecimalKeepsItsSignBeforeTheGroups)
+{
+    EXPECT_EQ(DecimalText(-100), "-100.00");
+    EXPECT_EQ(DecimalText(-1234.5), "-1,234.50");
+}

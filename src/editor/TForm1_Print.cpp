@@ -1,0 +1,95 @@
+#include "editor/TForm1.h"
+
+#include "editor/ImageExport.h"
+#include "editor/PlanWidget.h"
+#include "localize/Messages.h"
+#include "output/PrintJob.h"
+#include "output/PrintTexts.h"
+#include "output/TFormPrint.h"
+#include "platform/FileIo.h"
+#include "platform/Prompts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <optional>
+
+namespace {
+
+const std::string PdfFilter = "PDF documents (*.pdf)";
+
+// The hourglass while the drawing is rendered and printed.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+bool PrintPdf(TFormPrint& form, const CRoom& room, const QImage& drawing, const QString& path)
+{
+    PdfDocument document(form.Printer().pageLayout());
+    if (!PrintPages(document.Device(), drawing, room, form.Calculator(), form.Choices()))
+        return false;
+    document.Save(path.toStdString());
+    return true;
+}
+
+// Each copy is a page of its own, so the printer is asked for one copy of the job.
+bool PrintOnPrinter(TFormPrint& form, const CRoom& room, const QImage& drawing)
+{
+    const PrintChoices choices = form.Choices();
+    QPrinter& printer = form.Printer();
+    printer.setDocName(PrintJobTitle);
+    printer.setCopyCount(1);
+    const bool printed = PrintPages(printer, drawing, room, form.Calculator(), choices);
+    printer.setCopyCount(choices.copies);
+    return printed;
+}
+
+}  // namespace
+
+// Prints the room as the print dialog arranged it: on the printer, or, with no printer
+// installed, into a PDF file that the user names.
+void TForm1::Print1Click()
+{
+    if (FormPrint->Edit(room_, Obr->Image().size(), fileName_) != TFormPrint::ResultOk)
+        return;
+    std::optional<QString> pdfName;
+    if (FormPrint->PrintsToPdf()) {
+        pdfName = AskPdfName();
+        if (!pdfName)
+            return;
+    }
+    const BusyCursor busy;
+    try {
+        const QImage drawing = RenderForExport();
+        const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
+                                     : PrintOnPrinter(*FormPrint, room_, drawing);
+        if (!printed)
+            prompts_.Message(Msg(MsgError), "The printer could not be started.", PromptIcon::Error, ButtonOk);
+    } catch (const ImageExportError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    } catch (const FileWriteError& error) {
+        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+    }
+}
+
+// The file the setup dialog named, else one named after the room in the last folder used.
+std::optional<QString> TForm1::AskPdfName()
+{
+    QString suggested = FormPrint->Printer().outputFileName();
+    if (suggested.isEmpty())
+        suggested = QDir(QString::fromStdString(engines_.options.LastOpenFolder))
+                        .filePath(QString::fromStdString(DefaultPrintTitle(fileName_.toStdString())) + ".pdf");
+    const auto chosen = prompts_.SaveFileName(FormPrint->windowTitle().toStdString(), suggested.toStdString(), PdfFilter);
+    if (!chosen)
+        return std::nullopt;
+    QString path = QString::fromStdString(*chosen);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".pdf";
+    RememberFolderOf(path);
+    return path;
+}

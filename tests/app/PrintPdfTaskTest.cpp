@@ -1,0 +1,85 @@
+// planzeta --print-pdf run as a user runs it. Like every test of this program, it runs as a
+// fresh user without settings (see CommandLineTest.cpp).
+
+#include "support/PdfFacts.h"
+#include "support/RunProcess.h"
+#include "support/TempDir.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ProcessResult Planzeta(const std::vector<std::string>& args)
+{
+    return RunProcess(PLANZETA_EXE, args);
+}
+
+// 590 × 490 cm with its margins: 11.8 cm wide at 1 : 50, and at most 1 : 32.8 on A4.
+const char* const Room =
+    "[Room]\r\nFileVersion=300\r\nWidth=520\r\nHeight=420\r\nUnit=cm\r\nSpaceAround=35\r\n"
+    "[Part1]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=80\r\nHeight=60\r\nCaption=Bed\r\n";
+
+const char* const TooHigh = "Required scale is too high. The image would exceed the page.";
+
+}  // namespace
+
+TEST(PrintPdfTask, PrintsTheRoomOnOnePagePerCopy)
+{
+    TempDir dir;
+    const std::string room = dir.file("Bedroom.mst");
+    TempDir::WriteFile(room, Room);
+    ProcessResult r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "50", "--note2", "Second floor"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string pdf = TempDir::ReadFile(dir.file("plan.pdf"));
+    EXPECT_TRUE(IsPdf(pdf));
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_FALSE(HasJpegImage(pdf));
+
+    r = Planzeta({"--print-pdf", dir.file("copies.pdf"), room, "--copies", "3", "--landscape", "--color",
+                  "--no-scale-bar", "--title", "", "--note1", ""});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(PdfPageCount(TempDir::ReadFile(dir.file("copies.pdf"))), 3);
+
+    r = Planzeta({"--help"});
+    EXPECT_NE(r.out.find("--print-pdf OUT.pdf ROOM.mst"), std::string::npos);
+}
+
+TEST(PrintPdfTask, AScaleThatDoesNotFitWritesNothing)
+{
+    TempDir dir;
+    const std::string room = dir.file("Bedroom.mst");
+    TempDir::WriteFile(room, Room);
+    ProcessResult r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "30"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, std::string("planzeta: ") + TooHigh + "\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("plan.pdf")));
+
+    // Just below the largest scale it fits; an existing file stays as it was when it does not.
+    EXPECT_EQ(Planzeta({"--print-pdf", dir.file("fits.pdf"), room, "--scale", "33"}).status, 0);
+    TempDir::WriteFile(dir.file("plan.pdf"), "earlier");
+    EXPECT_EQ(Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "32.5"}).status, 1);
+    EXPECT_EQ(TempDir::ReadFile(dir.file("plan.pdf")), "earlier");
+}
+
+TEST(PrintPdfTask, RefusesWrongArgumentsAndFilesItCannotReadOrWrite)
+{
+    TempDir dir;
+    const std::string room = dir.file("Bedroom.mst");
+    TempDir::WriteFile(room, Room);
+    const std::string out = dir.file("plan.pdf");
+    const std::vector<std::vector<std::string>> usageErrors = {
+        {"--print-pdf", out, room, "--scale", "fifty"}, {"--print-pdf", out, room, "--scale", "0"},
+        {"--print-pdf", out, room, "--copies", "0"},    {"--print-pdf", out, room, "--copies", "1000"},
+        {"--print-pdf", out, room, "--zoom", "2"},      {"--print-pdf", out},
+        {"--print-pdf", out, dir.file("missing.mst")},
+    };
+    for (const auto& args : usageErrors)
+        EXPECT_EQ(Planzeta(args).status, 2) << args.back();
+    const ProcessResult r = Planzeta({"--print-pdf", dir.file("no/such/folder.pdf"), room});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err, "");
+    EXPECT_FALSE(std::filesystem::exists(out));
+}

@@ -1,0 +1,105 @@
+// The main window's Print command on a machine without a printer: the dialog, then the PDF
+// file chosen through the scripted prompts, one page per copy.
+
+#include "editor/TForm1.h"
+
+#include "dialogs/DriveDialog.h"
+#include "output/TFormPrint.h"
+#include "support/PdfFacts.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QTimer>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A PDF keeps its title as UTF-16 in big-endian order.
+std::string Utf16BigEndian(const QString& text)
+{
+    std::string bytes;
+    for (const QChar c : text) {
+        bytes += static_cast<char>(c.unicode() >> 8);
+        bytes += static_cast<char>(c.unicode() & 0xFF);
+    }
+    return bytes;
+}
+
+class PrintCommandTest : public ::testing::Test {
+protected:
+    PrintCommandTest()
+    {
+        std::filesystem::create_directories(home.path() + "/config/Kelvora");
+        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
+                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nLastOpenFolder=" + home.path() + "\n");
+        TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\n"
+                                 "[Part1]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=80\r\nHeight=60\r\n"
+                                 "FillColor=0x2040E0\r\n");
+        window = std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
+        form = window->findChild<TFormPrint*>("TFormPrint");
+    }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(form);
+        if (!form->PrintsToPdf())
+            GTEST_SKIP() << "a printer is installed";
+    }
+
+    // Prints with the dialog's OK, or cancels it.
+    void Print(bool ok = true)
+    {
+        QTimer::singleShot(0, form, [this, ok] { Click(*form, ok ? "BtnOK" : "BtnCancel"); });
+        window->findChild<QAction*>("Print1")->trigger();
+    }
+
+    TempDir home;
+    const std::string room = home.file("Kitchen.mst");
+    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
+    ScriptedPrompts prompts;
+    std::unique_ptr<TForm1> window;
+    TFormPrint* form = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PrintCommandTest, PrintsIntoTheChosenPdfFileOnePagePerCopy)
+{
+    prompts.fileNames = {home.file("plan")};
+    Print();
+    ASSERT_EQ(prompts.asked, (std::vector<std::string>{"Save Print " + home.file("Kitchen.pdf")}));
+    const std::string pdf = TempDir::ReadFile(home.file("plan.pdf"));
+    EXPECT_TRUE(IsPdf(pdf));
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_FALSE(HasJpegImage(pdf));
+    EXPECT_NE(pdf.find(Utf16BigEndian("Planzeta Document")), std::string::npos) << "the job's title";
+    form->Printer().setCopyCount(3);
+    prompts.fileNames = {home.file("copies.pdf")};
+    Print();
+    EXPECT_EQ(PdfPageCount(TempDir::ReadFile(home.file("copies.pdf"))), 3);
+    EXPECT_EQ(form->Printer().copyCount(), 3);
+}
+
+TEST_F(PrintCommandTest, NothingIsWrittenWhenTheDialogOrTheFileChooserIsCancelled)
+{
+    Print(false);
+    prompts.fileNames = {std::nullopt};
+    Print();
+    EXPECT_EQ(prompts.asked.size(), 1u) << "the file is asked for only after OK";
+    EXPECT_FALSE(std::filesystem::exists(home.file("Kitchen.pdf")));
+}
+
+TEST_F(PrintCommandTest, AFileThatCannotBeWrittenIsReported)
+{
+    prompts.fileNames = {home.file("missing/plan.pdf")};
+    prompts.buttons = {ButtonOk};
+    Print();
+    ASSERT_EQ(prompts.asked.size(), 2u);
+    EXPECT_EQ(prompts.asked[1].rfind("Message Error: ", 0), 0u) << prompts.asked[1];
+}

@@ -1,0 +1,102 @@
+// The printing pieces below the dialog: the printer's figures, the grey picture, and what the
+// pages of a PDF document hold.
+
+#include "output/PrintJob.h"
+
+#include "model/CRoom.h"
+#include "platform/FileIo.h"
+#include "support/PdfFacts.h"
+#include "support/TempDir.h"
+
+#include <QPagedPaintDevice>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The pixels of the PDF's first picture, three bytes each, as its compressed stream holds them.
+QByteArray ImagePixels(const std::string& pdf, int width, int height)
+{
+    const size_t start = pdf.find("stream\n", pdf.find("/Subtype /Image")) + 7;
+    const size_t end = pdf.find("endstream", start);
+    const qsizetype size = qsizetype{width} * height * 3;
+    QByteArray compressed;
+    for (const int shift : {24, 16, 8, 0})  // the length qUncompress expects in front
+        compressed.append(static_cast<char>(size >> shift & 0xFF));
+    compressed.append(pdf.data() + start, static_cast<qsizetype>(end - start));
+    return qUncompress(compressed);
+}
+
+}  // namespace
+
+TEST(PrintJob, AnA4DocumentIsMeasuredAtItsResolution)
+{
+    PdfDocument portrait(PdfDocument::A4(QPageLayout::Portrait));
+    const PrinterFigures figures = MeasurePrinter(portrait.Device());
+    // 210 × 297 mm at 600 pixels per inch, as A4's 595 × 842 points come to.
+    EXPECT_NEAR(figures.pageWidth, 210 / 25.4 * 600, 3);
+    EXPECT_NEAR(figures.pageHeight, 297 / 25.4 * 600, 3);
+    EXPECT_EQ(figures.pixelsPerInchX, 600);
+    EXPECT_EQ(figures.pixelsPerInchY, 600);
+    // A line of 17 and of 11 points is a little taller than the letters: 142 and 92 pixels.
+    EXPECT_GT(figures.titleHeight, 142);
+    EXPECT_LT(figures.titleHeight, 2 * 142);
+    EXPECT_GT(figures.noteHeight, 92);
+    EXPECT_LT(figures.noteHeight, figures.titleHeight);
+
+    PdfDocument landscape(PdfDocument::A4(QPageLayout::Landscape));
+    EXPECT_EQ(MeasurePrinter(landscape.Device()).pageWidth, figures.pageHeight);
+}
+
+TEST(PrintJob, GreyIsTheAverageOfTheThreeColours)
+{
+    QImage image(3, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(30, 60, 92));
+    image.setPixel(1, 0, qRgb(255, 255, 255));
+    image.setPixel(2, 0, qRgb(0, 0, 2));
+    const QImage grey = GreyImage(image);
+    EXPECT_EQ(qGray(grey.pixel(0, 0)), 60);
+    EXPECT_EQ(qGray(grey.pixel(1, 0)), 255);
+    EXPECT_EQ(qGray(grey.pixel(2, 0)), 0);
+}
+
+TEST(PrintJob, ThePdfKeepsTheDrawingLosslessInGreyOrInColour)
+{
+    CRoom room;
+    room.Width = 100;
+    room.Height = 100;
+    room.SpaceAround = {0, 0, 0, 0};
+    QImage drawing(100, 100, QImage::Format_RGB32);
+    drawing.fill(qRgb(200, 40, 40));
+    const auto print = [&](bool colour) {
+        PdfDocument document(PdfDocument::A4(QPageLayout::Portrait));
+        CPrintSizeCalculator calculator;
+        calculator.SetPrinter(MeasurePrinter(document.Device()));
+        calculator.ImageWidth = calculator.ImageHeight = 100;
+        calculator.PageBorder = 1.5;
+        EXPECT_TRUE(calculator.Calculate(room, {.scaleBar = true}));
+        PrintChoices choices;
+        choices.content.scaleBar = true;
+        choices.colour = colour;
+        choices.copies = 2;
+        EXPECT_TRUE(PrintPages(document.Device(), drawing, room, calculator, choices));
+        TempDir dir;
+        document.Save(dir.file("print.pdf"));
+        return TempDir::ReadFile(dir.file("print.pdf"));
+    };
+    const std::string grey = print(false);
+    const std::string colour = print(true);
+    EXPECT_EQ(PdfPageCount(grey), 2);
+    EXPECT_FALSE(HasJpegImage(grey) || HasJpegImage(colour));
+    // The drawing's red (200, 40, 40) becomes grey (93, 93, 93) unless printed in colour.
+    const QByteArray greyPixels = ImagePixels(grey, 100, 100);
+    const QByteArray colourPixels = ImagePixels(colour, 100, 100);
+    ASSERT_EQ(greyPixels.size(), 30000);
+    ASSERT_EQ(colourPixels.size(), 30000);
+    EXPECT_EQ(greyPixels.first(3), QByteArray("\x5D\x5D\x5D"));
+    EXPECT_EQ(greyPixels.count(QByteArray(1, '\x5D')), 30000);
+    EXPECT_EQ(colourPixels.first(3), QByteArray("\xC8\x28\x28"));
+
+    PdfDocument unsaved(PdfDocument::A4(QPageLayout::Portrait));
+    EXPECT_THROW(unsaved.Save("/nonexistent/folder/print.pdf"), FileWriteError);
+}
