@@ -48,6 +48,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormOptions = new TFormOptions(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    CreateLanguageChooser();
     ConnectCommands();
 
     undo_.SetLimit(32);
