@@ -9,6 +9,7 @@
 #include "editor/PlanWidget.h"
 #include "library/TFormLibrary.h"
 #include "library/TFormProp.h"
+#include "localize/QtTranslations.h"
 #include "output/TForm3D.h"
 #include "platform/Canvas.h"
 
@@ -69,7 +70,11 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     setAcceptDrops(true);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Like the engines, which give the messages back to English.
+    UseQtTranslations(0);
+}
 
 void TForm1::showEvent(QShowEvent* event)
 {

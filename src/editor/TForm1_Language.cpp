@@ -3,6 +3,7 @@
 #include "dialogs/WindowTexts.h"
 #include "editor/LocalizedWindows.h"
 #include "localize/LocaleIds.h"
+#include "localize/QtTranslations.h"
 #include "localize/TFormLang.h"
 
 namespace {
@@ -24,6 +25,7 @@ void TForm1::SetLanguage(int32_t id)
     if (!engines_.localizer.SelectLanguageByID(id))
         return;
     engines_.UseLanguage(&engines_.localizer);
+    UseQtTranslations(id);
     UpdateTitle();
     UpdateZoomPanel();
     UpdateRoomPanel();
@@ -61,6 +63,7 @@ void TForm1::ApplyStartLanguage()
         if (id > EnglishLanguageID &&
             (localizer.SelectLanguageByID(id) || localizer.SelectLanguageByID(PrimaryLocaleId(id)))) {
             engines_.UseLanguage(&localizer);
+            UseQtTranslations(localizer.CurrentLanguageID());
             LocalizeWindowNamed("TFormLang");
         }
         FormLang->exec();

@@ -50,6 +50,15 @@ int32_t PrimaryLocaleId(int32_t id)
     return (id & 0x3FF) | 0x400;
 }
 
+std::string PosixLanguage(int32_t id)
+{
+    for (const int32_t candidate : {id, PrimaryLocaleId(id)})
+        for (const LocaleEntry& entry : Locales)
+            if (entry.id == candidate)
+                return std::string(entry.name.substr(0, entry.name.find('_')));
+    return {};
+}
+
 int32_t UserLocaleId()
 {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
