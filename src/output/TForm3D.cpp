@@ -118,6 +118,9 @@ TForm3D::TForm3D(QWidget* parent)
     startLayout->addLayout(fields, 1, 1);
 
     CbWallsTransp = Named<QComboBox>("CbWallsTransp");
+    // Its items are named in the interface language at every showing: room for the longer
+    // words of other languages.
+    CbWallsTransp->setMinimumContentsLength(16);
     CbWallsTransp->addItems({DesignedText(Explore3DTexts, SolidKey), DesignedText(Explore3DTexts, InvisibleKey)});
     EdZoom = Named<QLineEdit>("EdZoom");
     auto* options = Designed<QGroupBox>(Explore3DTexts, BoxOptionsKey);
