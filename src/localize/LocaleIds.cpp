@@ -52,6 +52,9 @@ int32_t PrimaryLocaleId(int32_t id)
 
 std::string PosixLanguage(int32_t id)
 {
+    // Below 0x400 the sub-language is 0: no country's identifier, such as 1 for English.
+    if (id < 0x400)
+        return {};
     for (const int32_t candidate : {id, PrimaryLocaleId(id)})
         for (const LocaleEntry& entry : Locales)
             if (entry.id == candidate)
