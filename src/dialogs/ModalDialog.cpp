@@ -9,15 +9,15 @@
 
 QHBoxLayout* ModalDialog::MakeButtonRow(bool withHelp, bool okIsDefault)
 {
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(Msg(MsgOk)));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(Msg(MsgCancel)));
+    BtnOK = Named<QPushButton>("BtnOK", ToQString(std::string(EnglishMessage(MsgOk))));
+    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(std::string(EnglishMessage(MsgCancel))));
     BtnOK->setDefault(okIsDefault);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(BtnOK);
     row->addWidget(BtnCancel);
     if (withHelp) {
-        BtnHelp = Named<QPushButton>("BtnHelp", ToQString(Msg(MsgHelp)));
+        BtnHelp = Named<QPushButton>("BtnHelp", ToQString(std::string(EnglishMessage(MsgHelp))));
         row->addWidget(BtnHelp);
     }
     return row;

@@ -19,7 +19,8 @@ public:
 
 protected:
     // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, at the right end of a row. OK is
-    // the default button unless the dialog gives Enter to something else.
+    // the default button unless the dialog gives Enter to something else. Their captions are
+    // English until the dialog is localized, and stay so when its section is missing.
     QHBoxLayout* MakeButtonRow(bool withHelp, bool okIsDefault = true);
 
     QPushButton* BtnOK = nullptr;

@@ -21,13 +21,13 @@ enum TextKey {
     LineColorKey = 3,
     FillColorKey = 4,
     TextColorKey = 5,
-    ExportGroupKey = 6,
+    AutosizeKey = 6,
     Export100Key = 7,
-    ExpAddTextKey = 8,
-    GeneralGroupKey = 9,
-    AutosizeKey = 10,
-    OpenBestFitKey = 11,
-    DefUnitKey = 12,
+    DefUnitKey = 8,
+    ExportGroupKey = 9,
+    ExpAddTextKey = 10,
+    GeneralGroupKey = 11,
+    OpenBestFitKey = 12,
 };
 
 constexpr DialogText OptionsTexts[] = {

@@ -9,6 +9,7 @@
 #include "editor/PlanWidget.h"
 #include "library/TFormLibrary.h"
 #include "library/TFormProp.h"
+#include "localize/QtTranslations.h"
 #include "output/TForm3D.h"
 #include "output/TFormPrint.h"
 #include "platform/Canvas.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormOptions = new TFormOptions(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
+    CreateLanguageChooser();
     ConnectCommands();
 
     undo_.SetLimit(32);
@@ -71,7 +73,11 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     setAcceptDrops(true);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // Like the engines, which give the messages back to English.
+    UseQtTranslations(0);
+}
 
 void TForm1::showEvent(QShowEvent* event)
 {

@@ -4,9 +4,9 @@
 // settings between runs. Its commands live in files by group: TForm1_Settings.cpp (start-up
 // and close), TForm1_Menus.cpp (menus and tool bar), TForm1_View.cpp (zoom, redraw, status
 // bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
-// TForm1_History.cpp (changes, undo and redo), TForm1_Pointer.cpp (the mouse on the plan and
-// the form's keys), TForm1_Explore3D.cpp (the walk through the room in a VRML viewer),
-// TForm1_Print.cpp (printing).
+// TForm1_History.cpp (changes, undo and redo), TForm1_Language.cpp (the interface language),
+// TForm1_Pointer.cpp (the mouse on the plan and the form's keys), TForm1_Explore3D.cpp (the
+// walk through the room in a VRML viewer), TForm1_Print.cpp (printing).
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
@@ -34,6 +34,7 @@ class QScrollArea;
 class QToolBar;
 class TForm3D;
 class TFormCoord;
+class TFormLang;
 class TFormLibrary;
 class TFormPartsList;
 class TFormOptions;
@@ -43,6 +44,8 @@ class TFormRename;
 class TFormRoom;
 class TFormTextProps;
 class TFormWalls;
+
+struct LocalizedWindow;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -71,6 +74,9 @@ public:
     void FitWindowToPlan();
     bool OpenRoomFile(const QString& path);
     void HelpHandler(int command, int data);
+    // Switches every window to the language with this identifier; nothing changes when no
+    // language file carries it.
+    void SetLanguage(int32_t id);
 
     // The view.
     void SetZoom(double zoom);
@@ -100,7 +106,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    QAction* AddAction(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {});
+    // A menu item named and captioned as designed.
+    QAction* AddAction(QMenu* menu, const char* name, const QKeySequence& shortcut = {});
     void ConnectCommands();
 
     // TForm1_Settings.cpp
@@ -137,6 +144,15 @@ private:
     // Shows the local coordinates dialog just above the plan; returns its result.
     int EditLocalCoordinates();
     void AfterZoomChange();
+
+    // TForm1_Language.cpp
+    void CreateLanguageChooser();
+    void LocalizeWindow(const LocalizedWindow& window);
+    void LocalizeWindowNamed(const char* name);
+    void Language1Click();
+    // On the first run the chooser, else the stored language for every window.
+    void ApplyStartLanguage();
+    QPointer<TFormLang> FormLang;
 
     // TForm1_History.cpp
     void Undo();

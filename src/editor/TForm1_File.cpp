@@ -1,5 +1,6 @@
 #include "editor/TForm1.h"
 
+#include "editor/MainWindowTexts.h"
 #include "editor/ZoomLevels.h"
 #include "localize/Messages.h"
 #include "platform/FileIo.h"
@@ -168,8 +169,11 @@ void TForm1::RefreshRecentMenu()
         QAction* item = Recent[i];
         item->setVisible(i == 0);
         item->setEnabled(false);
-        if (recentFiles_[i].isEmpty())
+        if (recentFiles_[i].isEmpty()) {
+            if (i == 0)
+                item->setText(LookedUpText(MainMenuSection, MainMenuTexts(), RecentFileKey));
             continue;
+        }
         item->setText(QString("&%1  %2").arg(i + 1).arg(QFileInfo(recentFiles_[i]).fileName()));
         item->setVisible(true);
         item->setEnabled(true);

@@ -14,6 +14,7 @@ TFormPartsList& TForm1::PartsList()
         };
         FormPartsList = new TFormPartsList(std::move(hooks), this);
         FormPartsList->SetRoom(&room_);
+        LocalizeWindowNamed("TFormPartsList");
     }
     return *FormPartsList;
 }

@@ -1,5 +1,6 @@
 #include "editor/TForm1.h"
 
+#include "editor/MainWindowTexts.h"
 #include "editor/PlanWidget.h"
 #include "localize/Messages.h"
 
@@ -17,29 +18,28 @@ struct ToolButtonEntry {
     const char* name;    // the button's name; nullptr for a separator
     const char* action;  // the command it runs, a menu item's name or its own
     const char* icon;
-    const char* hint;
 };
 
 constexpr ToolButtonEntry ToolButtons[] = {
-    {"ToolButtonNew", "Nova1", "new", "New (Ctrl+N)"},
-    {"ToolButtonOpen", "Otrevrit1", "open", "Open (Ctrl+O)"},
-    {"ToolButtonSave", "Uloizit1", "save", "Save (Ctrl+S)"},
-    {"ToolButtonUndo", "Undo1", "undo", "Undo (Ctrl+Z)"},
-    {"ToolButtonRedo", "Redo1", "redo", "Redo (Ctrl+Shift+Z)"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"ToolButtonNewObj", "Pridejobjekt1", "add-object", "Add Object (Ctrl+B)"},
-    {"ToolButtonRoom", "Zmenrozmery1", "room", "Room Properties"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"ToolButtonZoom100", "Zoom1001", "zoom-100", "Zoom 100% (/)"},
-    {"ToolButtonZoomIn", "Priblizit1", "zoom-in", "Zoom In (+)"},
-    {"ToolButtonZoomOut", "Oddlit1", "zoom-out", "Zoom Out (-)"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"ToolButtonGrid", "ShowGrid1", "grid", "Show Grid"},
-    {"ToolButtonCapt", "ShowCaptions1", "captions", "Show Captions"},
-    {"ToolButtonCoord", "ToolButtonCoordAction", "local-coordinates", "Local Coordinates (L)"},
-    {nullptr, nullptr, nullptr, nullptr},
-    {"ToolButtonMeas", "ToolButtonMeasAction", "measure", "New Measurement (M)"},
-    {"ToolButton3D", "Explorein3D1", "explore-3d", "Explore in 3D"},
+    {"ToolButtonNew", "Nova1", "new"},
+    {"ToolButtonOpen", "Otrevrit1", "open"},
+    {"ToolButtonSave", "Uloizit1", "save"},
+    {"ToolButtonUndo", "Undo1", "undo"},
+    {"ToolButtonRedo", "Redo1", "redo"},
+    {nullptr, nullptr, nullptr},
+    {"ToolButtonNewObj", "Pridejobjekt1", "add-object"},
+    {"ToolButtonRoom", "Zmenrozmery1", "room"},
+    {nullptr, nullptr, nullptr},
+    {"ToolButtonZoom100", "Zoom1001", "zoom-100"},
+    {"ToolButtonZoomIn", "Priblizit1", "zoom-in"},
+    {"ToolButtonZoomOut", "Oddlit1", "zoom-out"},
+    {nullptr, nullptr, nullptr},
+    {"ToolButtonGrid", "ShowGrid1", "grid"},
+    {"ToolButtonCapt", "ShowCaptions1", "captions"},
+    {"ToolButtonCoord", "ToolButtonCoordAction", "local-coordinates"},
+    {nullptr, nullptr, nullptr},
+    {"ToolButtonMeas", "ToolButtonMeasAction", "measure"},
+    {"ToolButton3D", "Explorein3D1", "explore-3d"},
 };
 
 struct PanelLayout {
@@ -58,9 +58,9 @@ constexpr PanelLayout Panels[] = {
 
 }  // namespace
 
-QAction* TForm1::AddAction(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut)
+QAction* TForm1::AddAction(QMenu* menu, const char* name, const QKeySequence& shortcut)
 {
-    auto* action = new QAction(QString::fromUtf8(caption), this);
+    auto* action = new QAction(MainWindowDesign(name), this);
     action->setObjectName(name);
     action->setShortcut(shortcut);
     menu->addAction(action);
@@ -70,64 +70,64 @@ QAction* TForm1::AddAction(QMenu* menu, const char* name, const char* caption, c
 void TForm1::CreateMenus()
 {
     menuBar()->setObjectName("MainMenu1");
-    Mistnost1 = menuBar()->addMenu(QString("&Room"));
+    Mistnost1 = menuBar()->addMenu(MainWindowDesign("Mistnost1"));
     Mistnost1->setObjectName("Mistnost1");
-    AddAction(Mistnost1, "Undo1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    AddAction(Mistnost1, "Redo1", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    AddAction(Mistnost1, "Undo1", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddAction(Mistnost1, "Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     Mistnost1->addSeparator();
-    AddAction(Mistnost1, "Zmenrozmery1", "&Change Size...");
+    AddAction(Mistnost1, "Zmenrozmery1");
     Mistnost1->addSeparator();
-    AddAction(Mistnost1, "Nova1", "&New", QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddAction(Mistnost1, "Otrevrit1", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddAction(Mistnost1, "Uloizit1", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddAction(Mistnost1, "Ulozitjako1", "Save &As...", QKeySequence(Qt::Key_F12));
-    Export1 = Mistnost1->addMenu(QString("&Export"));
+    AddAction(Mistnost1, "Nova1", QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddAction(Mistnost1, "Otrevrit1", QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddAction(Mistnost1, "Uloizit1", QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddAction(Mistnost1, "Ulozitjako1", QKeySequence(Qt::Key_F12));
+    Export1 = Mistnost1->addMenu(MainWindowDesign("Export1"));
     Export1->setObjectName("Export1");
-    AddAction(Export1, "Ulozjakoobrazek1", "Save As &Image...");
-    AddAction(Export1, "CopytoClipboard1", "Copy to &Clipboard", QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddAction(Export1, "CopyObjectListingtoClipboard1", "Copy &Object Listing to Clipboard");
-    AddAction(Mistnost1, "Print1", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    AddAction(Export1, "Ulozjakoobrazek1");
+    AddAction(Export1, "CopytoClipboard1", QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddAction(Export1, "CopyObjectListingtoClipboard1");
+    AddAction(Mistnost1, "Print1", QKeySequence(Qt::CTRL | Qt::Key_P));
     Mistnost1->addSeparator();
     for (int i = 0; i < 4; ++i)
-        Recent[static_cast<size_t>(i)] = AddAction(Mistnost1, ("Recent" + std::to_string(i + 1)).c_str(), "Recent file");
+        Recent[static_cast<size_t>(i)] = AddAction(Mistnost1, ("Recent" + std::to_string(i + 1)).c_str());
     Mistnost1->addSeparator();
-    AddAction(Mistnost1, "Konec1", "E&xit");
+    AddAction(Mistnost1, "Konec1");
 
-    Objekty1 = menuBar()->addMenu(QString("&Objects"));
+    Objekty1 = menuBar()->addMenu(MainWindowDesign("Objekty1"));
     Objekty1->setObjectName("Objekty1");
-    AddAction(Objekty1, "Pridejobjekt1", "&Add Object...", QKeySequence(Qt::CTRL | Qt::Key_B));
-    AddAction(Objekty1, "AddLabel1", "Ad&d Label...", QKeySequence(Qt::CTRL | Qt::Key_L));
+    AddAction(Objekty1, "Pridejobjekt1", QKeySequence(Qt::CTRL | Qt::Key_B));
+    AddAction(Objekty1, "AddLabel1", QKeySequence(Qt::CTRL | Qt::Key_L));
     Objekty1->addSeparator();
-    AddAction(Objekty1, "Smazvsechny1", "&Remove All Objects");
-    AddAction(Objekty1, "Seznam1", "&Listing...");
+    AddAction(Objekty1, "Smazvsechny1");
+    AddAction(Objekty1, "Seznam1");
     Objekty1->addSeparator();
-    AddAction(Objekty1, "Katalog1", "Browse &User Library...");
+    AddAction(Objekty1, "Katalog1");
 
-    View1 = menuBar()->addMenu(QString("&View"));
+    View1 = menuBar()->addMenu(MainWindowDesign("View1"));
     View1->setObjectName("View1");
-    AddAction(View1, "Zoom1001", "Zoom &100%     /");
-    AddAction(View1, "Priblizit1", "Zoom &In          +");
-    AddAction(View1, "Oddlit1", "Zoom &Out        -");
-    AddAction(View1, "BestFit1", "Best &Fit            *");
+    AddAction(View1, "Zoom1001");
+    AddAction(View1, "Priblizit1");
+    AddAction(View1, "Oddlit1");
+    AddAction(View1, "BestFit1");
     View1->addSeparator();
-    AddAction(View1, "Explorein3D1", "&Explore in 3D...");
+    AddAction(View1, "Explorein3D1");
     View1->addSeparator();
-    AddAction(View1, "LocalCoordinates1", "&Local Coordinates...");
+    AddAction(View1, "LocalCoordinates1");
     View1->addSeparator();
-    AddAction(View1, "ShowGrid1", "Show &Grid")->setCheckable(true);
-    AddAction(View1, "ShowCollisions1", "Show &Collisions")->setCheckable(true);
-    AddAction(View1, "ShowCaptions1", "Show Ca&ptions")->setCheckable(true);
+    AddAction(View1, "ShowGrid1")->setCheckable(true);
+    AddAction(View1, "ShowCollisions1")->setCheckable(true);
+    AddAction(View1, "ShowCaptions1")->setCheckable(true);
 
-    Configure1 = menuBar()->addMenu(QString("&Configure"));
+    Configure1 = menuBar()->addMenu(MainWindowDesign("Configure1"));
     Configure1->setObjectName("Configure1");
-    AddAction(Configure1, "Language1", "&Language...");
-    AddAction(Configure1, "Options1", "&Options...");
+    AddAction(Configure1, "Language1");
+    AddAction(Configure1, "Options1");
 
-    Napoveda1 = menuBar()->addMenu(QString("&Help"));
+    Napoveda1 = menuBar()->addMenu(MainWindowDesign("Napoveda1"));
     Napoveda1->setObjectName("Napoveda1");
-    AddAction(Napoveda1, "ViewHelpFile1", "View &Help File...", QKeySequence(Qt::Key_F1));
+    AddAction(Napoveda1, "ViewHelpFile1", QKeySequence(Qt::Key_F1));
     Napoveda1->addSeparator();
-    AddAction(Napoveda1, "Oprogramu1", "&About...");
+    AddAction(Napoveda1, "Oprogramu1");
 
     CreatePopupMenus();
 }
@@ -154,7 +154,7 @@ void TForm1::CreateToolBar()
         ToolBar1->addAction(action);
         QWidget* button = ToolBar1->widgetForAction(action);
         button->setObjectName(entry.name);
-        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setToolTip(MainWindowDesign(entry.name));
     }
 }
 
@@ -203,6 +203,7 @@ void TForm1::ConnectCommands()
     on("ViewHelpFile1", [this] { HelpHandler(0, 0); });
     on("Oprogramu1", [this] { ShowAbout(); });
     on("Options1", [this] { EditOptions(); });
+    on("Language1", [this] { Language1Click(); });
     on("Ulozjakoobrazek1", [this] { SaveAsImage(); });
     on("CopytoClipboard1", [this] { CopyToClipboard(); });
     on("Pridejobjekt1", [this] { AddObject(false); });
@@ -223,9 +224,6 @@ void TForm1::ConnectCommands()
     on("Rotate90DegreesLeft1", [this] { RotateObject(-90); });
     on("Seznam1", [this] { ShowPartsList(); });
     on("CopyObjectListingtoClipboard1", [this] { CopyObjectListing(); });
-    // Commands whose windows are not part of the editor yet.
-    for (const char* name : {"Language1"})
-        findChild<QAction*>(name)->setEnabled(false);
     ScrollBox1->viewport()->installEventFilter(this);
     ConnectPointer();
 }

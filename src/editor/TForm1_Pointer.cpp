@@ -28,20 +28,20 @@ void TForm1::CreatePopupMenus()
 {
     ObjectMenu1 = new QMenu(this);
     ObjectMenu1->setObjectName("ObjectMenu1");
-    AddAction(ObjectMenu1, "Vlastnosti1", "Properties...         DblClick");
-    AddAction(ObjectMenu1, "Duplicate1", "Duplicate");
-    AddAction(ObjectMenu1, "Odebratobjekt1", "Remove Object");
+    AddAction(ObjectMenu1, "Vlastnosti1");
+    AddAction(ObjectMenu1, "Duplicate1");
+    AddAction(ObjectMenu1, "Odebratobjekt1");
     ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Prenesdopopredi1", "Bring to Front");
-    AddAction(ObjectMenu1, "Prenesdopozadi1", "Send to Back");
+    AddAction(ObjectMenu1, "Prenesdopopredi1");
+    AddAction(ObjectMenu1, "Prenesdopozadi1");
     ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Rotate90degright1", "Rotate 90 Degrees Right");
-    AddAction(ObjectMenu1, "Rotate90DegreesLeft1", "Rotate 90 Degrees Left");
+    AddAction(ObjectMenu1, "Rotate90degright1");
+    AddAction(ObjectMenu1, "Rotate90DegreesLeft1");
 
     NewObjectMenu1 = new QMenu(this);
     NewObjectMenu1->setObjectName("NewObjectMenu1");
-    AddAction(NewObjectMenu1, "Pridatsemnovyobjekt1", "Add New Object Here...");
-    AddAction(NewObjectMenu1, "AddLabelHere1", "Add Label Here...");
+    AddAction(NewObjectMenu1, "Pridatsemnovyobjekt1");
+    AddAction(NewObjectMenu1, "AddLabelHere1");
 }
 
 void TForm1::ConnectPointer()

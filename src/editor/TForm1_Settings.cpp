@@ -68,6 +68,7 @@ void TForm1::WriteSettings()
 
 void TForm1::FirstShow()
 {
+    ApplyStartLanguage();
     if (lastVersion_ < ThisVersion && !firstRunLanguage_)
         prompts_.Message("Planzeta", Msg(MsgFirstRun), PromptIcon::Information, ButtonOk);
 }

@@ -7,8 +7,10 @@ void CLibrary::Load(const std::string& fileName)
 {
     catalogue_.Load(fileName, false);
     englishNames_.clear();
+    englishCaptions_.clear();
     for (int i = 0; i < catalogue_.Count(); ++i) {
         const CPart& entry = catalogue_.Entry(i);
+        englishCaptions_.push_back(entry.Caption);
         // The first template of a number names it.
         if (entry.InUse && entry.LibObjID >= 1 && !entry.Caption.empty())
             englishNames_.emplace(entry.LibObjID, entry.Caption);
@@ -36,11 +38,15 @@ void CLibrary::ApplyLanguage(const CALocalize* localizer)
     // rather than to the language chosen before it.
     for (const auto& [id, english] : englishNames_)
         names_[id] = localizer ? localizer->LibraryText(id, english) : english;
+    // Only a template named like its number takes the number's name: the other templates of
+    // a number (other sizes, other objects drawn by the same symbol) keep their own captions
+    // rather than all being called by the first one's name.
     for (int i = 0; i < catalogue_.Count(); ++i) {
         CPart& entry = catalogue_.Entry(i);
-        if (entry.LibObjID != 0)
-            if (const auto it = names_.find(entry.LibObjID); it != names_.end())
-                entry.Caption = it->second;
+        const std::string& english = englishCaptions_[static_cast<size_t>(i)];
+        const auto englishName = englishNames_.find(entry.LibObjID);
+        if (englishName != englishNames_.end() && englishName->second == english)
+            entry.Caption = names_[entry.LibObjID];
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class CALocalize;
 
@@ -32,4 +33,5 @@ private:
     // By number, kept sparse: a number read from a file can be as large as two billion.
     std::map<int, std::string> englishNames_;
     std::map<int, std::string> names_;
+    std::vector<std::string> englishCaptions_;  // of every template, by index
 };

@@ -253,6 +253,9 @@ QLayout* TFormProp::MakeLooks()
     for (ColourSwatch* swatch : swatches_)
         swatch->installEventFilter(this);
     CbLineStyle = Named<QComboBox>("CbLineStyle");
+    // Its items are named in the interface language at every showing: room for the longer
+    // words of other languages.
+    CbLineStyle->setMinimumContentsLength(14);
     CbLineStyle->addItems({DesignedText(PropTexts, SolidKey), DesignedText(PropTexts, DashedKey)});
     LbLineStyle = BuddyLabel(Designed<QLabel>(PropTexts, LineStyleKey), CbLineStyle);
     GroupBoxColors = Designed<QGroupBox>(PropTexts, ColorsKey);

@@ -41,7 +41,7 @@ enum TextKey {
     LbHintKey = 9,
     LbClickObrKey = 10,
 };
-constexpr DialogText Texts[] = {
+constexpr DialogText Explore3DTexts[] = {
     {CaptionKey, "TForm3D", TextRole::Caption, "Explore in 3D - Setup"},
     {LbWallsTranspKey, "LbWallsTransp", TextRole::Caption, "Walls transparency:"},
     {SolidKey, nullptr, TextRole::LookedUp, "Solid"},
@@ -85,9 +85,9 @@ TForm3D::TForm3D(QWidget* parent)
     : ModalDialog(parent)
 {
     setObjectName("TForm3D");
-    setWindowTitle(DesignedText(Texts, CaptionKey));
+    setWindowTitle(DesignedText(Explore3DTexts, CaptionKey));
 
-    LbHint = Designed<QLabel>(Texts, LbHintKey);
+    LbHint = Designed<QLabel>(Explore3DTexts, LbHintKey);
     LbHint->setWordWrap(true);
 
     ImgPlan = Named<QLabel>("ImgPlan");
@@ -101,31 +101,34 @@ TForm3D::TForm3D(QWidget* parent)
     ImgPreview->setFixedSize(DialSize, DialSize);
     ImgPreview->setCursor(Qt::CrossCursor);
     ImgPreview->installEventFilter(this);
-    auto* start = Designed<QGroupBox>(Texts, BoxStartKey);
+    auto* start = Designed<QGroupBox>(Explore3DTexts, BoxStartKey);
     auto* fields = new QGridLayout;
     fields->addWidget(LabelFor(EdPosX, new QLabel("x:")), 0, 0);
     fields->addWidget(EdPosX, 0, 1);
     fields->addWidget(LabelFor(EdPosY, new QLabel("y:")), 1, 0);
     fields->addWidget(EdPosY, 1, 1);
-    fields->addWidget(LabelFor(EdRotation, Designed<QLabel>(Texts, LbRotationKey)), 2, 0);
+    fields->addWidget(LabelFor(EdRotation, Designed<QLabel>(Explore3DTexts, LbRotationKey)), 2, 0);
     fields->addWidget(EdRotation, 2, 1);
     fields->addWidget(new QLabel(QString::fromUtf8("°")), 2, 2);
     fields->addWidget(ImgPreview, 3, 1);
     fields->setRowStretch(4, 1);
     auto* startLayout = new QGridLayout(start);
-    startLayout->addWidget(Designed<QLabel>(Texts, LbClickObrKey), 0, 0);
+    startLayout->addWidget(Designed<QLabel>(Explore3DTexts, LbClickObrKey), 0, 0);
     startLayout->addWidget(ImgPlan, 1, 0);
     startLayout->addLayout(fields, 1, 1);
 
     CbWallsTransp = Named<QComboBox>("CbWallsTransp");
-    CbWallsTransp->addItems({DesignedText(Texts, SolidKey), DesignedText(Texts, InvisibleKey)});
+    // Its items are named in the interface language at every showing: room for the longer
+    // words of other languages.
+    CbWallsTransp->setMinimumContentsLength(16);
+    CbWallsTransp->addItems({DesignedText(Explore3DTexts, SolidKey), DesignedText(Explore3DTexts, InvisibleKey)});
     EdZoom = Named<QLineEdit>("EdZoom");
-    auto* options = Designed<QGroupBox>(Texts, BoxOptionsKey);
+    auto* options = Designed<QGroupBox>(Explore3DTexts, BoxOptionsKey);
     auto* optionsLayout = new QHBoxLayout(options);
-    optionsLayout->addWidget(LabelFor(CbWallsTransp, Designed<QLabel>(Texts, LbWallsTranspKey)));
+    optionsLayout->addWidget(LabelFor(CbWallsTransp, Designed<QLabel>(Explore3DTexts, LbWallsTranspKey)));
     optionsLayout->addWidget(CbWallsTransp);
     optionsLayout->addSpacing(16);
-    optionsLayout->addWidget(LabelFor(EdZoom, Designed<QLabel>(Texts, LbZoomKey)));
+    optionsLayout->addWidget(LabelFor(EdZoom, Designed<QLabel>(Explore3DTexts, LbZoomKey)));
     optionsLayout->addWidget(EdZoom);
     optionsLayout->addWidget(new QLabel("%"));
     optionsLayout->addStretch();
@@ -188,8 +191,15 @@ int TForm3D::Edit(const CRoom& room, COptions& options)
     return result;
 }
 
+std::span<const DialogText> TForm3D::Texts()
+{
+    return Explore3DTexts;
+}
+
 void TForm3D::showEvent(QShowEvent* event)
 {
+    CbWallsTransp->setItemText(0, LookedUpText(Section, Explore3DTexts, SolidKey));
+    CbWallsTransp->setItemText(1, LookedUpText(Section, Explore3DTexts, InvisibleKey));
     BtnOK->setFocus();
     QDialog::showEvent(event);
 }

@@ -7,6 +7,7 @@
 
 #include "model/CRoom.h"
 
+#include "dialogs/DialogTexts.h"
 #include "dialogs/ModalDialog.h"
 #include <QImage>
 
@@ -14,6 +15,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
+#include <string_view>
 
 class COptions;
 class QComboBox;
@@ -28,6 +31,9 @@ public:
     using Start = std::array<int32_t, 3>;  // x, y, direction in degrees, as CRoom::Start3D
 
     static constexpr int HelpContext = 10;
+    // The section of the language files that holds the texts below.
+    static constexpr std::string_view Section = "Explore3DDlg";
+    static std::span<const DialogText> Texts();
     // The largest size of the plan preview in pixels; the room keeps its proportions in it.
     static constexpr int PreviewWidth = 320;
     static constexpr int PreviewHeight = 240;

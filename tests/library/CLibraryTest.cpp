@@ -61,7 +61,8 @@ TEST_F(CLibraryTest, NamesAndTitlesFollowTheLanguageAndComeBackToEnglish)
     library.ApplyLanguage(&localizer);
     EXPECT_EQ(library.GetObjectName(40), "Bett");
     EXPECT_EQ(library.GetObjectName(2000000000), "Sink");
-    EXPECT_EQ(library.Catalogue().Entry(1).Caption, "Bett");
+    EXPECT_EQ(library.Catalogue().Entry(0).Caption, "Bett");
+    EXPECT_EQ(library.Catalogue().Entry(1).Caption, "Wide bed") << "another template of the number";
     EXPECT_EQ(library.Catalogue().Entry(3).Caption, "Plain");
     EXPECT_EQ(LibCategoryTitle(2), "St\xC3\xBChle");
     EXPECT_EQ(LibCategoryTitle(3), "Tables");
@@ -69,6 +70,7 @@ TEST_F(CLibraryTest, NamesAndTitlesFollowTheLanguageAndComeBackToEnglish)
     SetCurrentLocalizer(nullptr);
     library.ApplyLanguage(nullptr);
     EXPECT_EQ(library.GetObjectName(40), "Bed");
+    EXPECT_EQ(library.Catalogue().Entry(0).Caption, "Bed");
     EXPECT_EQ(LibCategoryTitle(2), "Chairs");
     EXPECT_EQ(LibCategoryTitle(12), "User Library");
     EXPECT_EQ(LibCategoryKey(-1), "UserDef");

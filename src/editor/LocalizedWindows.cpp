@@ -1,0 +1,40 @@
+#include "editor/LocalizedWindows.h"
+
+#include "dialogs/TFormCoord.h"
+#include "dialogs/TFormOptions.h"
+#include "dialogs/TFormPartsList.h"
+#include "dialogs/TFormRename.h"
+#include "dialogs/TFormRoom.h"
+#include "dialogs/TFormTextProps.h"
+#include "dialogs/TFormWalls.h"
+#include "editor/MainWindowTexts.h"
+#include "library/TFormLibrary.h"
+#include "library/TFormProp.h"
+#include "localize/TFormLang.h"
+#include "output/TForm3D.h"
+#include "output/TFormPrint.h"
+
+#include <vector>
+
+std::span<const LocalizedWindow> LocalizedWindows()
+{
+    static const std::vector<LocalizedWindow> windows = {
+        {"TForm1", MainMenuSection, MainMenuTexts()},
+        {"TForm1", ObjectPopupSection, ObjectPopupTexts()},
+        {"TForm1", NewObjectPopupSection, NewObjectPopupTexts()},
+        {"TForm1", ToolbarSection, ToolbarTexts()},
+        {"TFormRoom", TFormRoom::Section, TFormRoom::Texts()},
+        {"TFormPartsList", TFormPartsList::Section, TFormPartsList::Texts()},
+        {"TFormProp", TFormProp::Section, TFormProp::Texts()},
+        {"TFormLang", TFormLang::Section, TFormLang::Texts()},
+        {"TFormWalls", TFormWalls::Section, TFormWalls::Texts()},
+        {"TFormRename", TFormRename::Section, TFormRename::Texts()},
+        {"TFormTextProps", TFormTextProps::Section, TFormTextProps::Texts()},
+        {"TFormLibrary", TFormLibrary::Section, TFormLibrary::Texts()},
+        {"TFormOptions", TFormOptions::Section, TFormOptions::Texts()},
+        {"TForm3D", TForm3D::Section, TForm3D::Texts()},
+        {"TFormCoord", TFormCoord::Section, TFormCoord::Texts()},
+        {"TFormPrint", TFormPrint::Section, TFormPrint::Texts()},
+    };
+    return windows;
+}

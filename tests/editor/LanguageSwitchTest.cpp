@@ -1,0 +1,249 @@
+// The interface language as a user meets it: the chooser on the first run, the switch from
+// the Configure menu, windows whose language file lacks their texts, and the language kept
+// for the next run.
+
+#include "editor/TForm1.h"
+
+#include "localize/Messages.h"
+#include "localize/TFormLang.h"
+#include "platform/CSettings.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <filesystem>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two small translations: the second lacks the Exit item, the room dialog and the title of
+// the language chooser.
+const std::string Alpha = "[Main]\nLanguage=Alpha\nLanguageID=1031\n"
+                          "[Messages]\nText1=Gut\nText2=Nein\nText8=namenlos\nText34=Fehler\n"
+                          "[MainMenu]\nText1=&Zimmer\nText8=&Ende\nText20=&Sprache...\nText21=Zuletzt\n"
+                          "[Toolbar]\nText1=Neu (Strg+N)\n"
+                          "[RoomPropertiesDlg]\nText1=Zimmergröße\n"
+                          "[RenameDlg]\nText1=Umbenennen\n"
+                          "[LanguagesDlg]\nText1=Sprache\nText2=Sprachen\n";
+const std::string Beta = "[Main]\nLanguage=Beta\nLanguageID=1029\n"
+                         "[Messages]\nText34=Chyba\n"
+                         "[MainMenu]\nText1=&Místnost\n"
+                         "[LanguagesDlg]\nText2=Jazyky\n";
+
+class LanguageSwitchTest : public ::testing::Test {
+protected:
+    LanguageSwitchTest() { std::filesystem::create_directories(data + "/Language"); }
+
+    void AddLanguage(const std::string& name, const std::string& text)
+    {
+        TempDir::WriteFile(data + "/Language/" + name, text);
+    }
+
+    void WriteSettings(const std::string& values)
+    {
+        std::filesystem::create_directories(home.path() + "/config/Kelvora");
+        TempDir::WriteFile(SettingsPath(), "[Planzeta]\nLastVersion=300\nAutosize=0\n" + values);
+    }
+
+    std::string SettingsPath() const { return home.path() + "/config/Kelvora/Planzeta.ini"; }
+
+    // Runs the steps on the language chooser as soon as it shows; fails when it does not.
+    static void AnswerChooser(TForm1& window, std::function<void(TFormLang&)> steps)
+    {
+        QTimer::singleShot(0, &window, [&window, steps] {
+            auto* chooser = window.findChild<TFormLang*>("TFormLang");
+            if (!chooser || !chooser->isVisible()) {
+                ADD_FAILURE() << "the language chooser was not shown";
+                return;
+            }
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(chooser));
+            steps(*chooser);
+            if (chooser->isVisible()) {
+                ADD_FAILURE() << "the language chooser is still open";
+                chooser->reject();
+            }
+        });
+    }
+
+    static void Click(QWidget& dialog, const char* button)
+    {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+
+    static QListWidget& List(TFormLang& chooser) { return *chooser.findChild<QListWidget*>("LsLang"); }
+
+    static QString ActionText(TForm1& window, const char* name)
+    {
+        return window.findChild<QAction*>(name)->text();
+    }
+
+    void Show(TForm1& window)
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    TempDir home;
+    const std::string data = home.path() + "/data";
+    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
+    ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
+    ScopedEnv locale{"LC_ALL", "de_AT.UTF-8"};
+    ScriptedPrompts prompts;
+};
+
+}  // namespace
+
+TEST_F(LanguageSwitchTest, AFirstRunInALanguageWithAFileOffersItInThatLanguage)
+{
+    AddLanguage("alpha.lng", Alpha);
+    AddLanguage("beta.lng", Beta);
+    {
+        TForm1 window(prompts, {});
+        AnswerChooser(window, [](TFormLang& chooser) {
+            EXPECT_EQ(chooser.windowTitle(), "Sprache / Select the Language");
+            EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Sprachen");
+            EXPECT_EQ(chooser.findChild<QPushButton*>("BtnOK")->text(), "Gut");
+            ASSERT_EQ(List(chooser).count(), 2);
+            EXPECT_EQ(List(chooser).item(0)->text(), "Alpha");
+            EXPECT_TRUE(List(chooser).item(0)->isSelected());
+            Click(chooser, "BtnCancel");
+        });
+        Show(window);
+        // Cancelled: the windows keep their English designs, the messages speak the language.
+        EXPECT_EQ(ActionText(window, "Konec1"), "E&xit");
+        EXPECT_EQ(Msg(MsgError), "Fehler");
+        EXPECT_TRUE(prompts.asked.empty()) << "no version notice on the very first run";
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(CSettings(SettingsPath()).ReadInteger("Language", -1), 1031);
+
+    // The next run takes the stored language for every window without asking.
+    TForm1 again(prompts, {});
+    Show(again);
+    EXPECT_EQ(ActionText(again, "Konec1"), "&Ende");
+    EXPECT_EQ(again.findChild<QMenu*>("Mistnost1")->title(), "&Zimmer");
+    EXPECT_EQ(again.findChild<QToolButton*>("ToolButtonNew")->toolTip(), "Neu (Strg+N)");
+    EXPECT_EQ(again.windowTitle(), "Planzeta - [namenlos]");
+}
+
+TEST_F(LanguageSwitchTest, AFirstRunInALanguageWithoutAFileOffersTheListInEnglish)
+{
+    const ScopedEnv japanese("LC_ALL", "ja_JP.UTF-8");
+    AddLanguage("beta.lng", Beta);
+    AddLanguage("alpha.lng", Alpha);
+    {
+        TForm1 window(prompts, {});
+        AnswerChooser(window, [](TFormLang& chooser) {
+            EXPECT_EQ(chooser.windowTitle(), "Select the Language");
+            EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Available languages");
+            ASSERT_EQ(List(chooser).count(), 2);
+            EXPECT_EQ(List(chooser).item(0)->text(), "Alpha") << "sorted by name";
+            EXPECT_EQ(List(chooser).item(1)->data(Qt::UserRole).toInt(), 1029);
+            EXPECT_TRUE(List(chooser).selectedItems().isEmpty());
+            Click(chooser, "BtnOK");
+        });
+        Show(window);
+        EXPECT_EQ(ActionText(window, "Konec1"), "E&xit");
+        EXPECT_EQ(Msg(MsgError), "Error");
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(CSettings(SettingsPath()).ReadInteger("Language", -1), 0);
+}
+
+TEST_F(LanguageSwitchTest, SwitchingKeepsTheTextsTheNewLanguageLacks)
+{
+    AddLanguage("alpha.lng", Alpha);
+    AddLanguage("beta.lng", Beta);
+    WriteSettings("Language=1031\n");
+    TForm1 window(prompts, {});
+    Show(window);
+    EXPECT_EQ(ActionText(window, "Recent1"), "Zuletzt");
+    EXPECT_TRUE(window.findChild<QAction*>("Language1")->isEnabled());
+
+    // The chooser is reached from the menu, shows the language in use, and switches on a
+    // double click.
+    AnswerChooser(window, [](TFormLang& chooser) {
+        EXPECT_EQ(chooser.windowTitle(), "Sprache / Select the Language");
+        ASSERT_TRUE(List(chooser).item(0)->isSelected());
+        // A double click starts with the first click of it.
+        const QPoint beta = List(chooser).visualItemRect(List(chooser).item(1)).center();
+        QTest::mouseClick(List(chooser).viewport(), Qt::LeftButton, {}, beta);
+        QTest::mouseDClick(List(chooser).viewport(), Qt::LeftButton, {}, beta);
+    });
+    window.findChild<QAction*>("Language1")->trigger();
+    EXPECT_EQ(window.findChild<QMenu*>("Mistnost1")->title(), "&Místnost");
+    EXPECT_EQ(ActionText(window, "Konec1"), "&Ende") << "Beta has no Exit item";
+    EXPECT_EQ(Msg(MsgError), "Chyba");
+    EXPECT_EQ(Msg(MsgUntitled), "untitled");
+
+    // Beta names the chooser only by its list: its title falls back to English, and OK
+    // without another choice keeps the language.
+    AnswerChooser(window, [](TFormLang& chooser) {
+        EXPECT_EQ(chooser.windowTitle(), "Select the Language");
+        EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Jazyky");
+        Click(chooser, "BtnOK");
+    });
+    window.findChild<QAction*>("Language1")->trigger();
+    EXPECT_EQ(Msg(MsgError), "Chyba");
+}
+
+TEST_F(LanguageSwitchTest, ADialogWithoutItsSectionStaysEnglishWhileItsMessagesAreTranslated)
+{
+    // Alpha without the room dialog's section.
+    std::string alpha = Alpha;
+    alpha.erase(alpha.find("[RoomPropertiesDlg]"), std::string("[RoomPropertiesDlg]\nText1=Zimmergröße\n").size());
+    AddLanguage("alpha.lng", alpha);
+    WriteSettings("Language=1031\n");
+    TForm1 window(prompts, {});
+    Show(window);
+
+    QTimer::singleShot(0, &window, [this, &window] {
+        auto* dialog = window.findChild<QDialog*>("TFormRoom");
+        ASSERT_TRUE(dialog && dialog->isVisible());
+        EXPECT_EQ(dialog->windowTitle(), "Room Size");
+        EXPECT_EQ(dialog->findChild<QPushButton*>("BtnOK")->text(), "OK");
+        EXPECT_EQ(dialog->findChild<QPushButton*>("BtnCancel")->text(), "Cancel");
+        dialog->findChild<QLineEdit*>("EdWidth")->setText("0");
+        prompts.buttons = {ButtonOk};
+        Click(*dialog, "BtnOK");
+        ASSERT_FALSE(prompts.asked.empty());
+        EXPECT_EQ(prompts.asked.back().rfind("Message Fehler: ", 0), 0u) << prompts.asked.back();
+        Click(*dialog, "BtnCancel");
+    });
+    window.findChild<QAction*>("Zmenrozmery1")->trigger();
+
+    // A dialog whose section exists takes the common buttons from the messages.
+    auto* rename = window.findChild<QDialog*>("TFormRename");
+    EXPECT_EQ(rename->windowTitle(), "Umbenennen");
+    EXPECT_EQ(rename->findChild<QPushButton*>("BtnOK")->text(), "Gut");
+    EXPECT_EQ(rename->findChild<QPushButton*>("BtnCancel")->text(), "Nein");
+}
+
+TEST_F(LanguageSwitchTest, WithoutLanguageFilesTheChooserSaysSoAndChangesNothing)
+{
+    WriteSettings("Language=0\n");
+    TForm1 window(prompts, {});
+    Show(window);
+    AnswerChooser(window, [](TFormLang& chooser) {
+        ASSERT_EQ(List(chooser).count(), 2);
+        EXPECT_FALSE(List(chooser).isEnabled());
+        EXPECT_EQ(List(chooser).item(0)->text(), "No translations available. Install the program");
+        Click(chooser, "BtnOK");
+    });
+    window.findChild<QAction*>("Language1")->trigger();
+    EXPECT_EQ(ActionText(window, "Konec1"), "E&xit");
+    EXPECT_EQ(ActionText(window, "Recent1"), "Recent file");
+}

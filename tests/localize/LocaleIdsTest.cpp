@@ -1,0 +1,48 @@
+#include "localize/LocaleIds.h"
+
+#include "support/ScopedEnv.h"
+
+#include <gtest/gtest.h>
+
+TEST(LocaleIds, PosixNamesGiveTheIdentifiersOfTheirLanguageAndTerritory)
+{
+    EXPECT_EQ(LocaleIdFromPosix("de_DE.UTF-8"), 1031);
+    EXPECT_EQ(LocaleIdFromPosix("de_AT.UTF-8"), 3079);
+    EXPECT_EQ(LocaleIdFromPosix("cs_CZ@euro"), 1029);
+    EXPECT_EQ(LocaleIdFromPosix("en_GB"), 2057);
+    EXPECT_EQ(LocaleIdFromPosix("pt_BR.utf8"), 1046);
+    // An unknown territory falls back to the language's main country.
+    EXPECT_EQ(LocaleIdFromPosix("de_BE.UTF-8"), 1031);
+    EXPECT_EQ(LocaleIdFromPosix("en_ZA"), 1033);
+    for (const char* none : {"", "C", "POSIX", "C.UTF-8", "xx_YY", "_DE"})
+        EXPECT_EQ(LocaleIdFromPosix(none), 0) << none;
+}
+
+TEST(LocaleIds, RegionalIdentifiersLeadToTheLanguagesMainCountry)
+{
+    EXPECT_EQ(PrimaryLocaleId(3079), 1031);
+    EXPECT_EQ(PrimaryLocaleId(2057), 1033);
+    EXPECT_EQ(PrimaryLocaleId(1029), 1029);
+    EXPECT_EQ(PosixLanguage(1031), "de");
+    EXPECT_EQ(PosixLanguage(3079), "de");
+    EXPECT_EQ(PosixLanguage(1046), "pt");
+    EXPECT_EQ(PosixLanguage(2068), "nn");
+    EXPECT_EQ(PosixLanguage(0), "");
+    EXPECT_EQ(PosixLanguage(1), "");
+}
+
+TEST(LocaleIds, TheUserLocaleFollowsTheCLibrarysOrderOfVariables)
+{
+    const ScopedEnv all("LC_ALL", "");
+    const ScopedEnv messages("LC_MESSAGES", "cs_CZ.UTF-8");
+    const ScopedEnv lang("LANG", "de_DE.UTF-8");
+    EXPECT_EQ(UserLocaleId(), 1029);
+    {
+        const ScopedEnv overriding("LC_ALL", "en_GB.UTF-8");
+        EXPECT_EQ(UserLocaleId(), 2057);
+    }
+    const ScopedEnv noMessages("LC_MESSAGES", nullptr);
+    EXPECT_EQ(UserLocaleId(), 1031);
+    const ScopedEnv noLang("LANG", nullptr);
+    EXPECT_EQ(UserLocaleId(), 0);
+}
