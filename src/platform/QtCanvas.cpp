@@ -20,6 +20,9 @@ constexpr int FullCircle = 360 * 16;
 
 constexpr QRgb RgbBits = 0x00FFFFFF;
 
+// How far a one-pixel pen may reach past the points it joins.
+constexpr int PenReach = 1;
+
 class QtCanvasImage : public CanvasImage {
 public:
     explicit QtCanvasImage(QImage image) : image(std::move(image)) {}
@@ -207,12 +210,15 @@ std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
 
 void QtCanvas::Polygon(std::span<const Point> points)
 {
-    painter_.drawPolygon(ToQPolygon(points), Qt::OddEvenFill);
+    const QPolygon polygon = ToQPolygon(points);
+    painter_.drawPolygon(polygon, Qt::OddEvenFill);
+    MarkPainted(polygon.boundingRect(), PenReach);
 }
 
 void QtCanvas::Ellipse(const Rect& box)
 {
     painter_.drawEllipse(ToQRect(box));
+    MarkPainted(ToQRect(box).normalized(), PenReach);
 }
 
 void QtCanvas::Pie(const Rect& box, Point start, Point end)
@@ -225,11 +231,14 @@ void QtCanvas::Pie(const Rect& box, Point start, Point end)
     if (span <= 0)
         span += FullCircle;  // radials that coincide enclose the whole ellipse
     painter_.drawPie(qbox, from, span);
+    MarkPainted(qbox.normalized(), PenReach);
 }
 
 void QtCanvas::Polyline(std::span<const Point> points)
 {
-    painter_.drawPolyline(ToQPolygon(points));
+    const QPolygon polyline = ToQPolygon(points);
+    painter_.drawPolyline(polyline);
+    MarkPainted(polyline.boundingRect(), PenReach);
 }
 
 void QtCanvas::PolyBezier(std::span<const Point> points)
@@ -240,19 +249,25 @@ void QtCanvas::PolyBezier(std::span<const Point> points)
     for (size_t i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(ToQPoint(points[i]), ToQPoint(points[i + 1]), ToQPoint(points[i + 2]));
     painter_.strokePath(path, painter_.pen());
+    // A cubic segment stays within the hull of its control points.
+    MarkPainted(ToQPolygon(points).boundingRect(), PenReach);
 }
 
 void QtCanvas::FillRect(const Rect& rect, const Brush& brush)
 {
     painter_.fillRect(ToQRect(rect), ToQBrush(brush));
+    if (brush.style != Brush::Hollow)
+        MarkPainted(ToQRect(rect).normalized(), 0);
 }
 
 // The pixels of a printer cannot be read back, so there the fill does nothing; the plan is
 // always rendered into an image first.
 void QtCanvas::FloodFill(Point seed, Colour border, Colour fill)
 {
-    if (image_)
-        ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+    if (!image_)
+        return;
+    ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+    MarkPainted(image_->rect(), 0);
 }
 
 Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
@@ -270,8 +285,11 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect needed = metrics.boundingRect(box, qtFlags & ~Qt::AlignHorizontal_Mask, shown);
     if (!(flags & TextCalcRect)) {
         painter_.setPen(ToQColor(textColour_));
-        painter_.drawText(box, qtFlags, shown);
+        QRect drawn;
+        painter_.drawText(box, qtFlags, shown, &drawn);
         painter_.setPen(ToQPen(pen_));
+        // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
+        MarkPainted(drawn, metrics.height() / 2 + 1);
     }
     return {rect.left, rect.top, rect.left + needed.width(), rect.top + needed.height()};
 }
@@ -284,6 +302,16 @@ std::unique_ptr<CanvasImage> QtCanvas::Grab() const
 void QtCanvas::Put(const CanvasImage& image)
 {
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.drawImage(0, 0, static_cast<const QtCanvasImage&>(image).image);
+    const QImage& source = static_cast<const QtCanvasImage&>(image).image;
+    // Only the clipped part is copied; a redraw of a small region costs no more.
+    const QRect area = painter_.hasClipping() ? painter_.clipBoundingRect().toAlignedRect() & source.rect()
+                                              : source.rect();
+    painter_.drawImage(area.topLeft(), source, area);
     painter_.setCompositionMode(ToCompositionMode(rasterMode_));
+    MarkPainted(area, 0);
+}
+
+void QtCanvas::SetClip(const QRect& rect)
+{
+    painter_.setClipRect(rect.isEmpty() ? QRect(0, 0, 0, 0) : rect);
 }

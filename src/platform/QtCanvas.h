@@ -11,6 +11,9 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QRect>
+
+#include <utility>
 
 class QImage;
 class QPaintDevice;
@@ -42,7 +45,15 @@ public:
     // Takes an image grabbed from a QtCanvas.
     void Put(const CanvasImage& image) override;
 
+    // Limits every later drawing to the rectangle; an empty one lets nothing through.
+    void SetClip(const QRect& rect);
+    // A rectangle that holds every pixel drawn since the last call, the clip not counted,
+    // so that a partial redraw knows which drawings reach into the area it repaints.
+    QRect TakePaintedBounds() { return std::exchange(painted_, QRect()); }
+
 private:
+    void MarkPainted(const QRect& bounds, int margin) { painted_ |= bounds.adjusted(-margin, -margin, margin, margin); }
+
     QPaintDevice& device_;
     QImage* image_;  // the device when its pixels can be read back, else null
     QPainter painter_;
@@ -51,4 +62,5 @@ private:
     RasterMode rasterMode_ = RasterMode::Copy;
     Colour textColour_ = 0;
     std::optional<CFont> font_;
+    QRect painted_;
 };
