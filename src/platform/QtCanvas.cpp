@@ -1,11 +1,11 @@
 #include "platform/QtCanvas.h"
 
 #include "platform/QtConversions.h"
+#include "platform/TextLayout.h"
 
 #include <QImage>
 #include <QPainterPath>
 #include <QPolygon>
-#include <QStringList>
 #include <QtMath>
 
 #include <algorithm>
@@ -86,20 +86,6 @@ int ToQtTextFlags(unsigned flags)
     return qtFlags;
 }
 
-// Shortens what does not fit the width so that it ends in an ellipsis: each line, or, when
-// lines wrap at words, each word wider than a whole line, which would otherwise be cut.
-QString Elide(const QString& text, const QFontMetrics& metrics, int width, bool wrapped)
-{
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines) {
-        QStringList words = wrapped ? line.split(u' ') : QStringList{line};
-        for (QString& word : words)
-            word = metrics.elidedText(word, Qt::ElideRight, width);
-        line = words.join(u' ');
-    }
-    return lines.join(u'\n');
-}
-
 // The angle, in QPainter's unit, at which the radial from the box's centre through the point
 // meets the ellipse. QPainter measures angles on an ellipse as if it were the circle it is
 // stretched from, so the radial is first squeezed back onto that circle.
@@ -165,6 +151,7 @@ QtCanvas::QtCanvas(QPaintDevice& device)
     painter_.setPen(ToQPen(pen_));
     painter_.setBrush(ToQBrush(brush_));
     painter_.setFont(ToQFont(font_));
+    UpdateFontKey();
 }
 
 QtCanvas::~QtCanvas() = default;
@@ -205,7 +192,13 @@ Colour QtCanvas::SetTextColour(Colour colour)
 std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
 {
     painter_.setFont(ToQFont(font));
+    UpdateFontKey();
     return std::exchange(font_, font);
+}
+
+void QtCanvas::UpdateFontKey()
+{
+    fontKey_ = (painter_.font().key() + u'@' + QString::number(device_.logicalDpiY())).toStdString();
 }
 
 void QtCanvas::Polygon(std::span<const Point> points)
@@ -275,23 +268,16 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (flags & TextSingleLine)
-        shown.replace(u'\n', u' ');
-    if (flags & TextEndEllipsis)
-        shown = Elide(shown, metrics, box.width(), (flags & (TextWordBreak | TextSingleLine)) == TextWordBreak);
-    // Measured left-aligned: a centred rectangle's rounding can add a pixel to its width.
-    const QRect needed = metrics.boundingRect(box, qtFlags & ~Qt::AlignHorizontal_Mask, shown);
+    const TextLayout& layout = LayOutText(text, box.size(), flags, qtFlags, metrics, fontKey_);
     if (!(flags & TextCalcRect)) {
         painter_.setPen(ToQColor(textColour_));
         QRect drawn;
-        painter_.drawText(box, qtFlags, shown, &drawn);
+        painter_.drawText(box, qtFlags, layout.shown, &drawn);
         painter_.setPen(ToQPen(pen_));
         // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
         MarkPainted(drawn, metrics.height() / 2 + 1);
     }
-    return {rect.left, rect.top, rect.left + needed.width(), rect.top + needed.height()};
+    return {rect.left, rect.top, rect.left + layout.needed.width(), rect.top + layout.needed.height()};
 }
 
 std::unique_ptr<CanvasImage> QtCanvas::Grab() const
@@ -311,7 +297,7 @@ void QtCanvas::Put(const CanvasImage& image)
     MarkPainted(area, 0);
 }
 
-void QtCanvas::SetClip(const QRect& rect)
+void QtCanvas::SetClip(const QRegion& area)
 {
-    painter_.setClipRect(rect.isEmpty() ? QRect(0, 0, 0, 0) : rect);
+    painter_.setClipRegion(area);
 }

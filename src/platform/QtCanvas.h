@@ -12,7 +12,9 @@
 #include <QColor>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 
+#include <string>
 #include <utility>
 
 class QImage;
@@ -45,13 +47,14 @@ public:
     // Takes an image grabbed from a QtCanvas.
     void Put(const CanvasImage& image) override;
 
-    // Limits every later drawing to the rectangle; an empty one lets nothing through.
-    void SetClip(const QRect& rect);
+    // Limits every later drawing to the area; an empty one lets nothing through.
+    void SetClip(const QRegion& area);
     // A rectangle that holds every pixel drawn since the last call, the clip not counted,
     // so that a partial redraw knows which drawings reach into the area it repaints.
     QRect TakePaintedBounds() { return std::exchange(painted_, QRect()); }
 
 private:
+    void UpdateFontKey();
     void MarkPainted(const QRect& bounds, int margin) { painted_ |= bounds.adjusted(-margin, -margin, margin, margin); }
 
     QPaintDevice& device_;
@@ -63,4 +66,5 @@ private:
     Colour textColour_ = 0;
     std::optional<CFont> font_;
     QRect painted_;
+    std::string fontKey_;  // tells the remembered text layouts of this font and device apart
 };
