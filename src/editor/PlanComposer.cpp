@@ -31,25 +31,25 @@ void PlanComposer::DrawAll(CRoom& room, const PlanView& view, QImage& image)
     imageKey_ = image.cacheKey();
 }
 
-std::optional<QRect> PlanComposer::DrawMoved(CRoom& room, const PlanView& view, QImage& image, size_t slot)
+std::optional<QRegion> PlanComposer::DrawMoved(CRoom& room, const PlanView& view, QImage& image, size_t slot)
 {
     if (!background_ || view != view_ || image.cacheKey() != imageKey_ || painted_.size() != room.Parts.size() ||
         slot >= painted_.size())
         return std::nullopt;
-    QRect region;
+    QRegion region;
     {
         QtCanvas canvas(image);
         // Where the object paints now, found by drawing it with nothing let through.
-        canvas.SetClip(QRect());
+        canvas.SetClip(QRegion());
         DrawParts(room, canvas, view, {[slot](size_t i) { return i == slot; }, {}});
-        region = painted_[slot] | canvas.TakePaintedBounds();
-        region &= image.rect();
+        // Two rectangles, not the one around both: a quick move leaves a gap between them.
+        region = (QRegion(painted_[slot]) + canvas.TakePaintedBounds()) & image.rect();
         if (!region.isEmpty()) {
             canvas.SetClip(region);
             DrawBackground(room, canvas, view, &background_);
             canvas.TakePaintedBounds();
             DrawParts(room, canvas, view,
-                      {[&](size_t i) { return i == slot || painted_[i].intersects(region); },
+                      {[&](size_t i) { return i == slot || region.intersects(painted_[i]); },
                        [&](size_t i) { painted_[i] = canvas.TakePaintedBounds(); }});
         }
     }

@@ -8,6 +8,7 @@
 #include "model/PlanRendering.h"
 
 #include <QRect>
+#include <QRegion>
 
 #include <memory>
 #include <optional>
@@ -31,7 +32,7 @@ public:
     // Redraws what the move of the object in `slot` changed since the last drawing into the
     // same image at the same view, and returns that area; nothing when only a full redraw can
     // tell (another view, another image, a changed number of slots).
-    std::optional<QRect> DrawMoved(CRoom& room, const PlanView& view, QImage& image, size_t slot);
+    std::optional<QRegion> DrawMoved(CRoom& room, const PlanView& view, QImage& image, size_t slot);
 
 private:
     std::unique_ptr<CanvasImage> background_;
