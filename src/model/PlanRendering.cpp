@@ -139,9 +139,8 @@ void DrawParts(CRoom& room, Canvas& canvas, const PlanView& view, const PartPass
     }
 }
 
-void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr<CanvasImage>* cache,
-              const PartPass& pass)
+void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr<CanvasImage>* cache)
 {
     DrawBackground(room, canvas, view, cache);
-    DrawParts(room, canvas, view, pass);
+    DrawParts(room, canvas, view);
 }

@@ -68,4 +68,4 @@ void DrawParts(CRoom& room, Canvas& canvas, const PlanView& view, const PartPass
 
 // The whole plan: background, then every object in drawing order.
 void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view,
-              std::unique_ptr<CanvasImage>* cache = nullptr, const PartPass& pass = {});
+              std::unique_ptr<CanvasImage>* cache = nullptr);
