@@ -46,11 +46,11 @@ def number(value, digits=2):
 def benchmark_rows(folder):
     for name in ("core.json", "gui.json"):
         for run in medians(folder / name):
-            base = run["run_name"]
+            base = run["run_name"].removesuffix("/manual_time")
             family = base.split("/")[0]
             time_ms = run.get("median_ms", run["real_time"])
             baseline = number(run["baseline_ms"]) if "baseline_ms" in run else "–"
-            ratio = number(run["ratio"]) if "ratio" in run else "–"
+            ratio = f"{run['ratio']:.3g}" if "ratio" in run else "–"
             notes = [f"{key} {number(run[key], 1)}" for key in EXTRA_COUNTERS if key in run]
             if family in BASELINES:
                 notes.insert(0, "baseline: " + BASELINES[family])
