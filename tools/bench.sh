@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repetitions=${1:-5}
+[ "$repetitions" -ge 2 ] || { echo "tools/bench.sh: medians need at least 2 repetitions" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
