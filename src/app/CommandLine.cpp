@@ -39,6 +39,7 @@ constexpr std::string_view Usage =
     "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
     "       planzeta --print-pdf OUT.pdf ROOM.mst [--scale X] [--title T] [--note1 T]\n"
     "                [--note2 T] [--no-scale-bar] [--color] [--copies N] [--landscape]\n"
+    "       planzeta --quit-after-first-paint [ROOM.mst]\n"
     "\n"
     "Planzeta edits furnishing plans of one room. Without options it opens the editor,\n"
     "with the room file when one is named.\n"
@@ -73,6 +74,9 @@ constexpr std::string_view Usage =
     "      --color                print in colour rather than in shades of grey\n"
     "      --copies N             one page for each of N copies, 1 to 999 (default 1)\n"
     "      --landscape            turn the paper (default: the editor's setting)\n"
+    "  --quit-after-first-paint [ROOM.mst]\n"
+    "                             start the editor and end as soon as it has painted the\n"
+    "                             plan; only for measuring how long the start takes\n"
     "  --help                     show this help and exit\n"
     "  --version                  show the version and exit\n";
 
@@ -218,6 +222,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return args.size() <= 1 ? std::nullopt : std::optional(UsageError("too many files named"));
     const std::string& option = args[0];
     const auto expect = [&](size_t operands) { return args.size() == operands + 1; };
+    if (option == QuitAfterFirstPaintSwitch && args.size() <= 2)
+        return std::nullopt;  // the editor, which main() tells to end after its first paint
     if (option == "--help" && expect(0)) {
         std::cout << Usage;
         return Success;

@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/FirstPaint.h"
 #include "editor/TForm1.h"
 #include "platform/QtPrompts.h"
 
@@ -13,8 +14,11 @@ int main(int argc, char** argv)
     Application app(argc, argv, prompts);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    const bool quitAfterFirstPaint = arguments.removeAll(QuitAfterFirstPaintSwitch) > 0;
     TForm1 window(prompts, arguments);
     prompts.SetParent(&window);
+    if (quitAfterFirstPaint)
+        QuitAfterFirstPaint(window.findChild<QWidget*>("Obr"));
     window.show();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
+#include "editor/PlanComposer.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
@@ -24,7 +25,6 @@
 #include <memory>
 #include <optional>
 
-class CanvasImage;
 class PlanWidget;
 class Prompts;
 class QAction;
@@ -67,6 +67,8 @@ public:
     void NoteRoomChange(bool commit);
     void UpdateScale();
     void Redraw(bool repaint);
+    // After a move of one object: repaints only what the move changed.
+    void RedrawMoved(int index);
     void UpdateZoomPanel();
     void UpdateRoomPanel();
     void UpdateMeasurePanel();
@@ -144,6 +146,7 @@ private:
     // Shows the local coordinates dialog just above the plan; returns its result.
     int EditLocalCoordinates();
     void AfterZoomChange();
+    PlanView CurrentView() const;
 
     // TForm1_Language.cpp
     void CreateLanguageChooser();
@@ -291,7 +294,7 @@ private:
     double zoom_ = 1.0;
     double lastMeasurement_ = -1.0;
     QSize imageSize_{-1, -1};
-    std::unique_ptr<CanvasImage> backgroundCache_;
+    PlanComposer composer_;
     bool shownOnce_ = false;
 
     // Components, named as in the window's layout.

@@ -160,7 +160,7 @@ void TForm1::FollowPointer(QPoint pixel)
     const Point pointer = PlanPointAt(pixel);
     part.SnapToWall(room_.Walls, pointer.x, pointer.y, true);
     part.InvalidateCorners();
-    Redraw(true);
+    RedrawMoved(dragIndex_);
 }
 
 void TForm1::ObrMouseUp()

@@ -7,7 +7,6 @@
 #include "editor/WindowPlacement.h"
 #include "editor/ZoomLevels.h"
 #include "model/PlanRendering.h"
-#include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>
@@ -90,7 +89,16 @@ void TForm1::UpdateScale()
     zoom_ = LargestZoomThatFits(room_, zoom_);
     const PlanView view = WholeRoomView(room_, zoom_);
     PrepareForView(room_, view);
-    backgroundCache_.reset();
+    composer_.Invalidate();
+}
+
+PlanView TForm1::CurrentView() const
+{
+    PlanView view = WholeRoomView(room_, zoom_);
+    view.showGrid = showGrid_;
+    view.showCaptions = showCaptions_;
+    view.showCollisions = showCollisions_;
+    return view;
 }
 
 void TForm1::Redraw(bool repaint)
@@ -102,18 +110,23 @@ void TForm1::Redraw(bool repaint)
         statusBar()->update();
     }
     UpdateRoomPanel();
-    PlanView view = WholeRoomView(room_, zoom_);
-    view.showGrid = showGrid_;
-    view.showCaptions = showCaptions_;
-    view.showCollisions = showCollisions_;
-    {
-        QtCanvas canvas(Obr->Image());
-        DrawRoom(room_, canvas, view, &backgroundCache_);
-    }
+    composer_.DrawAll(room_, CurrentView(), Obr->Image());
     if (repaint)
         Obr->repaint();
     else
         Obr->update();
+}
+
+void TForm1::RedrawMoved(int index)
+{
+    const PixelSize size = RoomImageSize(room_, zoom_);
+    const auto changed = QSize(size.width, size.height) == imageSize_
+                             ? composer_.DrawMoved(room_, CurrentView(), Obr->Image(), static_cast<size_t>(index))
+                             : std::nullopt;
+    if (changed)
+        Obr->repaint(*changed);
+    else
+        Redraw(true);
 }
 
 void TForm1::UpdateZoomPanel()

@@ -114,9 +114,8 @@ void PrepareForView(CRoom& room, const PlanView& view)
     room.InvalidateParts();
 }
 
-void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr<CanvasImage>* cache)
+void DrawParts(CRoom& room, Canvas& canvas, const PlanView& view, const PartPass& pass)
 {
-    DrawBackground(room, canvas, view, cache);
     RasterMode previousMode{};
     Pen previousPen;
     Brush previousBrush;
@@ -125,12 +124,23 @@ void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr
         previousPen = canvas.SetPen({Pen::Null, CollisionColour});
         previousBrush = canvas.SetBrush({Brush::Solid, CollisionColour});
     }
-    for (CPart& part : room.Parts)
-        if (part.InUse)
-            part.Draw(canvas, view.offsetX, view.offsetY, view.zoom, view.showCaptions, view.showCollisions, &room);
+    for (size_t slot = 0; slot < room.Parts.size(); ++slot) {
+        CPart& part = room.Parts[slot];
+        if (!part.InUse || (pass.include && !pass.include(slot)))
+            continue;
+        part.Draw(canvas, view.offsetX, view.offsetY, view.zoom, view.showCaptions, view.showCollisions, &room);
+        if (pass.drawn)
+            pass.drawn(slot);
+    }
     if (view.showCollisions) {
         canvas.SetBrush(previousBrush);
         canvas.SetPen(previousPen);
         canvas.SetRasterMode(previousMode);
     }
+}
+
+void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr<CanvasImage>* cache)
+{
+    DrawBackground(room, canvas, view, cache);
+    DrawParts(room, canvas, view);
 }

@@ -6,6 +6,8 @@
 #include "model/Geometry.h"
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <memory>
 
 class Canvas;
@@ -25,6 +27,14 @@ struct PlanView {
     bool showGrid = true;
     bool showCaptions = true;
     bool showCollisions = false;
+    friend bool operator==(const PlanView&, const PlanView&) = default;
+};
+
+// Which objects a drawing pass takes, and who hears of each one drawn: a partial redraw takes
+// only the objects that reach into the area it repaints and notes where each one painted.
+struct PartPass {
+    std::function<bool(size_t slot)> include;  // none: every object in use
+    std::function<void(size_t slot)> drawn;
 };
 
 // The view that shows the whole room with its margins at a zoom, as export and printing use.
@@ -52,6 +62,9 @@ void PrepareForView(CRoom& room, const PlanView& view);
 void DrawShape(CPart& part, Canvas& canvas, int32_t offsetX, int32_t offsetY, double zoom,
                bool shapeOnly, const CRoom* room = nullptr);
 void DrawCaption(const CPart& part, Canvas& canvas, const Rect& rect, double zoom);
+
+// The objects in use that the pass includes, in drawing order, later ones on top.
+void DrawParts(CRoom& room, Canvas& canvas, const PlanView& view, const PartPass& pass = {});
 
 // The whole plan: background, then every object in drawing order.
 void DrawRoom(CRoom& room, Canvas& canvas, const PlanView& view,

@@ -3,6 +3,9 @@
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 std::string Fold(std::string_view name)
@@ -12,6 +15,12 @@ std::string Fold(std::string_view name)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return folded;
+}
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 std::string_view Trim(std::string_view s)
@@ -98,7 +107,7 @@ CIniFile CIniFile::Parse(std::string_view bytes)
             continue;
         const std::string_view key = Trim(line.substr(0, eq));
         // The first of two equal keys is the one the reader sees.
-        if (current->keyIndex.emplace(Fold(key), current->entries.size()).second)
+        if (!current->Find(key))
             current->entries.emplace_back(key, Trim(line.substr(eq + 1)));
     }
     return ini;
@@ -110,9 +119,9 @@ std::string CIniFile::Text() const
     for (const Section& section : sections_) {
         if (!out.empty())
             out += "\r\n";
-        out += '[' + section.name + "]\r\n";
+        out.append(1, '[').append(section.name).append("]\r\n");
         for (const auto& [key, value] : section.entries)
-            out += key + '=' + value + "\r\n";
+            out.append(key).append(1, '=').append(value).append("\r\n");
     }
     return out;
 }
@@ -157,28 +166,22 @@ std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
 bool CIniFile::HasKey(std::string_view section, std::string_view key) const
 {
     const Section* s = Find(section);
-    return s && s->keyIndex.count(Fold(key)) > 0;
+    return s && s->Find(key);
 }
 
 std::string CIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const
 {
     const Section* s = Find(section);
-    if (!s)
-        return std::string(fallback);
-    const auto it = s->keyIndex.find(Fold(key));
-    return it == s->keyIndex.end() ? std::string(fallback) : s->entries[it->second].second;
+    const std::string* value = s ? s->Find(key) : nullptr;
+    return value ? *value : std::string(fallback);
 }
 
 int32_t CIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
     const Section* s = Find(section);
-    if (!s)
-        return fallback;
-    const auto it = s->keyIndex.find(Fold(key));
-    if (it == s->keyIndex.end())
-        return fallback;
-    return ParseProfileInteger(s->entries[it->second].second).value_or(fallback);
+    const std::string* value = s ? s->Find(key) : nullptr;
+    return value ? ParseProfileInteger(*value).value_or(fallback) : fallback;
 }
 
 bool CIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
@@ -193,11 +196,10 @@ void CIniFile::WriteString(std::string_view section, std::string_view key, std::
         if (c == '\r' || c == '\n')
             c = ' ';
     Section& s = FindOrAdd(section);
-    const auto [it, added] = s.keyIndex.emplace(Fold(key), s.entries.size());
-    if (added)
-        s.entries.emplace_back(key, std::move(line));
+    if (std::string* existing = s.Find(key))
+        *existing = std::move(line);
     else
-        s.entries[it->second].second = std::move(line);
+        s.entries.emplace_back(key, std::move(line));
 }
 
 void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
@@ -207,16 +209,23 @@ void CIniFile::WriteInteger(std::string_view section, std::string_view key, int6
 
 const CIniFile::Section* CIniFile::Find(std::string_view section) const
 {
+    if (lastFound_ < sections_.size() && SameName(sections_[lastFound_].name, section))
+        return &sections_[lastFound_];
     const auto it = sectionIndex_.find(Fold(section));
-    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+    if (it == sectionIndex_.end())
+        return nullptr;
+    lastFound_ = it->second;
+    return &sections_[lastFound_];
 }
 
 CIniFile::Section& CIniFile::FindOrAdd(std::string_view section)
 {
-    const auto [it, added] = sectionIndex_.emplace(Fold(section), sections_.size());
-    if (added)
-        sections_.push_back(Section{std::string(section), {}, {}});
-    return sections_[it->second];
+    if (const Section* found = Find(section))
+        return sections_[static_cast<size_t>(found - sections_.data())];
+    lastFound_ = sections_.size();
+    sectionIndex_.emplace(Fold(section), lastFound_);
+    sections_.push_back(Section{std::string(section), {}});
+    return sections_.back();
 }
 
 void CIniFile::ReindexSections()
@@ -224,4 +233,17 @@ void CIniFile::ReindexSections()
     sectionIndex_.clear();
     for (size_t i = 0; i < sections_.size(); ++i)
         sectionIndex_.emplace(Fold(sections_[i].name), i);
+}
+
+const std::string* CIniFile::Section::Find(std::string_view key) const
+{
+    for (const auto& [name, value] : entries)
+        if (SameName(name, key))
+            return &value;
+    return nullptr;
+}
+
+std::string* CIniFile::Section::Find(std::string_view key)
+{
+    return const_cast<std::string*>(std::as_const(*this).Find(key));
 }

@@ -46,10 +46,13 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int64_t value);
 
 private:
+    // A section holds a few dozen keys at most, so its keys are searched in order: cheaper than
+    // a hash table for each of the thousands of sections of a large room.
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
-        std::unordered_map<std::string, size_t> keyIndex;  // folded key -> entry
+        const std::string* Find(std::string_view key) const;
+        std::string* Find(std::string_view key);
     };
 
     const Section* Find(std::string_view section) const;
@@ -58,6 +61,9 @@ private:
 
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> section
+    // Readers and writers take a section's keys one after another, so the section found last
+    // is tried first.
+    mutable size_t lastFound_ = 0;
 };
 
 // Parses the leading integer of a text by the reader's rules; nothing when there is none.

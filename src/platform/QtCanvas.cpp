@@ -1,11 +1,11 @@
 #include "platform/QtCanvas.h"
 
 #include "platform/QtConversions.h"
+#include "platform/TextLayout.h"
 
 #include <QImage>
 #include <QPainterPath>
 #include <QPolygon>
-#include <QStringList>
 #include <QtMath>
 
 #include <algorithm>
@@ -19,6 +19,9 @@ namespace {
 constexpr int FullCircle = 360 * 16;
 
 constexpr QRgb RgbBits = 0x00FFFFFF;
+
+// How far a one-pixel pen may reach past the points it joins.
+constexpr int PenReach = 1;
 
 class QtCanvasImage : public CanvasImage {
 public:
@@ -81,20 +84,6 @@ int ToQtTextFlags(unsigned flags)
     if (flags & TextNoClip)
         qtFlags |= Qt::TextDontClip;
     return qtFlags;
-}
-
-// Shortens what does not fit the width so that it ends in an ellipsis: each line, or, when
-// lines wrap at words, each word wider than a whole line, which would otherwise be cut.
-QString Elide(const QString& text, const QFontMetrics& metrics, int width, bool wrapped)
-{
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines) {
-        QStringList words = wrapped ? line.split(u' ') : QStringList{line};
-        for (QString& word : words)
-            word = metrics.elidedText(word, Qt::ElideRight, width);
-        line = words.join(u' ');
-    }
-    return lines.join(u'\n');
 }
 
 // The angle, in QPainter's unit, at which the radial from the box's centre through the point
@@ -162,6 +151,7 @@ QtCanvas::QtCanvas(QPaintDevice& device)
     painter_.setPen(ToQPen(pen_));
     painter_.setBrush(ToQBrush(brush_));
     painter_.setFont(ToQFont(font_));
+    UpdateFontKey();
 }
 
 QtCanvas::~QtCanvas() = default;
@@ -202,17 +192,26 @@ Colour QtCanvas::SetTextColour(Colour colour)
 std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
 {
     painter_.setFont(ToQFont(font));
+    UpdateFontKey();
     return std::exchange(font_, font);
+}
+
+void QtCanvas::UpdateFontKey()
+{
+    fontKey_ = (painter_.font().key() + u'@' + QString::number(device_.logicalDpiY())).toStdString();
 }
 
 void QtCanvas::Polygon(std::span<const Point> points)
 {
-    painter_.drawPolygon(ToQPolygon(points), Qt::OddEvenFill);
+    const QPolygon polygon = ToQPolygon(points);
+    painter_.drawPolygon(polygon, Qt::OddEvenFill);
+    MarkPainted(polygon.boundingRect(), PenReach);
 }
 
 void QtCanvas::Ellipse(const Rect& box)
 {
     painter_.drawEllipse(ToQRect(box));
+    MarkPainted(ToQRect(box).normalized(), PenReach);
 }
 
 void QtCanvas::Pie(const Rect& box, Point start, Point end)
@@ -225,11 +224,14 @@ void QtCanvas::Pie(const Rect& box, Point start, Point end)
     if (span <= 0)
         span += FullCircle;  // radials that coincide enclose the whole ellipse
     painter_.drawPie(qbox, from, span);
+    MarkPainted(qbox.normalized(), PenReach);
 }
 
 void QtCanvas::Polyline(std::span<const Point> points)
 {
-    painter_.drawPolyline(ToQPolygon(points));
+    const QPolygon polyline = ToQPolygon(points);
+    painter_.drawPolyline(polyline);
+    MarkPainted(polyline.boundingRect(), PenReach);
 }
 
 void QtCanvas::PolyBezier(std::span<const Point> points)
@@ -240,19 +242,25 @@ void QtCanvas::PolyBezier(std::span<const Point> points)
     for (size_t i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(ToQPoint(points[i]), ToQPoint(points[i + 1]), ToQPoint(points[i + 2]));
     painter_.strokePath(path, painter_.pen());
+    // A cubic segment stays within the hull of its control points.
+    MarkPainted(ToQPolygon(points).boundingRect(), PenReach);
 }
 
 void QtCanvas::FillRect(const Rect& rect, const Brush& brush)
 {
     painter_.fillRect(ToQRect(rect), ToQBrush(brush));
+    if (brush.style != Brush::Hollow)
+        MarkPainted(ToQRect(rect).normalized(), 0);
 }
 
 // The pixels of a printer cannot be read back, so there the fill does nothing; the plan is
 // always rendered into an image first.
 void QtCanvas::FloodFill(Point seed, Colour border, Colour fill)
 {
-    if (image_)
-        ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+    if (!image_)
+        return;
+    ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+    MarkPainted(image_->rect(), 0);
 }
 
 Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
@@ -260,20 +268,16 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (flags & TextSingleLine)
-        shown.replace(u'\n', u' ');
-    if (flags & TextEndEllipsis)
-        shown = Elide(shown, metrics, box.width(), (flags & (TextWordBreak | TextSingleLine)) == TextWordBreak);
-    // Measured left-aligned: a centred rectangle's rounding can add a pixel to its width.
-    const QRect needed = metrics.boundingRect(box, qtFlags & ~Qt::AlignHorizontal_Mask, shown);
+    const TextLayout& layout = LayOutText(text, box.size(), flags, qtFlags, metrics, fontKey_);
     if (!(flags & TextCalcRect)) {
         painter_.setPen(ToQColor(textColour_));
-        painter_.drawText(box, qtFlags, shown);
+        QRect drawn;
+        painter_.drawText(box, qtFlags, layout.shown, &drawn);
         painter_.setPen(ToQPen(pen_));
+        // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
+        MarkPainted(drawn, metrics.height() / 2 + 1);
     }
-    return {rect.left, rect.top, rect.left + needed.width(), rect.top + needed.height()};
+    return {rect.left, rect.top, rect.left + layout.needed.width(), rect.top + layout.needed.height()};
 }
 
 std::unique_ptr<CanvasImage> QtCanvas::Grab() const
@@ -284,6 +288,16 @@ std::unique_ptr<CanvasImage> QtCanvas::Grab() const
 void QtCanvas::Put(const CanvasImage& image)
 {
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    painter_.drawImage(0, 0, static_cast<const QtCanvasImage&>(image).image);
+    const QImage& source = static_cast<const QtCanvasImage&>(image).image;
+    // Only the clipped part is copied; a redraw of a small region costs no more.
+    const QRect area = painter_.hasClipping() ? painter_.clipBoundingRect().toAlignedRect() & source.rect()
+                                              : source.rect();
+    painter_.drawImage(area.topLeft(), source, area);
     painter_.setCompositionMode(ToCompositionMode(rasterMode_));
+    MarkPainted(area, 0);
+}
+
+void QtCanvas::SetClip(const QRegion& area)
+{
+    painter_.setClipRegion(area);
 }

@@ -11,6 +11,11 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QRect>
+#include <QRegion>
+
+#include <string>
+#include <utility>
 
 class QImage;
 class QPaintDevice;
@@ -42,7 +47,16 @@ public:
     // Takes an image grabbed from a QtCanvas.
     void Put(const CanvasImage& image) override;
 
+    // Limits every later drawing to the area; an empty one lets nothing through.
+    void SetClip(const QRegion& area);
+    // A rectangle that holds every pixel drawn since the last call, the clip not counted,
+    // so that a partial redraw knows which drawings reach into the area it repaints.
+    QRect TakePaintedBounds() { return std::exchange(painted_, QRect()); }
+
 private:
+    void UpdateFontKey();
+    void MarkPainted(const QRect& bounds, int margin) { painted_ |= bounds.adjusted(-margin, -margin, margin, margin); }
+
     QPaintDevice& device_;
     QImage* image_;  // the device when its pixels can be read back, else null
     QPainter painter_;
@@ -51,4 +65,6 @@ private:
     RasterMode rasterMode_ = RasterMode::Copy;
     Colour textColour_ = 0;
     std::optional<CFont> font_;
+    QRect painted_;
+    std::string fontKey_;  // tells the remembered text layouts of this font and device apart
 };

@@ -1,5 +1,6 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -81,6 +82,14 @@ std::string DecodeLegacyText(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     while (!bytes.empty()) {
+        // Runs of plain ASCII, most of any file, are copied whole.
+        const auto ascii = std::find_if(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+        if (ascii != bytes.begin()) {
+            const auto run = static_cast<size_t>(ascii - bytes.begin());
+            out.append(bytes.substr(0, run));
+            bytes.remove_prefix(run);
+            continue;
+        }
         const size_t len = ValidUtf8Length(bytes);
         if (len > 0) {
             out.append(bytes.substr(0, len));

@@ -438,3 +438,15 @@ TEST(CommandLine, TasksUseTheUsersOptionsLibraryAndLanguage)
     std::filesystem::remove(FreshUser::SettingsFile());
     EXPECT_EQ(r.err.rfind("planzeta: Datei nicht lesbar: ", 0), 0u) << r.err;
 }
+
+TEST(CommandLine, QuitAfterFirstPaintOpensTheRoomAndEndsOnceThePlanIsPainted)
+{
+    const TempDir dir;
+    std::filesystem::create_directories(std::filesystem::path(FreshUser::SettingsFile()).parent_path());
+    TempDir::WriteFile(FreshUser::SettingsFile(), "[Planzeta]\nLastVersion=300\nLanguage=0\n");
+    TempDir::WriteFile(dir.file("plan.mst"), PlanRoom);
+    const ProcessResult r = Planzeta({"--quit-after-first-paint", dir.file("plan.mst")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Planzeta({"--quit-after-first-paint", "a.mst", "b.mst"}).status, 2) << "too many files";
+    std::filesystem::remove(FreshUser::SettingsFile());
+}

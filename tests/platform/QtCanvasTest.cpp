@@ -225,3 +225,43 @@ TEST(QtCanvas, PutRestoresWhatGrabCopied)
     canvas.Put(*saved);
     EXPECT_EQ(image, before);
 }
+
+TEST(QtCanvas, RememberedTextLayoutsFollowTheBoxWidth)
+{
+    QImage image = Blank();
+    QtCanvas canvas(image);
+    const std::string text = "Armchair with footstool";
+    const Rect wide = canvas.DrawText(text, {0, 0, 400, 100}, TextWordBreak | TextCalcRect);
+    const Rect narrow = canvas.DrawText(text, {0, 0, 60, 100}, TextWordBreak | TextCalcRect);
+    EXPECT_GT(narrow.bottom, wide.bottom);
+    EXPECT_LT(narrow.right, wide.right);
+    EXPECT_EQ(canvas.DrawText(text, {0, 0, 400, 100}, TextWordBreak | TextCalcRect), wide);
+}
+
+// A partial redraw relies on the bounds to know what reaches into the area it repaints.
+TEST(QtCanvas, PaintedBoundsHoldEveryDrawnPixelAndIgnoreTheClip)
+{
+    QImage image(120, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtCanvas canvas(image);
+    canvas.SetTextColour(0x000000);
+    const Point triangle[] = {{70, 10}, {110, 10}, {90, 50}};
+    canvas.Polygon(triangle);
+    canvas.DrawText("Label text", {5, 5, 60, 40}, TextNoClip);
+    const QRect bounds = canvas.TakePaintedBounds();
+    EXPECT_TRUE(canvas.TakePaintedBounds().isEmpty());
+    int outside = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            outside += image.pixel(x, y) != qRgb(255, 255, 255) && !bounds.contains(x, y);
+    EXPECT_EQ(outside, 0);
+    EXPECT_TRUE(bounds.contains(QRect(70, 10, 40, 40)));
+
+    const QImage before = image.copy();
+    canvas.SetClip(QRegion());
+    canvas.SetBrush({Brush::Solid, 0x0000FF});
+    const Point square[] = {{10, 10}, {30, 10}, {30, 30}, {10, 30}};
+    canvas.Polygon(square);
+    EXPECT_EQ(image, before) << "an empty clip lets nothing through";
+    EXPECT_TRUE(canvas.TakePaintedBounds().contains(QRect(10, 10, 20, 20)));
+}

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Turns the results that tools/bench.sh collected in a folder into docs/performance.md:
+one table of the benchmarks' medians, baselines and ratios beside their targets, and the
+editor's start times. Usage: tools/bench-report.py FOLDER > docs/performance.md
+"""
+
+import json
+import pathlib
+import platform
+import statistics
+import sys
+
+# Benchmark name -> the target it is held to, in words.
+TARGETS = {
+    "BM_FullRedraw/10000": "ratio ≤ 1.2",
+    "BM_DragStep/1000": "≤ 4 ms",
+    "BM_DragStep/10000": "≤ 4 ms",
+    "BM_RoomLoad/10000": "ratio ≤ 3, < 60 ms",
+    "BM_RoomSave/10000": "ratio ≤ 3, < 60 ms",
+    "BM_UndoPush/10000": "ratio ≤ 2; 32 snapshots < 200 MB resident",
+    "BM_VrmlExport/10000": "< 60 ms",
+    "BM_ImageExport/1000": "< 40 ms",
+}
+
+BASELINES = {
+    "BM_FullRedraw": "the same polygons and captions by plain QPainter calls",
+    "BM_DragStep": "a full redraw",
+    "BM_RoomLoad": "reading the bytes and splitting them into lines",
+    "BM_RoomSave": "splitting the bytes into lines and writing them as safely",
+    "BM_UndoPush": "copying a std::vector of the objects",
+}
+
+EXTRA_COUNTERS = ("resident_mb_at_limit", "file_kb", "scene_kb")
+
+
+def medians(path):
+    for run in json.loads(path.read_text())["benchmarks"]:
+        if run.get("aggregate_name") == "median":
+            yield run
+
+
+def number(value, digits=2):
+    return f"{value:.{digits}f}"
+
+
+def benchmark_rows(folder):
+    for name in ("core.json", "gui.json"):
+        for run in medians(folder / name):
+            base = run["run_name"].removesuffix("/manual_time")
+            family = base.split("/")[0]
+            time_ms = run.get("median_ms", run["real_time"])
+            baseline = number(run["baseline_ms"]) if "baseline_ms" in run else "–"
+            ratio = f"{run['ratio']:.3g}" if "ratio" in run else "–"
+            notes = [f"{key} {number(run[key], 1)}" for key in EXTRA_COUNTERS if key in run]
+            if family in BASELINES:
+                notes.insert(0, "baseline: " + BASELINES[family])
+            yield (f"`{base}`", number(time_ms), baseline, ratio, TARGETS.get(base, ""), "; ".join(notes))
+
+
+def start_rows(folder):
+    times = {}
+    for line in (folder / "starts.txt").read_text().splitlines():
+        label, micros = line.rsplit(":", 1)
+        times.setdefault(label, []).append(int(micros) / 1000)
+    for label, values in times.items():
+        yield (f"start to first paint, {label}", number(statistics.median(values), 0), "–", "–", "< 400 ms",
+               f"{len(values)} starts under Xvfb, min {number(min(values), 0)} ms")
+
+
+def main():
+    folder = pathlib.Path(sys.argv[1])
+    print("# Performance\n")
+    print("Made by `tools/bench.sh` (the benchmarks in `bench/`, the medians of their repetitions; "
+          "each ratio is the median of the benchmark over the median of its baseline, timed "
+          "side by side in the same run). Times in milliseconds.\n")
+    print(f"Machine: {platform.machine()}, {len(__import__('os').sched_getaffinity(0))} cores. "
+          f"Load before: `{(folder / 'load-before.txt').read_text().strip()}`; "
+          f"after: `{(folder / 'load-after.txt').read_text().strip()}`.\n")
+    print("| Benchmark | Median | Baseline | Ratio | Target | Notes |")
+    print("|---|---:|---:|---:|---|---|")
+    for row in list(benchmark_rows(folder)) + list(start_rows(folder)):
+        print("| " + " | ".join(row) + " |")
+
+
+if __name__ == "__main__":
+    main()
