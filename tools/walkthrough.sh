@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Walks through the editor as a new user would, under a virtual X server with a window
-# manager, using the README's run command: creates a room, furnishes it from three library
+# manager, using the README's run command: chooses the language, creates a room, furnishes it from three library
 # categories, adds a door and a window into the walls and a label, moves, rotates and
 # duplicates, undoes and redoes, saves, reopens and exports a PNG. Pictures of each step go to
 # OUT_DIR (default /tmp/planzeta-walk); the finished plan and the exported PNG are copied to
@@ -47,6 +47,12 @@ move_in() {
     xdotool mousemove $((x + $2)) $((y + $3))
 }
 click_in() { move_in "$@"; pause 0.3; xdotool click "${4:-1}"; pause; }
+# A point given from the window's bottom right corner, as its buttons are laid out.
+click_from_corner() {
+    local w h
+    read -r w h < <(xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+    click_in "$1" $((w - $2)) $((h - $3))
+}
 # The plan at zoom 100 % starts below the menu and tool bars; the room point (0, 0) lies the
 # room's margin (35) further in.
 PlanTop=59
@@ -55,7 +61,8 @@ at_room() { move_in "$(main_window)" $((Margin + $1)) $((PlanTop + Margin + $2))
 # A placement follows the pointer from its first move and ends with a click.
 place_at() { at_room $(($1 - 20)) $(($2 - 20)); pause 0.5; at_room "$1" "$2"; pause 0.5; xdotool click 1; pause; }
 drag_room() {
-    at_room "$1" "$2"; pause 0.5; xdotool mousedown 1; pause 0.5
+    at_room $(($1 - 5)) $(($2 - 5)); pause 0.5
+    at_room "$1" "$2"; pause; xdotool mousedown 1; pause
     at_room $(($1 + ($3 - $1) / 2)) $(($2 + ($4 - $2) / 2)); pause 0.5
     at_room "$3" "$4"; pause 0.5; xdotool mouseup 1; pause
 }
@@ -81,10 +88,12 @@ add_basic_object() {
     click_in "$dialog" 134 79; type_into "$2"
     [ -z "${3:-}" ] || click_in "$dialog" 17 295
     shot "basic-$1"
-    click_in "$dialog" 351 336; pause
+    xdotool key Return; pause
 }
 popup_command() {  # right-clicks a room point and runs the n-th command of the menu
     at_room "$1" "$2"; pause 0.3; xdotool click 3; pause
+    # Away from the menu, which opens below and right of the pointer, no entry is active.
+    at_room $(($1 - 30)) $(($2 - 30)); pause 0.5
     for ((i = 0; i < $3; i++)); do xdotool key Down; done
     xdotool key Return; pause
 }
@@ -93,6 +102,9 @@ popup_command() {  # right-clicks a room point and runs the n-th command of the 
 app=$!
 for _ in $(seq 120); do [ -n "$(main_window)" ] && break; sleep 1; done
 pause 3
+shot first-run-language
+# A first run asks for the language; the list takes a typed name.
+xdotool type --delay 80 "English"; xdotool key Return; pause 2
 shot start
 
 xdotool key ctrl+n; pause 2
@@ -114,23 +126,28 @@ shot door-and-window
 
 xdotool key ctrl+l; pause 2
 xdotool type --delay 40 "Bedroom"; shot label-dialog
-click_in "$(window '^Label Properties')" 205 320
+click_from_corner "$(window '^Label Properties')" 138 23
 place_at 230 250
 shot labelled
 
 pause 2
 drag_room 330 120 300 160
 popup_command 300 160 6  # Rotate 90 Degrees Right
-popup_command 300 160 2  # Duplicate
-place_at 200 180
+# The chair turns about its corner, so it now lies left of where it was.
+popup_command 235 160 2  # Duplicate
+place_at 100 290
 shot moved-rotated-duplicated
 xdotool key ctrl+z; pause; xdotool key ctrl+z; pause
 shot undone
 xdotool key ctrl+shift+z; pause
 shot redone
 
-# The file dialogs start with the name field focused.
-type_file_name() { pause 3; type_into "$1"; pause; xdotool key Return; pause 3; }
+# The file dialogs start with the name field focused; a typed folder ending in "/" is opened
+# at once, and the name follows.
+type_file_name() {
+    pause 3; type_into "$(dirname "$1")/"; pause 2
+    xdotool type --delay 40 "$(basename "$1")"; pause; xdotool key Return; pause 3
+}
 xdotool key ctrl+s; pause 2; shot save-dialog
 type_file_name "$home/Bedroom.mst"
 xdotool key ctrl+n; pause 2; xdotool key Escape; pause
