@@ -154,7 +154,7 @@ xdotool key ctrl+n; pause 2; xdotool key Escape; pause
 xdotool key ctrl+o
 type_file_name "$home/Bedroom.mst"
 shot reopened
-cp "$out/$(printf %02d "$step")-reopened.png" docs/walkthrough-editor.png
+convert "$out/$(printf %02d "$step")-reopened.png" -trim +repage docs/walkthrough-editor.png
 
 xdotool key alt+r; pause 0.5; xdotool key e; pause 0.5; xdotool key i
 type_file_name "$home/Bedroom.png"
