@@ -66,6 +66,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     UpdateTitle();
     Redraw(true);
     setAcceptDrops(true);
+    StartRecovery();
 }
 
 TForm1::~TForm1() = default;
@@ -90,5 +91,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     setAcceptDrops(false);
     WriteSettings();
+    DiscardRecoveryCopy();
     event->accept();
 }

@@ -30,6 +30,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QTimer;
 class QToolBar;
 class TForm3D;
 class TFormCoord;
@@ -121,6 +122,8 @@ private:
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
+    // The room just read becomes the document: a fresh history, the view at 100 % or best fit.
+    void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
     ViewFrame CurrentFrame() const;
@@ -203,6 +206,18 @@ private:
 
     // TForm1_Explore3D.cpp
     void Explorein3D1Click();
+
+    // TForm1_Recovery.cpp
+    // Offers the room that an editor which did not close left unsaved, then keeps a copy of
+    // the room in a recovery file while it has unsaved changes.
+    void StartRecovery();
+    void OfferRecovery();
+    void KeepRecoveryCopy();
+    // Removes the copy: the changes were saved or dropped.
+    void DiscardRecoveryCopy();
+    QTimer* recoveryTimer_ = nullptr;
+    std::string recoveryPath_;
+    std::string recoveryText_;  // the recovery file without its time; empty when there is none
 
     // TForm1_Pointer.cpp
 public:

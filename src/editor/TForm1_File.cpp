@@ -66,10 +66,17 @@ bool TForm1::OpenRoomFile(const QString& requested)
         return false;
     }
     fileName_ = path;
-    SetSaveEnabled(false);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     AddRecentFile(fileName_);
     RememberFolderOf(fileName_);
+    StartEditingLoadedRoom();
+    DiscardRecoveryCopy();
+    return true;
+}
+
+void TForm1::StartEditingLoadedRoom()
+{
+    SetSaveEnabled(room_.Modified);
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
@@ -83,7 +90,6 @@ bool TForm1::OpenRoomFile(const QString& requested)
         AfterZoomChange();
     }
     UpdateTitle();
-    return true;
 }
 
 bool TForm1::SaveTo(const QString& path)
@@ -100,6 +106,7 @@ bool TForm1::SaveTo(const QString& path)
     SetSaveEnabled(false);
     UpdateTitle();
     AddRecentFile(fileName_);
+    DiscardRecoveryCopy();
     return true;
 }
 
@@ -138,6 +145,7 @@ void TForm1::New()
     fileName_.clear();
     BestFit();
     UpdateTitle();
+    DiscardRecoveryCopy();
 }
 
 void TForm1::RememberFolderOf(const QString& path)
