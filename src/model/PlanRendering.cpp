@@ -4,6 +4,7 @@
 #include "model/Numeric.h"
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,11 +39,12 @@ void DrawGrid(const CRoom& room, Canvas& canvas, const PlanView& view)
     const double step = room.GridSize * view.zoom;
     if (room.GridSize < 1 || step < MinGridStep)
         return;
+    // Lines past the canvas would not show; a huge room must not cost a line per step of it.
+    const int32_t width = std::min(view.width, canvas.Width());
+    const int32_t height = std::min(view.height, canvas.Height());
     const Pen previous = canvas.SetPen({Pen::Dot, room.GridColor});
-    DrawGridLines(step, view.offsetX, view.width,
-                  [&](int32_t x) { canvas.Line({x, 1}, {x, view.height - 1}); });
-    DrawGridLines(step, view.offsetY, view.height,
-                  [&](int32_t y) { canvas.Line({1, y}, {view.width - 1, y}); });
+    DrawGridLines(step, view.offsetX, width, [&](int32_t x) { canvas.Line({x, 1}, {x, view.height - 1}); });
+    DrawGridLines(step, view.offsetY, height, [&](int32_t y) { canvas.Line({1, y}, {view.width - 1, y}); });
     canvas.SetPen(previous);
 }
 
