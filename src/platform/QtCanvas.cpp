@@ -1,5 +1,6 @@
 #include "platform/QtCanvas.h"
 
+#include "model/Numeric.h"
 #include "platform/QtConversions.h"
 
 #include <QImage>
@@ -273,7 +274,8 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
         painter_.drawText(box, qtFlags, shown);
         painter_.setPen(ToQPen(pen_));
     }
-    return {rect.left, rect.top, rect.left + needed.width(), rect.top + needed.height()};
+    return {rect.left, rect.top, SaturateToInt(int64_t{rect.left} + needed.width()),
+            SaturateToInt(int64_t{rect.top} + needed.height())};
 }
 
 std::unique_ptr<CanvasImage> QtCanvas::Grab() const
