@@ -21,6 +21,19 @@ constexpr int FullCircle = 360 * 16;
 
 constexpr QRgb RgbBits = 0x00FFFFFF;
 
+// Laying text out costs time and memory by the character; no plan shows this much of one
+// caption, so a longer one, as from a damaged file, is cut before it is drawn or measured.
+constexpr qsizetype MaxDrawnCharacters = 100'000;
+
+QString DrawnText(std::string_view text)
+{
+    // Four bytes are the most one character takes in UTF-8.
+    const std::string_view head = text.substr(0, 4 * MaxDrawnCharacters);
+    QString shown = QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size()));
+    shown.truncate(MaxDrawnCharacters);
+    return shown;
+}
+
 class QtCanvasImage : public CanvasImage {
 public:
     explicit QtCanvasImage(QImage image) : image(std::move(image)) {}
@@ -261,7 +274,7 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = DrawnText(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (flags & TextSingleLine)
         shown.replace(u'\n', u' ');

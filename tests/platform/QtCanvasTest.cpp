@@ -225,3 +225,15 @@ TEST(QtCanvas, PutRestoresWhatGrabCopied)
     canvas.Put(*saved);
     EXPECT_EQ(image, before);
 }
+
+TEST(QtCanvas, ACaptionLongerThanAnyPlanShowsIsCutBeforeItIsLaidOut)
+{
+    QImage image = Blank();
+    QtCanvas canvas(image);
+    const auto width = [&](size_t characters) {
+        const Rect needed = canvas.DrawText(std::string(characters, 'w'), {0, 0, 40, 40}, TextSingleLine | TextCalcRect);
+        return int64_t{needed.right} - needed.left;
+    };
+    EXPECT_LT(width(1000), width(100000));
+    EXPECT_EQ(width(100000), width(10 * 1024 * 1024));
+}
