@@ -65,7 +65,10 @@ std::string WriteScratchFile(std::string_view name, std::string_view bytes)
 bool LoadRoomFromBytes(std::string_view bytes, CRoom& room)
 {
     QuietModel();
-    return room.Load(WriteScratchFile("room.mst", bytes));
+    if (!room.Load(WriteScratchFile("room.mst", bytes)))
+        return false;
+    room.SnapAllToWalls();  // as the editor does on opening a room
+    return true;
 }
 
 void DrawAtFuzzZooms(CRoom& room, Canvas& canvas)

@@ -12,7 +12,8 @@ class CRoom;
 // The bytes as a file of the given name in a scratch folder of this process; returns its path.
 std::string WriteScratchFile(std::string_view name, std::string_view bytes);
 
-// Reads the bytes as a room file; false when the reader refused them.
+// Reads the bytes as a room file and snaps doors and windows to their walls, as the editor
+// does on opening one; false when the reader refused them.
 bool LoadRoomFromBytes(std::string_view bytes, CRoom& room);
 // Draws the whole room at the zooms 1, 0.05 and 4 as the editor's view does, with the
 // canvas showing the top left of the plan.
