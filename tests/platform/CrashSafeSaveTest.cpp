@@ -107,10 +107,11 @@ TEST_F(CrashSafeSaveTest, AFullDiskOrARefusalAtAnyStepKeepsTheEarlierFile)
     for (const int error : {ENOSPC, EACCES, EIO}) {
         for (const WriteStep step : Steps) {
             SCOPED_TRACE(testing::Message() << "errno " << error << " at step " << static_cast<int>(step));
-            SetWriteFaultHook([=](WriteStep at) { return at == step ? error : 0; });
-            ExpectEveryFailureKeepsTheEarlierFiles(
-                [](const std::function<void()>& save) { EXPECT_THROW(save(), FileWriteError); });
-            SetWriteFaultHook({});
+            ExpectEveryFailureKeepsTheEarlierFiles([=](const std::function<void()>& save) {
+                SetWriteFaultHook([=](WriteStep at) { return at == step ? error : 0; });
+                EXPECT_THROW(save(), FileWriteError);
+                SetWriteFaultHook({});
+            });
         }
     }
 }
