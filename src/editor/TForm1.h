@@ -30,7 +30,6 @@ class QAction;
 class QLabel;
 class QMenu;
 class QScrollArea;
-class QTimer;
 class QToolBar;
 class TForm3D;
 class TFormCoord;
@@ -215,7 +214,6 @@ private:
     void KeepRecoveryCopy();
     // Removes the copy: the changes were saved or dropped.
     void DiscardRecoveryCopy();
-    QTimer* recoveryTimer_ = nullptr;
     std::string recoveryPath_;
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
 

@@ -38,10 +38,10 @@ void TForm1::StartRecovery()
 {
     recoveryPath_ = RecoveryFilePath(RecoveryFolder(), QCoreApplication::applicationPid());
     OfferRecovery();
-    recoveryTimer_ = new QTimer(this);
-    recoveryTimer_->setObjectName("RecoveryTimer");
-    connect(recoveryTimer_, &QTimer::timeout, this, &TForm1::KeepRecoveryCopy);
-    recoveryTimer_->start(RecoveryInterval());
+    auto* timer = new QTimer(this);
+    timer->setObjectName("RecoveryTimer");
+    connect(timer, &QTimer::timeout, this, &TForm1::KeepRecoveryCopy);
+    timer->start(RecoveryInterval());
 }
 
 void TForm1::OfferRecovery()

@@ -43,8 +43,10 @@ void DrawGrid(const CRoom& room, Canvas& canvas, const PlanView& view)
     const int32_t width = std::min(view.width, canvas.Width());
     const int32_t height = std::min(view.height, canvas.Height());
     const Pen previous = canvas.SetPen({Pen::Dot, room.GridColor});
-    DrawGridLines(step, view.offsetX, width, [&](int32_t x) { canvas.Line({x, 1}, {x, view.height - 1}); });
-    DrawGridLines(step, view.offsetY, height, [&](int32_t y) { canvas.Line({1, y}, {view.width - 1, y}); });
+    DrawGridLines(step, view.offsetX, width,
+                  [&](int32_t x) { canvas.Line({x, 1}, {x, view.height - 1}); });
+    DrawGridLines(step, view.offsetY, height,
+                  [&](int32_t y) { canvas.Line({1, y}, {view.width - 1, y}); });
     canvas.SetPen(previous);
 }
 
