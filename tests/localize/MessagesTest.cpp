@@ -22,7 +22,7 @@ TEST_F(MessagesTest, EnglishTextsKeepTheirLineBreaksAndUnknownNumbersAreEmpty)
     EXPECT_EQ(EnglishMessage(MsgSaveChanges),
               "The room was changed but it is not saved in the file.\nDo you want to save it?");
     EXPECT_EQ(EnglishMessage(10), "");
-    EXPECT_EQ(EnglishMessage(55), "");
+    EXPECT_EQ(EnglishMessage(58), "");
     EXPECT_EQ(Msg(MsgWarning), "Warning");
 }
 
