@@ -25,7 +25,7 @@ int32_t Scaled(int32_t length, double zoom)
 template <typename DrawLine>
 void DrawGridLines(double step, int32_t offset, int32_t extent, DrawLine drawLine)
 {
-    for (double k = std::trunc(-offset / step);; ++k) {
+    for (double k = std::trunc(-static_cast<double>(offset) / step);; ++k) {
         const int32_t at = TruncToInt(step * k + offset);
         if (at > 0)
             drawLine(at);
@@ -58,10 +58,11 @@ PlanView WholeRoomView(const CRoom& room, double zoom)
     view.zoom = zoom;
     view.offsetX = Scaled(room.SpaceAround[0], zoom);
     view.offsetY = Scaled(room.SpaceAround[1], zoom);
-    view.width = SaturateToInt(int64_t{Scaled(room.Width, zoom)} + view.offsetX +
-                               Scaled(room.SpaceAround[2], zoom));
-    view.height = SaturateToInt(int64_t{Scaled(room.Height, zoom)} + view.offsetY +
-                                Scaled(room.SpaceAround[3], zoom));
+    // A damaged file's negative sizes and margins give no area rather than a negative one.
+    view.width = std::max(0, SaturateToInt(int64_t{Scaled(room.Width, zoom)} + view.offsetX +
+                                           Scaled(room.SpaceAround[2], zoom)));
+    view.height = std::max(0, SaturateToInt(int64_t{Scaled(room.Height, zoom)} + view.offsetY +
+                                            Scaled(room.SpaceAround[3], zoom)));
     return view;
 }
 
