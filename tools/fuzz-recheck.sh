@@ -6,6 +6,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 target=$1 out=${2:-/tmp/planzeta-fuzz}
 fuzzer=build-fuzz/fuzz/fuzz_$target
+export LSAN_OPTIONS=suppressions=fuzz/lsan-suppressions.txt
 for finding in "$out/$target-findings"/*; do
   [ -e "$finding" ] || continue
   if "$fuzzer" -timeout=5 -rss_limit_mb=2048 "$finding" >/dev/null 2>&1; then

@@ -17,7 +17,7 @@ spent=$( (grep -o '^session: [0-9]*' "$log" 2>/dev/null || echo "session: 0") | 
 while [ "$spent" -lt "$budget" ]; do
   start=$(date +%s)
   echo "started: $start" >>"$log"
-  nice -n 19 "build-fuzz/fuzz/fuzz_$target" -timeout="${FUZZ_TIMEOUT:-5}" -rss_limit_mb=2048 -max_len=65536 -report_slow_units=100000 \
+  LSAN_OPTIONS=suppressions=fuzz/lsan-suppressions.txt nice -n 19 "build-fuzz/fuzz/fuzz_$target" -timeout="${FUZZ_TIMEOUT:-5}" -rss_limit_mb=2048 -max_len=65536 -report_slow_units=100000 \
     -print_final_stats=1 -max_total_time=$((budget - spent)) \
     -artifact_prefix="$out/$target-findings/" "$out/$target-corpus" "$seeds" >>"$log" 2>&1 || true
   spent=$((spent + $(date +%s) - start))
