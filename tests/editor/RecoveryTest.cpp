@@ -63,7 +63,7 @@ protected:
 
     static bool WaitForFile(const std::string& path)
     {
-        return QTest::qWaitFor([&] { return fs::exists(path); }, 10000);
+        return QTest::qWaitFor([&] { return fs::exists(path); }, 60000);
     }
 
     static void ChangeRoom(TForm1& window, int width)
@@ -200,7 +200,8 @@ TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
     window.NoteRoomChange(true);
     window.Room().Width = 1234;
     window.show();
-    QTest::qWait(60000);
+    // The kill test kills this process once the copy is written, or after two minutes.
+    QTest::qWait(180000);
     ADD_FAILURE() << "not killed";
 }
 
@@ -217,7 +218,7 @@ TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
                 {"--gtest_filter=RecoveryChild.ChangesTheRoomAndWaitsToBeKilled"});
     ASSERT_TRUE(child.waitForStarted());
     const std::string copy = RecoveryFilePath(RecoveryFolder(), child.processId());
-    const bool written = QTest::qWaitFor([&] { return ReadRecoveryFile(copy).has_value(); }, 30000);
+    const bool written = QTest::qWaitFor([&] { return ReadRecoveryFile(copy).has_value(); }, 120000);
     ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
     ASSERT_TRUE(child.waitForFinished());
     ASSERT_TRUE(written) << "the editor wrote no copy";
