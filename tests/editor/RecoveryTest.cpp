@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -153,7 +154,9 @@ TEST_F(RecoveryTest, TheNextStartOffersTheRoomOfAStoppedEditorWithItsFileAndTime
     room.Width = 777;
     const std::string orphan = LeaveOrphan(room, rooms + "/kitchen.mst");
     prompts.buttons = {ButtonYes};
+    QLocale::setDefault(QLocale::c());  // whose dates show the whole year
     TForm1 window(prompts, {});
+    QLocale::setDefault(QLocale::system());
     ASSERT_EQ(prompts.asked.size(), 1u);
     const std::string& question = prompts.asked[0];
     EXPECT_TRUE(question.starts_with("Message Recover unsaved work: ")) << question;
