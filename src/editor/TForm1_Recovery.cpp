@@ -66,6 +66,8 @@ void TForm1::OfferRecovery()
         StartEditingLoadedRoom();
         // The changes are this editor's to keep now; the old copy goes only once they are.
         KeepRecoveryCopy();
+        if (recoveryText_.empty())
+            return;
     }
     std::remove(path.c_str());
 }
