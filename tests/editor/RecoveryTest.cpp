@@ -9,6 +9,7 @@
 #include "dialogs/TFormRoom.h"
 #include "editor/PlanWidget.h"
 #include "editor/RecoveryFile.h"
+#include "platform/FileIo.h"
 #include "support/MakePart.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
@@ -168,6 +169,20 @@ TEST_F(RecoveryTest, TheNextStartOffersTheRoomOfAStoppedEditorWithItsFileAndTime
     EXPECT_TRUE(window.windowTitle().endsWith("kitchen.mst*]"));
     EXPECT_FALSE(fs::exists(orphan));
     EXPECT_TRUE(fs::exists(OwnCopy())) << "the restored changes are not kept until saved";
+}
+
+TEST_F(RecoveryTest, ARestoredRoomKeepsItsOldCopyWhileTheEditorCannotWriteItsOwn)
+{
+    CRoom room;
+    room.Width = 555;
+    const std::string orphan = LeaveOrphan(room, "");
+    prompts.buttons = {ButtonYes};
+    SetWriteFaultHook([](WriteStep) { return ENOSPC; });
+    TForm1 window(prompts, {});
+    SetWriteFaultHook({});
+    EXPECT_EQ(window.Room().Width, 555);
+    EXPECT_TRUE(fs::exists(orphan)) << "the only copy of the changes was removed";
+    EXPECT_FALSE(fs::exists(OwnCopy()));
 }
 
 TEST_F(RecoveryTest, ADeclinedOrUnreadableCopyIsRemovedAndTheEditorStartsEmpty)
