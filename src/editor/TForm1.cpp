@@ -71,6 +71,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     UpdateTitle();
     Redraw(true);
     setAcceptDrops(true);
+    StartRecovery();
 }
 
 TForm1::~TForm1()
@@ -99,5 +100,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     setAcceptDrops(false);
     WriteSettings();
+    DiscardRecoveryCopy();
     event->accept();
 }

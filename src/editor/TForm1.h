@@ -132,6 +132,8 @@ private:
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
+    // The room just read becomes the document: a fresh history, the view at 100 % or best fit.
+    void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
     ViewFrame CurrentFrame() const;
@@ -230,6 +232,16 @@ private:
     // The PDF file to print into when no printer is installed; nothing when the user cancels.
     std::optional<QString> AskPdfName();
     QPointer<TFormPrint> FormPrint;
+    // TForm1_Recovery.cpp
+    // Offers the room that an editor which did not close left unsaved, then keeps a copy of
+    // the room in a recovery file while it has unsaved changes.
+    void StartRecovery();
+    void OfferRecovery();
+    void KeepRecoveryCopy();
+    // Removes the copy: the changes were saved or dropped.
+    void DiscardRecoveryCopy();
+    std::string recoveryPath_;
+    std::string recoveryText_;  // the recovery file without its time; empty when there is none
 
     // TForm1_Pointer.cpp
 public:

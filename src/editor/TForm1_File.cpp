@@ -67,10 +67,17 @@ bool TForm1::OpenRoomFile(const QString& requested)
         return false;
     }
     fileName_ = path;
-    SetSaveEnabled(false);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     AddRecentFile(fileName_);
     RememberFolderOf(fileName_);
+    StartEditingLoadedRoom();
+    DiscardRecoveryCopy();
+    return true;
+}
+
+void TForm1::StartEditingLoadedRoom()
+{
+    SetSaveEnabled(room_.Modified);
+    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
@@ -84,7 +91,6 @@ bool TForm1::OpenRoomFile(const QString& requested)
         AfterZoomChange();
     }
     UpdateTitle();
-    return true;
 }
 
 bool TForm1::SaveTo(const QString& path)
@@ -101,6 +107,7 @@ bool TForm1::SaveTo(const QString& path)
     SetSaveEnabled(false);
     UpdateTitle();
     AddRecentFile(fileName_);
+    DiscardRecoveryCopy();
     return true;
 }
 
@@ -139,6 +146,7 @@ void TForm1::New()
     fileName_.clear();
     BestFit();
     UpdateTitle();
+    DiscardRecoveryCopy();
 }
 
 void TForm1::RememberFolderOf(const QString& path)

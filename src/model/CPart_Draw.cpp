@@ -54,10 +54,9 @@ void DrawDoorOpening(const CPart& door, Canvas& canvas, const Corners& p, double
     if (door.WallLink < 0 || wall >= room.Walls.Count() || q % 90 != 0 || q > 270)
         return;
     const double angle = DegToRad(static_cast<double>(door.Rotation) - q);
-    const double t = room.Walls[wall].thickness * zoom;
-    Point o{TruncToInt(-t * std::sin(angle)), TruncToInt(t * std::cos(angle))};
-    if (q == 90 || q == 180)
-        o = {-o.x, -o.y};
+    // Turned round before the cut to int32, whose least value has no negative.
+    const double t = room.Walls[wall].thickness * zoom * (q == 90 || q == 180 ? -1 : 1);
+    const Point o{TruncToInt(-t * std::sin(angle)), TruncToInt(t * std::cos(angle))};
     const Point hinge = q == 0 || q == 180 ? p[2] : p[0];
     const Point opening[] = {p[3], hinge, Plus(hinge, o), Plus(p[3], o)};
     const Brush previous = canvas.SetBrush({Brush::Solid, room.Color});
@@ -70,12 +69,12 @@ void DrawDoor(const CPart& door, Canvas& canvas, const Corners& p, double zoom, 
 {
     if (door.LineColor == NoColour)
         return;
-    const Point arc[] = {
-        p[0],
-        {(3 * p[1].x + p[0].x) / 4, (3 * p[1].y + p[0].y) / 4},
-        {(3 * p[1].x + p[2].x) / 4, (3 * p[1].y + p[2].y) / 4},
-        p[2],
+    // A quarter of the way from the corner to another, in 64 bits for doors of any size.
+    const auto nearCorner = [&](Point other) {
+        return Point{static_cast<int32_t>((3 * int64_t{p[1].x} + other.x) / 4),
+                     static_cast<int32_t>((3 * int64_t{p[1].y} + other.y) / 4)};
     };
+    const Point arc[] = {p[0], nearCorner(p[0]), nearCorner(p[2]), p[2]};
     canvas.PolyBezier(arc);
     const Point leaf[] = {p[0], p[3], p[2]};
     canvas.Polyline(leaf);

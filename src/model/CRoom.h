@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class CIniFile;
+
 class CRoom {
 public:
     CRoom() { Reset(); }
@@ -45,6 +47,9 @@ public:
     // Replaces the room by the file's content. Returns false, leaving the room as it was, when
     // the file cannot be read.
     bool Load(const std::string& fileName);
+    // The room as the sections of a room file, and back; reading starts from a new room.
+    void Write(CIniFile& ini) const;
+    void Read(const CIniFile& ini);
 
     int32_t Width;
     int32_t Height;

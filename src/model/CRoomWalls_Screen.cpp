@@ -2,9 +2,12 @@
 
 #include "model/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -44,12 +47,39 @@ bool IsEndPointOf(Point p, const CWall& w)
     return p == w.Start() || p == w.End();
 }
 
-// Walls meet where they share an end point; a wall without length has no direction to join along.
-bool Joined(const CWall& a, const CWall& b)
+// No corner of a room joins this many walls; where a damaged file makes more meet at one
+// point, the walls beyond it stay unjoined, so that joining never costs a pair of every wall.
+constexpr size_t MaxWallsAtAPoint = 8;
+
+uint64_t PointKey(Point p)
 {
-    if (a.IsDegenerate() || b.IsDegenerate())
-        return false;
-    return IsEndPointOf(a.Start(), b) || IsEndPointOf(a.End(), b);
+    return uint64_t{static_cast<uint32_t>(p.x)} << 32 | static_cast<uint32_t>(p.y);
+}
+
+// The pairs of walls that meet, the lower index first, each pair once, found through the
+// walls' end points rather than by trying every pair.
+std::vector<std::pair<size_t, size_t>> JoinedPairs(const std::vector<CWall>& walls)
+{
+    std::unordered_map<uint64_t, std::vector<size_t>> atPoint;
+    for (size_t i = 0; i < walls.size(); ++i) {
+        if (walls[i].IsDegenerate())
+            continue;  // no direction to join along
+        for (const Point p : {walls[i].Start(), walls[i].End()}) {
+            std::vector<size_t>& meeting = atPoint[PointKey(p)];
+            if (meeting.size() < MaxWallsAtAPoint)
+                meeting.push_back(i);
+        }
+    }
+    std::vector<std::pair<size_t, size_t>> pairs;
+    for (const auto& [key, meeting] : atPoint)
+        for (size_t a = 0; a < meeting.size(); ++a)
+            for (size_t b = a + 1; b < meeting.size(); ++b)
+                pairs.emplace_back(meeting[a], meeting[b]);
+    // Walls that share both end points meet at two points; they are joined once, in the
+    // order of the walls.
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    return pairs;
 }
 
 // Where the infinite lines p0 -> p1 and q0 -> q1 cross; nothing when they are parallel. A line
@@ -127,10 +157,8 @@ void CRoomWalls::ComputeScreen(int32_t offsetX, int32_t offsetY, double zoom)
 {
     for (CWall& w : walls_)
         PlaceOnScreen(w, offsetX, offsetY, zoom);
-    for (size_t i = 0; i < walls_.size(); ++i)
-        for (size_t j = i + 1; j < walls_.size(); ++j)
-            if (Joined(walls_[i], walls_[j]))
-                Join(walls_[i], walls_[j]);
+    for (const auto& [i, j] : JoinedPairs(walls_))
+        Join(walls_[i], walls_[j]);
     for (CWall& w : walls_)
         ApplyTrims(w);
 }

@@ -28,6 +28,12 @@ void CRoom::Save(const std::string& fileName) const
 {
     // A fresh file: whatever sections the old one held are gone, as the format expects.
     CIniFile ini;
+    Write(ini);
+    ini.Save(fileName);
+}
+
+void CRoom::Write(CIniFile& ini) const
+{
     ini.WriteInteger(RoomSection, "FileVersion", FileVersion);
     ini.WriteInteger(RoomSection, "Width", Width);
     ini.WriteInteger(RoomSection, "Height", Height);
@@ -49,7 +55,6 @@ void CRoom::Save(const std::string& fileName) const
     for (const CPart& part : Parts)
         if (part.InUse)
             part.Save(ini, "Part" + std::to_string(++number), false);
-    ini.Save(fileName);
 }
 
 bool CRoom::Load(const std::string& fileName)
@@ -57,7 +62,12 @@ bool CRoom::Load(const std::string& fileName)
     const std::optional<CIniFile> file = CIniFile::Read(fileName);
     if (!file)
         return false;
-    const CIniFile& ini = *file;
+    Read(*file);
+    return true;
+}
+
+void CRoom::Read(const CIniFile& ini)
+{
     Reset();
     if (ini.ReadInteger(RoomSection, "FileVersion", 1) > FileVersion)
         WarnAboutNewerVersion();
@@ -96,5 +106,4 @@ bool CRoom::Load(const std::string& fileName)
     for (const std::string& section : ini.SectionNames())
         if (section != RoomSection && section.compare(0, 4, "Part") == 0)
             AddPart(nullptr, true).Load(ini, section, Unit);
-    return true;
 }

@@ -14,7 +14,8 @@ namespace {
 Point ThicknessOffset(double direction, int32_t thickness)
 {
     const double d = DegToRad(direction);
-    return {RoundToInt(-thickness * std::sin(d)), RoundToInt(thickness * std::cos(d))};
+    const double t = thickness;  // negated as a double: -INT32_MIN has no int32 value
+    return {RoundToInt(-t * std::sin(d)), RoundToInt(t * std::cos(d))};
 }
 
 Point Shifted(Point p, Point o, int sign)

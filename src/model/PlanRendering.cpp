@@ -4,6 +4,7 @@
 #include "model/Numeric.h"
 #include "platform/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,7 +25,7 @@ int32_t Scaled(int32_t length, double zoom)
 template <typename DrawLine>
 void DrawGridLines(double step, int32_t offset, int32_t extent, DrawLine drawLine)
 {
-    for (double k = std::trunc(-offset / step);; ++k) {
+    for (double k = std::trunc(-static_cast<double>(offset) / step);; ++k) {
         const int32_t at = TruncToInt(step * k + offset);
         if (at > 0)
             drawLine(at);
@@ -38,10 +39,13 @@ void DrawGrid(const CRoom& room, Canvas& canvas, const PlanView& view)
     const double step = room.GridSize * view.zoom;
     if (room.GridSize < 1 || step < MinGridStep)
         return;
+    // Lines past the canvas would not show; a huge room must not cost a line per step of it.
+    const int32_t width = std::min(view.width, canvas.Width());
+    const int32_t height = std::min(view.height, canvas.Height());
     const Pen previous = canvas.SetPen({Pen::Dot, room.GridColor});
-    DrawGridLines(step, view.offsetX, view.width,
+    DrawGridLines(step, view.offsetX, width,
                   [&](int32_t x) { canvas.Line({x, 1}, {x, view.height - 1}); });
-    DrawGridLines(step, view.offsetY, view.height,
+    DrawGridLines(step, view.offsetY, height,
                   [&](int32_t y) { canvas.Line({1, y}, {view.width - 1, y}); });
     canvas.SetPen(previous);
 }
@@ -54,10 +58,11 @@ PlanView WholeRoomView(const CRoom& room, double zoom)
     view.zoom = zoom;
     view.offsetX = Scaled(room.SpaceAround[0], zoom);
     view.offsetY = Scaled(room.SpaceAround[1], zoom);
-    view.width = SaturateToInt(int64_t{Scaled(room.Width, zoom)} + view.offsetX +
-                               Scaled(room.SpaceAround[2], zoom));
-    view.height = SaturateToInt(int64_t{Scaled(room.Height, zoom)} + view.offsetY +
-                                Scaled(room.SpaceAround[3], zoom));
+    // A damaged file's negative sizes and margins give no area rather than a negative one.
+    view.width = std::max(0, SaturateToInt(int64_t{Scaled(room.Width, zoom)} + view.offsetX +
+                                           Scaled(room.SpaceAround[2], zoom)));
+    view.height = std::max(0, SaturateToInt(int64_t{Scaled(room.Height, zoom)} + view.offsetY +
+                                            Scaled(room.SpaceAround[3], zoom)));
     return view;
 }
 

@@ -18,6 +18,20 @@ FileWriteError::FileWriteError(const std::string& fileName)
 
 namespace {
 
+std::function<int(WriteStep)>& FaultHook()
+{
+    static std::function<int(WriteStep)> hook;
+    return hook;
+}
+
+// False, with errno set, when the hook fails the step.
+bool Proceed(WriteStep step)
+{
+    const int error = FaultHook() ? FaultHook()(step) : 0;
+    errno = error;
+    return error == 0;
+}
+
 // Closes the descriptor when it goes out of scope.
 class Descriptor {
 public:
@@ -55,6 +69,16 @@ bool WriteAll(int fd, std::string_view bytes)
     return true;
 }
 
+bool WriteBytes(int fd, std::string_view bytes)
+{
+    if (Proceed(WriteStep::WriteBytes))
+        return WriteAll(fd, bytes);
+    const int error = errno;
+    WriteAll(fd, bytes.substr(0, bytes.size() / 2));
+    errno = error;
+    return false;
+}
+
 fs::path ResolveTarget(const std::string& path)
 {
     std::error_code ec;
@@ -75,6 +99,8 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& tempPath)
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = target;
         tempPath += ".tmp" + std::to_string(random() % 1000000000);
+        if (!Proceed(WriteStep::CreateTemporary))
+            return -1;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -124,15 +150,20 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes)
     Descriptor fd(CreateTemporaryBeside(target, tempPath));
     if (fd.get() < 0)
         throw FileWriteError(path);
-    bool ok = WriteAll(fd.get(), bytes);
+    bool ok = WriteBytes(fd.get(), bytes);
     if (ok && exists)
-        ok = ::fchmod(fd.get(), st.st_mode & 07777) == 0;
-    ok = ok && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
+        ok = Proceed(WriteStep::CopyPermissions) && ::fchmod(fd.get(), st.st_mode & 07777) == 0;
+    ok = ok && Proceed(WriteStep::Sync) && ::fsync(fd.get()) == 0;
+    ok = fd.close() && Proceed(WriteStep::Close) && ok;
+    ok = ok && Proceed(WriteStep::Rename) && ::rename(tempPath.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(tempPath.c_str());
         throw FileWriteError(path);
     }
     SyncFolder(target.parent_path());
+}
+
+void SetWriteFaultHook(std::function<int(WriteStep)> hook)
+{
+    FaultHook() = std::move(hook);
 }

@@ -1,5 +1,6 @@
 #include "platform/QtCanvas.h"
 
+#include "model/Numeric.h"
 #include "platform/QtConversions.h"
 #include "platform/TextLayout.h"
 
@@ -22,6 +23,21 @@ constexpr QRgb RgbBits = 0x00FFFFFF;
 
 // How far a one-pixel pen may reach past the points it joins.
 constexpr int PenReach = 1;
+
+// Laying text out costs time and memory by the character; no plan shows this much of one
+// caption, so a longer one, as from a damaged file, is cut before it is laid out.
+constexpr size_t MaxDrawnCharacters = 100'000;
+
+std::string_view DrawnText(std::string_view text)
+{
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == MaxDrawnCharacters)
+            return text.substr(0, i);
+    }
+    return text;
+}
 
 class QtCanvasImage : public CanvasImage {
 public:
@@ -268,7 +284,7 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    const TextLayout& layout = LayOutText(text, box.size(), flags, qtFlags, metrics, fontKey_);
+    const TextLayout& layout = LayOutText(DrawnText(text), box.size(), flags, qtFlags, metrics, fontKey_);
     if (!(flags & TextCalcRect)) {
         painter_.setPen(ToQColor(textColour_));
         QRect drawn;
@@ -277,7 +293,8 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
         // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
         MarkPainted(drawn, metrics.height() / 2 + 1);
     }
-    return {rect.left, rect.top, rect.left + layout.needed.width(), rect.top + layout.needed.height()};
+    return {rect.left, rect.top, SaturateToInt(int64_t{rect.left} + layout.needed.width()),
+            SaturateToInt(int64_t{rect.top} + layout.needed.height())};
 }
 
 std::unique_ptr<CanvasImage> QtCanvas::Grab() const

@@ -4,6 +4,7 @@
 #include "model/CFont.h"
 #include "model/Colour.h"
 #include "model/Geometry.h"
+#include "model/Numeric.h"
 
 #include <QColor>
 #include <QFont>
@@ -38,7 +39,9 @@ inline Point FromQPoint(QPoint p)
 
 inline QRect ToQRect(const Rect& r)
 {
-    return {QPoint(r.left, r.top), QSize(r.right - r.left, r.bottom - r.top)};
+    // A rectangle around a huge object may be wider than int32 holds.
+    return {QPoint(r.left, r.top),
+            QSize(SaturateToInt(int64_t{r.right} - r.left), SaturateToInt(int64_t{r.bottom} - r.top))};
 }
 
 inline Rect FromQRect(const QRect& r)

@@ -265,3 +265,15 @@ TEST(QtCanvas, PaintedBoundsHoldEveryDrawnPixelAndIgnoreTheClip)
     EXPECT_EQ(image, before) << "an empty clip lets nothing through";
     EXPECT_TRUE(canvas.TakePaintedBounds().contains(QRect(10, 10, 20, 20)));
 }
+
+TEST(QtCanvas, ACaptionLongerThanAnyPlanShowsIsCutBeforeItIsLaidOut)
+{
+    QImage image = Blank();
+    QtCanvas canvas(image);
+    const auto width = [&](size_t characters) {
+        const Rect needed = canvas.DrawText(std::string(characters, 'w'), {0, 0, 40, 40}, TextSingleLine | TextCalcRect);
+        return int64_t{needed.right} - needed.left;
+    };
+    EXPECT_LT(width(1000), width(100000));
+    EXPECT_EQ(width(100000), width(10 * 1024 * 1024));
+}

@@ -1,5 +1,7 @@
 #include "support/RecordingCanvas.h"
 
+#include "model/Numeric.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -150,10 +152,12 @@ void RecordingCanvas::FloodFill(Point seed, Colour border, Colour fill)
 
 Rect RecordingCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
 {
-    const int width = std::min(LongestLine(text, flags) * CharWidth,
-                               (flags & TextWordBreak) ? rect.right - rect.left : INT32_MAX);
-    const Rect measured{rect.left, rect.top, rect.left + width,
-                        rect.top + CountLines(text, rect.right - rect.left, flags) * LineHeight};
+    // In 64 bits: the rectangle of a huge object's caption may span more than int32 holds.
+    const int64_t available = int64_t{rect.right} - rect.left;
+    const int64_t width = std::min<int64_t>(int64_t{LongestLine(text, flags)} * CharWidth,
+                                            (flags & TextWordBreak) ? available : INT32_MAX);
+    const int64_t height = int64_t{CountLines(text, SaturateToInt(available), flags)} * LineHeight;
+    const Rect measured{rect.left, rect.top, SaturateToInt(rect.left + width), SaturateToInt(rect.top + height)};
     if (!(flags & TextCalcRect))
         log.push_back("Text " + ToString(rect) + " " + std::to_string(flags) + " " + std::string(text));
     return measured;

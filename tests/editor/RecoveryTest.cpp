@@ -1,0 +1,253 @@
+// Recovery of unsaved work, driven as a user meets it: the editor keeps a copy of a changed
+// room, drops it once the changes are saved or given up, and the next start after an editor
+// was stopped offers the room back. Mouse events go through the window system layer, so that
+// a drag holds the button as a user's does.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "editor/TForm1.h"
+
+#include "dialogs/TFormRoom.h"
+#include "editor/PlanWidget.h"
+#include "editor/RecoveryFile.h"
+#include "platform/FileIo.h"
+#include "support/MakePart.h"
+#include "support/ScopedEnv.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The child process of the kill test finds its folders here and its room file to change.
+constexpr const char* ChildVariable = "PLANZETA_TEST_RECOVERY_CHILD";
+
+class RecoveryTest : public ::testing::Test {
+protected:
+    RecoveryTest()
+    {
+        fs::create_directories(home.path() + "/config/Kelvora");
+        fs::create_directories(rooms);
+        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
+                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
+    }
+
+    void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
+
+    std::string OwnCopy() const { return RecoveryFilePath(RecoveryFolder(), QCoreApplication::applicationPid()); }
+
+    // A copy left by an editor that has ended.
+    std::string LeaveOrphan(const CRoom& room, const std::string& fileName)
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            ::_exit(0);
+        ::waitpid(pid, nullptr, 0);
+        const std::string path = RecoveryFilePath(RecoveryFolder(), pid);
+        WriteRecoveryFile(path, RecoveryFileText(room, fileName, 1733490000));
+        return path;
+    }
+
+    static bool WaitForFile(const std::string& path)
+    {
+        return QTest::qWaitFor([&] { return fs::exists(path); }, 60000);
+    }
+
+    static void ChangeRoom(TForm1& window, int width)
+    {
+        window.NoteRoomChange(true);
+        window.Room().Width = width;
+        window.Redraw(true);
+    }
+
+    static void Trigger(TForm1& window, const char* name) { window.findChild<QAction*>(name)->trigger(); }
+
+    TempDir home;
+    const std::string rooms = home.path() + "/rooms";
+    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
+    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
+    ScopedEnv installation{"PLANZETA_DATA_DIR", (home.path() + "/install").c_str()};
+    ScopedEnv interval{"PLANZETA_RECOVERY_INTERVAL_MS", "20"};
+    ScriptedPrompts prompts;
+};
+
+}  // namespace
+
+TEST_F(RecoveryTest, TheCopyIsKeptWhileChangesAreUnsavedAndGoesWithSaveNewOpenAndClose)
+{
+    {
+        ScopedEnv usual("PLANZETA_RECOVERY_INTERVAL_MS", nullptr);
+        TForm1 window(prompts, {});
+        EXPECT_EQ(window.findChild<QTimer*>("RecoveryTimer")->interval(), 60000);
+    }
+    TForm1 window(prompts, {});
+    QTest::qWait(100);
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "a room without changes was copied";
+
+    ChangeRoom(window, 612);
+    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    EXPECT_EQ(ReadRecoveryFile(OwnCopy())->room.Width, 612);
+    prompts.fileNames = {rooms + "/plan.mst"};
+    Trigger(window, "Uloizit1");
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "Save";
+
+    ChangeRoom(window, 640);
+    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    EXPECT_EQ(ReadRecoveryFile(OwnCopy())->fileName, rooms + "/plan.mst");
+    prompts.buttons = {ButtonNo};
+    QTimer::singleShot(0, &window, [&window] { window.findChild<TFormRoom*>("TFormRoom")->reject(); });
+    Trigger(window, "Nova1");
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "New";
+
+    ChangeRoom(window, 660);
+    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    prompts.buttons = {ButtonNo};
+    EXPECT_TRUE(window.OpenRoomFile(QString::fromStdString(rooms + "/plan.mst")));
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "Open";
+
+    ChangeRoom(window, 680);
+    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    prompts.buttons = {ButtonNo};
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "Close";
+}
+
+TEST_F(RecoveryTest, NoCopyIsWrittenWhileAnObjectIsDragged)
+{
+    TForm1 window(prompts, {});
+    window.Room().SpaceAround = {0, 0, 0, 0};
+    CPart& part = window.Room().AddPart() = MakePart(Rectangle, 20, 20, 60, 40);
+    part.InUse = true;
+    window.UpdateScale();
+    window.Redraw(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* plan = window.findChild<PlanWidget*>("Obr");
+    QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, QPoint(1, 1));
+    QTest::mousePress(plan, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, QPoint(60, 50));
+    ASSERT_TRUE(window.Room().Modified);
+    QTest::qWait(200);
+    EXPECT_FALSE(fs::exists(OwnCopy())) << "copied in the middle of a drag";
+    QTest::mouseRelease(plan, Qt::LeftButton, {}, QPoint(60, 50));
+    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    EXPECT_EQ(ReadRecoveryFile(OwnCopy())->room.Parts[0].PosX, 40);
+}
+
+TEST_F(RecoveryTest, TheNextStartOffersTheRoomOfAStoppedEditorWithItsFileAndTime)
+{
+    CRoom room;
+    room.Width = 777;
+    const std::string orphan = LeaveOrphan(room, rooms + "/kitchen.mst");
+    prompts.buttons = {ButtonYes};
+    QLocale::setDefault(QLocale::c());  // whose dates show the whole year
+    TForm1 window(prompts, {});
+    QLocale::setDefault(QLocale::system());
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    const std::string& question = prompts.asked[0];
+    EXPECT_TRUE(question.starts_with("Message Recover unsaved work: ")) << question;
+    EXPECT_NE(question.find(rooms + "/kitchen.mst"), std::string::npos) << question;
+    EXPECT_NE(question.find("2024"), std::string::npos) << "the time of the copy: " << question;
+    EXPECT_EQ(window.Room().Width, 777);
+    EXPECT_TRUE(window.Room().Modified);
+    EXPECT_EQ(window.FileName(), QString::fromStdString(rooms + "/kitchen.mst"));
+    EXPECT_TRUE(window.windowTitle().endsWith("kitchen.mst*]"));
+    EXPECT_FALSE(fs::exists(orphan));
+    EXPECT_TRUE(fs::exists(OwnCopy())) << "the restored changes are not kept until saved";
+}
+
+TEST_F(RecoveryTest, ARestoredRoomKeepsItsOldCopyWhileTheEditorCannotWriteItsOwn)
+{
+    CRoom room;
+    room.Width = 555;
+    const std::string orphan = LeaveOrphan(room, "");
+    prompts.buttons = {ButtonYes};
+    SetWriteFaultHook([](WriteStep) { return ENOSPC; });
+    TForm1 window(prompts, {});
+    SetWriteFaultHook({});
+    EXPECT_EQ(window.Room().Width, 555);
+    EXPECT_TRUE(fs::exists(orphan)) << "the only copy of the changes was removed";
+    EXPECT_FALSE(fs::exists(OwnCopy()));
+}
+
+TEST_F(RecoveryTest, ADeclinedOrUnreadableCopyIsRemovedAndTheEditorStartsEmpty)
+{
+    const std::string declined = LeaveOrphan(CRoom(), "");
+    prompts.buttons = {ButtonNo};
+    {
+        TForm1 window(prompts, {});
+        EXPECT_NE(prompts.asked.at(0).find("the room untitled"), std::string::npos) << prompts.asked[0];
+        EXPECT_FALSE(window.Room().Modified);
+        EXPECT_TRUE(window.FileName().isEmpty());
+    }
+    EXPECT_FALSE(fs::exists(declined));
+
+    const std::string broken = LeaveOrphan(CRoom(), "");
+    TempDir::WriteFile(broken, "\x01\x02 not a room");
+    prompts.asked.clear();
+    prompts.buttons = {ButtonOk};
+    TForm1 window(prompts, {});
+    EXPECT_EQ(prompts.asked.at(0), "Message Recover unsaved work: The unsaved work could not be restored.\n" + broken);
+    EXPECT_FALSE(fs::exists(broken));
+}
+
+// The editor of the kill test: it opens the room, changes it, and waits to be killed once its
+// copy is written. Skipped unless the kill test starts it.
+TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
+{
+    const char* room = std::getenv(ChildVariable);
+    if (!room)
+        GTEST_SKIP() << "only run by the kill test";
+    ScriptedPrompts prompts;
+    TForm1 window(prompts, {QString::fromUtf8(room)});
+    window.NoteRoomChange(true);
+    window.Room().Width = 1234;
+    window.show();
+    // The kill test kills this process once the copy is written, or after two minutes.
+    QTest::qWait(180000);
+    ADD_FAILURE() << "not killed";
+}
+
+TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
+{
+    const std::string path = rooms + "/hall.mst";
+    TempDir::WriteFile(path, "[Room]\nWidth=400\nHeight=300\n");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(ChildVariable, QString::fromStdString(path));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=RecoveryChild.ChangesTheRoomAndWaitsToBeKilled"});
+    ASSERT_TRUE(child.waitForStarted());
+    const std::string copy = RecoveryFilePath(RecoveryFolder(), child.processId());
+    const bool written = QTest::qWaitFor([&] { return ReadRecoveryFile(copy).has_value(); }, 120000);
+    ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished());
+    ASSERT_TRUE(written) << "the editor wrote no copy";
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    prompts.buttons = {ButtonYes};
+    TForm1 window(prompts, {});
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_NE(prompts.asked[0].find(path), std::string::npos) << prompts.asked[0];
+    EXPECT_EQ(window.Room().Width, 1234);
+    EXPECT_TRUE(window.Room().Modified);
+    EXPECT_EQ(window.FileName(), QString::fromStdString(path));
+    EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=400\nHeight=300\n") << "the room's own file was touched";
+}
