@@ -108,7 +108,7 @@ CIniFile CIniFile::Parse(std::string_view bytes)
         const std::string_view key = Trim(line.substr(0, eq));
         // The first of two equal keys is the one the reader sees.
         if (!current->Find(key))
-            current->entries.emplace_back(key, Trim(line.substr(eq + 1)));
+            current->Add(key, std::string(Trim(line.substr(eq + 1))));
     }
     return ini;
 }
@@ -199,7 +199,7 @@ void CIniFile::WriteString(std::string_view section, std::string_view key, std::
     if (std::string* existing = s.Find(key))
         *existing = std::move(line);
     else
-        s.entries.emplace_back(key, std::move(line));
+        s.Add(key, std::move(line));
 }
 
 void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
@@ -224,7 +224,7 @@ CIniFile::Section& CIniFile::FindOrAdd(std::string_view section)
         return sections_[static_cast<size_t>(found - sections_.data())];
     lastFound_ = sections_.size();
     sectionIndex_.emplace(Fold(section), lastFound_);
-    sections_.push_back(Section{std::string(section), {}});
+    sections_.push_back(Section{std::string(section), {}, {}});
     return sections_.back();
 }
 
@@ -237,10 +237,26 @@ void CIniFile::ReindexSections()
 
 const std::string* CIniFile::Section::Find(std::string_view key) const
 {
+    if (!index.empty()) {
+        const auto it = index.find(Fold(key));
+        return it == index.end() ? nullptr : &entries[it->second].second;
+    }
     for (const auto& [name, value] : entries)
         if (SameName(name, key))
             return &value;
     return nullptr;
+}
+
+void CIniFile::Section::Add(std::string_view key, std::string value)
+{
+    // Small sections are searched faster in order than through folded copies of their keys.
+    constexpr size_t IndexedFrom = 64;
+    entries.emplace_back(key, std::move(value));
+    if (!index.empty())
+        index.emplace(Fold(key), entries.size() - 1);
+    else if (entries.size() == IndexedFrom)
+        for (size_t i = 0; i < entries.size(); ++i)
+            index.emplace(Fold(entries[i].first), i);
 }
 
 std::string* CIniFile::Section::Find(std::string_view key)

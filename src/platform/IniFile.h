@@ -51,8 +51,13 @@ private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;
+        // Folded key -> entry, kept once a section is too long to search in order, as the
+        // walls of a room can be.
+        std::unordered_map<std::string, size_t> index;
         const std::string* Find(std::string_view key) const;
         std::string* Find(std::string_view key);
+        // The caller has made sure the key is not there yet.
+        void Add(std::string_view key, std::string value);
     };
 
     const Section* Find(std::string_view section) const;

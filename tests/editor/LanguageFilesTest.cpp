@@ -81,9 +81,11 @@ TEST_P(LanguageFilesTest, EveryWindowTextIsTranslatedWithItsPlaceholders)
 
 TEST_P(LanguageFilesTest, EveryMessageAndLibraryNameIsTranslated)
 {
-    for (int id = 1; id < 100; ++id)
-        if (const std::string english(EnglishMessage(id)); !english.empty())
+    for (int id = 1; id < 100; ++id) {
+        if (const std::string english(EnglishMessage(id)); !english.empty()) {
             EXPECT_EQ(Placeholders(Has("Messages", id)), Placeholders(english)) << GetParam().file << " message " << id;
+        }
+    }
     for (int category = 1; category <= 10; ++category)
         Has("Library", category);
     CLibrary library;
@@ -92,8 +94,9 @@ TEST_P(LanguageFilesTest, EveryMessageAndLibraryNameIsTranslated)
     for (int i = 0; i < library.Catalogue().Count(); ++i)
         if (const int id = library.Catalogue().Entry(i).LibObjID; id != 0)
             Has("Library", id);
-    if (const std::string help = localizer.CurrentHelpFile(); !help.empty())
+    if (const std::string help = localizer.CurrentHelpFile(); !help.empty()) {
         EXPECT_TRUE(fs::is_regular_file(DataFolder + "/" + help)) << help;
+    }
 }
 
 TEST_P(LanguageFilesTest, EveryMenuItemHasAnAcceleratorOfItsOwn)

@@ -3,6 +3,8 @@
 #include "platform/FileIo.h"
 #include "support/TempDir.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 TEST(IniFile, NamesMatchWithoutCaseAndAbsentKeysGiveTheDefault)
@@ -13,6 +15,25 @@ TEST(IniFile, NamesMatchWithoutCaseAndAbsentKeysGiveTheDefault)
     EXPECT_EQ(ini.ReadString("Part1", "Caption", "none"), "none");
     EXPECT_EQ(ini.ReadInteger("Missing", "Width", 7), 7);
     EXPECT_FALSE(ini.HasKey("Part1", "Caption"));
+}
+
+// Long sections, such as a room's walls, are found through an index instead of in order.
+TEST(IniFile, LongSectionsKeepTheRulesOfShortOnes)
+{
+    std::string text = "[RoomWalls]\n";
+    for (int i = 0; i < 200; ++i)
+        text += "Wall" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    text += "WALL70=again\n";
+    CIniFile ini = CIniFile::Parse(text);
+    EXPECT_EQ(ini.ReadString("roomwalls", "wall70", ""), "70") << "the first of two equal keys counts";
+    EXPECT_EQ(ini.ReadString("RoomWalls", "Wall199", ""), "199");
+    EXPECT_FALSE(ini.HasKey("RoomWalls", "Wall200"));
+
+    ini.WriteString("RoomWalls", "wall5", "five");
+    ini.WriteString("RoomWalls", "Wall200", "last");
+    EXPECT_EQ(ini.ReadString("RoomWalls", "WALL5", ""), "five");
+    EXPECT_EQ(ini.ReadString("RoomWalls", "wall200", ""), "last");
+    EXPECT_EQ(CIniFile::Parse(ini.Text()).ReadString("RoomWalls", "Wall200", ""), "last");
 }
 
 TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
