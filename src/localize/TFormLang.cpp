@@ -3,12 +3,16 @@
 #include "localize/CALocalize.h"
 #include "platform/QtConversions.h"
 
+#include <QCollator>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -92,7 +96,12 @@ void TFormLang::FillList()
     const int32_t current = localizer_.CurrentLanguageID();
     std::vector<LanguageListItem> languages;
     localizer_.FillLanguageList(languages);
-    LsLang->setSortingEnabled(false);
+    // In the order of an alphabet rather than of character codes, which put "Čeština" last;
+    // the C locale collates by character codes, so it borrows English rules.
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+    std::stable_sort(languages.begin(), languages.end(), [&collator](const auto& a, const auto& b) {
+        return collator.compare(ToQString(a.name), ToQString(b.name)) < 0;
+    });
     LsLang->clear();
     for (const LanguageListItem& language : languages) {
         auto* item = new QListWidgetItem(ToQString(language.name), LsLang);
@@ -106,8 +115,6 @@ void TFormLang::FillList()
                           "with \"Additional Languages\" option checked."});
         return;
     }
-    LsLang->setSortingEnabled(true);
-    LsLang->sortItems();
     for (int row = 0; row < LsLang->count(); ++row)
         if (LsLang->item(row)->data(IdRole).toInt() == current) {
             LsLang->setCurrentRow(row);

@@ -59,6 +59,7 @@ TEST_F(TFormLangTest, OkChoosesTheSelectedLanguageAndF1AsksForTheLanguagesHelp)
     TempDir::WriteFile(folder.file("a.lng"), "[Main]\nLanguage=Hrvatski\nLanguageID=1050\n");
     TempDir::WriteFile(folder.file("b.lng"), "[Main]\nLanguage=Dansk\nLanguageID=1030\n");
     TempDir::WriteFile(folder.file("c.lng"), "[Main]\nLanguageID=1040\n");
+    TempDir::WriteFile(folder.file("d.lng"), "[Main]\nLanguage=Čeština\nLanguageID=1029\n");
     localizer.ScanFiles(folder.path());
     std::vector<int32_t> chosen;
     std::vector<int> help;
@@ -66,10 +67,11 @@ TEST_F(TFormLangTest, OkChoosesTheSelectedLanguageAndF1AsksForTheLanguagesHelp)
     chooser.SetHelpRequest([&help](int context) { help.push_back(context); });
     QTimer::singleShot(0, &chooser, [this] {
         auto* list = chooser.findChild<QListWidget*>("LsLang");
-        ASSERT_EQ(list->count(), 2) << "a file without a language name is not offered";
-        EXPECT_EQ(list->item(0)->text(), "Dansk");
+        ASSERT_EQ(list->count(), 3) << "a file without a language name is not offered";
+        EXPECT_EQ(list->item(0)->text(), "Čeština") << "sorted by character codes, not alphabetically";
+        EXPECT_EQ(list->item(1)->text(), "Dansk");
         QTest::keyClick(list, Qt::Key_F1);
-        list->setCurrentRow(1);
+        list->setCurrentRow(2);
         QTest::mouseClick(chooser.findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
     });
     EXPECT_EQ(chooser.exec(), TFormLang::ResultOk);
