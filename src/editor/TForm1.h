@@ -274,7 +274,6 @@ private:
     void UpdateHint(int partUnder);
     Point RoomPixel(QPoint pixel) const;
     int PartAtPixel(QPoint pixel) const;
-    NumberPunctuation LocalePunctuation() const;
 
     PointerMode pointerMode_ = PointerMode::Idle;
     int dragIndex_ = -1;  // the object dragged or placed; -1 for none

@@ -12,7 +12,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -297,10 +296,4 @@ int TForm1::PartAtPixel(QPoint pixel) const
 {
     const Point at = RoomPixel(pixel);
     return room_.PartAt(at.x, at.y, zoom_);
-}
-
-NumberPunctuation TForm1::LocalePunctuation() const
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }

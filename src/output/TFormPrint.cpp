@@ -97,12 +97,6 @@ std::optional<double> DecimalIn(const QLineEdit* edit)
     return ok && std::isfinite(value) ? std::optional(value) : std::nullopt;
 }
 
-NumberPunctuation LocalePunctuation()
-{
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 }  // namespace
 
 std::span<const DialogText> TFormPrint::Texts()

@@ -1,5 +1,9 @@
 #include "platform/QtConversions.h"
 
+#include "editor/StatusTexts.h"
+
+#include <QLocale>
+
 #include <algorithm>
 
 namespace {
@@ -42,4 +46,10 @@ CFont FromQFont(const QFont& font, const CFont& base)
     chosen.style = (font.bold() ? CFont::Bold : 0) | (font.italic() ? CFont::Italic : 0) |
                    (font.underline() ? CFont::Underline : 0) | (font.strikeOut() ? CFont::StrikeOut : 0);
     return chosen;
+}
+
+NumberPunctuation LocalePunctuation()
+{
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }

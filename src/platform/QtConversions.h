@@ -15,6 +15,12 @@
 #include <optional>
 #include <string>
 
+struct NumberPunctuation;
+
+// The decimal point and thousands separator of the user's locale, for the texts that show
+// measured numbers.
+NumberPunctuation LocalePunctuation();
+
 // The model's 0x00BBGGRR colour as Qt's colour; the top byte, which marks "no colour", is
 // the caller's concern.
 QColor ToQColor(Colour colour);
