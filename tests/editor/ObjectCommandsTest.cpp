@@ -2,94 +2,33 @@
 // menus and the Objects menu as a user runs them.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "editor/TForm1.h"
-
 #include "dialogs/TFormPartsList.h"
 #include "dialogs/TFormTextProps.h"
-#include "editor/PlanWidget.h"
 #include "library/TFormLibrary.h"
 #include "library/TFormProp.h"
 #include "support/MakePart.h"
-#include "support/ScopedEnv.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/PlanWindowTest.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-
-#include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The room is 200 × 120 with margins of 10 and walls 6 thick: at zoom 1 the image pixel of a
-// room point lies 10 pixels right of and below it.
-constexpr int Margin = 10;
+constexpr int Margin = PlanWindowTest::SmallRoomMargin;
 
-class ObjectCommandsTest : public ::testing::Test {
+class ObjectCommandsTest : public PlanWindowTest {
 protected:
-    ObjectCommandsTest()
-    {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
-        QLocale::setDefault(QLocale::c());
-        form = std::make_unique<TForm1>(prompts, QStringList());
-        CRoom& room = form->Room();
-        room.Width = 200;
-        room.Height = 120;
-        room.SpaceAround = {Margin, Margin, Margin, Margin};
-        room.Walls.MakeRectangle(room.Width, room.Height, 6);
-        form->UpdateScale();
-        form->Redraw(true);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        plan = form->findChild<PlanWidget*>("Obr");
-        MoveTo(QPoint(1, 1));
-    }
-
-    ~ObjectCommandsTest() override
-    {
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-        EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked";
-        QLocale::setDefault(QLocale::system());
-    }
-
-    CRoom& Room() { return form->Room(); }
-
-    int Add(const CPart& part)
-    {
-        int index = -1;
-        Room().AddPart(&index) = part;
-        Room().Parts[static_cast<size_t>(index)].InUse = true;
-        form->Redraw(true);
-        return index;
-    }
+    ObjectCommandsTest() : PlanWindowTest(SmallWalledRoom) {}
 
     const CPart& Part(int index) { return Room().Parts[static_cast<size_t>(index)]; }
-    Point PositionOf(int index) { return {Part(index).PosX, Part(index).PosY}; }
-
-    long InUseCount()
-    {
-        return std::count_if(Room().Parts.begin(), Room().Parts.end(), [](const CPart& part) { return part.InUse; });
-    }
-
     QPoint Pixel(int x, int y) { return {x + Margin, y + Margin}; }
 
-    void MoveTo(QPoint at) { QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, at); }
     // A placement ignores the press and ends at the release of the click that drops it.
     void Drop(QPoint at) { QTest::mouseClick(plan, Qt::LeftButton, {}, at); }
 
@@ -144,15 +83,7 @@ protected:
         });
     }
 
-    QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
     bool CanUndo() { return Action("Undo1")->isEnabled(); }
-
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
-    ScriptedPrompts prompts;
-    std::unique_ptr<TForm1> form;
-    PlanWidget* plan = nullptr;
 };
 
 }  // namespace

@@ -3,20 +3,13 @@
 // collision view and edits between the drags.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "editor/TForm1.h"
-
-#include "editor/PlanWidget.h"
 #include "support/MakePart.h"
-#include "support/ScopedEnv.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/PlanWindowTest.h"
 
-#include <QAction>
 #include <QPaintEvent>
-#include <QTest>
 
-#include <filesystem>
-#include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -37,22 +30,9 @@ public:
     std::vector<QRect> areas;
 };
 
-class PlanRepaintTest : public ::testing::Test {
+class PlanRepaintTest : public PlanWindowTest {
 protected:
-    PlanRepaintTest()
-    {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
-        form = std::make_unique<TForm1>(prompts, QStringList());
-        Furnish(form->Room());
-        form->UpdateScale();
-        form->Redraw(true);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        plan = form->findChild<PlanWidget*>("Obr");
-        QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, {}, QPoint(1, 1));
-    }
+    PlanRepaintTest() : PlanWindowTest(Furnish) {}
 
     // A crowd of overlapping objects of every kind, captioned, around the middle of the room,
     // and a door and a window on the top wall.
@@ -116,13 +96,6 @@ protected:
                 differing += repainted.pixel(x, y) != full.pixel(x, y);
         EXPECT_EQ(differing, 0) << what << ", after step " << step;
     }
-
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
-    ScriptedPrompts prompts;
-    std::unique_ptr<TForm1> form;
-    PlanWidget* plan = nullptr;
 };
 
 }  // namespace

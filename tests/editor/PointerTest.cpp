@@ -2,80 +2,22 @@
 // the window system layer, so that the buttons Qt reports held are the ones the test holds.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "editor/TForm1.h"
-
-#include "editor/PlanWidget.h"
 #include "support/MakePart.h"
-#include "support/ScopedEnv.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/PlanWindowTest.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTest>
-
-#include <algorithm>
-#include <filesystem>
-#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The room is 200 × 120 with margins of 10: at zoom 1 the image pixel of a room point lies 10
-// pixels right of and below it.
-constexpr int Margin = 10;
+constexpr int Margin = PlanWindowTest::SmallRoomMargin;
 
-class PointerTest : public ::testing::Test {
+class PointerTest : public PlanWindowTest {
 protected:
-    PointerTest()
-    {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
-        QLocale::setDefault(QLocale::c());
-        form = std::make_unique<TForm1>(prompts, QStringList());
-        CRoom& room = form->Room();
-        room.Width = 200;
-        room.Height = 120;
-        room.SpaceAround = {Margin, Margin, Margin, Margin};
-        room.Walls.MakeRectangle(room.Width, room.Height, 6);
-        form->UpdateScale();
-        form->Redraw(true);
-        form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        plan = form->findChild<PlanWidget*>("Obr");
-        // Qt drops a move to where the pointer already is; start each test from one place.
-        MoveTo(QPoint(1, 1));
-    }
-
-    ~PointerTest() override
-    {
-        EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked";
-        QLocale::setDefault(QLocale::system());
-    }
-
-    CRoom& Room() { return form->Room(); }
-
-    int Add(const CPart& part)
-    {
-        int index = -1;
-        Room().AddPart(&index) = part;
-        Room().Parts[static_cast<size_t>(index)].InUse = true;
-        form->Redraw(true);
-        return index;
-    }
-
-    Point PositionOf(int index) { return {Room().Parts[index].PosX, Room().Parts[index].PosY}; }
-
-    long InUseCount()
-    {
-        return std::count_if(Room().Parts.begin(), Room().Parts.end(), [](const CPart& part) { return part.InUse; });
-    }
+    PointerTest() : PlanWindowTest(SmallWalledRoom) {}
 
     // The image pixel of a room point at the current zoom.
     QPoint Pixel(int x, int y)
@@ -90,20 +32,8 @@ protected:
         QTest::mousePress(plan, button, keys, at);
     }
     void Release(QPoint at) { QTest::mouseRelease(plan, Qt::LeftButton, {}, at); }
-    void MoveTo(QPoint at, Qt::KeyboardModifiers keys = {})
-    {
-        QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, keys, at);
-    }
 
-    QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
     QLabel* Panel(int index) { return form->findChild<QLabel*>(QString("StatusPanel%1").arg(index)); }
-
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
-    ScriptedPrompts prompts;
-    std::unique_ptr<TForm1> form;
-    PlanWidget* plan = nullptr;
 };
 
 QStringList ActionNames(const QMenu* menu)
