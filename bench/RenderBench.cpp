@@ -5,9 +5,9 @@
 #include "FurnishedRoom.h"
 #include "ScratchFolder.h"
 #include "SilentPrompts.h"
-#include "editor/ImageExport.h"
 #include "editor/PlanWidget.h"
 #include "editor/TForm1.h"
+#include "output/ImageExport.h"
 #include "platform/QtConversions.h"
 
 #include <QImage>

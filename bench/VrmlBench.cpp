@@ -1,7 +1,7 @@
 // The VRML scene of a large room, written to a file as Explore in 3D and --export-vrml do.
 
-#include "dialogs/COptions.h"
 #include "output/VrmlWriter.h"
+#include "platform/COptions.h"
 #include "platform/FileIo.h"
 
 #include "Baseline.h"

@@ -1,14 +1,14 @@
 #include "FuzzInputs.h"
 
-#include "dialogs/COptions.h"
+#include "dialogs/LibraryChooserRules.h"
 #include "editor/WindowPlacement.h"
 #include "library/CPartsCatalogue.h"
-#include "library/LibraryCategories.h"
-#include "library/LibraryChooserRules.h"
 #include "localize/CALocalize.h"
 #include "model/CRoom.h"
+#include "model/LibraryCategories.h"
 #include "model/ModelServices.h"
 #include "model/PlanRendering.h"
+#include "platform/COptions.h"
 #include "platform/CSettings.h"
 #include "support/RecordingCanvas.h"
 

@@ -1,12 +1,12 @@
 #include "app/PrintPdfTask.h"
 
 #include "app/TaskSupport.h"
-#include "dialogs/COptions.h"
-#include "editor/ImageExport.h"
+#include "dialogs/TFormPrint.h"
 #include "model/CRoom.h"
+#include "output/ImageExport.h"
 #include "output/PrintJob.h"
 #include "output/PrintTexts.h"
-#include "output/TFormPrint.h"
+#include "platform/COptions.h"
 #include "platform/FileIo.h"
 #include "platform/QtConversions.h"
 

@@ -3,7 +3,7 @@
 // colour chooser, by a click or, when it has the focus, by Space. The dropper cursor over it
 // tells that it can be clicked.
 
-#include "model/Colour.h"
+#include "base/Colour.h"
 
 #include <QCursor>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "dialogs/LabelRules.h"
 
+#include "base/Numeric.h"
 #include "dialogs/RoomDialogRules.h"
 #include "model/CPart.h"
-#include "model/Numeric.h"
 #include "platform/Canvas.h"
 
 #include <algorithm>

@@ -3,9 +3,9 @@
 // which alignment a label shows, and how the dialog's fields are written into a label, whose
 // size is measured from its text rather than typed.
 
-#include "library/ObjectPropertyRules.h"
-#include "model/CFont.h"
-#include "model/Colour.h"
+#include "base/CFont.h"
+#include "base/Colour.h"
+#include "dialogs/ObjectPropertyRules.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "dialogs/LocalCoordinates.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 #include "model/PlanRendering.h"
 
 #include <algorithm>

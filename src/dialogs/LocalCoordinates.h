@@ -2,7 +2,7 @@
 // The arithmetic of the local coordinates dialog: which room point lies under a pixel of the
 // plan area, and where the dialog stands so that it leaves the plan in view.
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // The background of the dialogs' small previews: on the face colour, a grey that darkens by
 // one level every `rowsPerLevel` rows, with rounded corners, outlined in the shadow colour.
 
-#include "model/Colour.h"
+#include "base/Colour.h"
 
 class Canvas;
 

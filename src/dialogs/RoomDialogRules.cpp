@@ -1,8 +1,8 @@
 #include "dialogs/RoomDialogRules.h"
 
+#include "base/Numeric.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
 #include "platform/Canvas.h"
 
 #include <algorithm>

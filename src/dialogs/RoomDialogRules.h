@@ -3,8 +3,8 @@
 // read, what the wall thickness field shows, how a new room size meets user-defined walls,
 // which wall the wall editor's fields describe, and where the wall preview puts the walls.
 
+#include "base/Geometry.h"
 #include "model/CWall.h"
-#include "model/Geometry.h"
 
 #include <array>
 #include <cstdint>

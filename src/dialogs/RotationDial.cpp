@@ -1,7 +1,7 @@
 #include "dialogs/RotationDial.h"
 
+#include "dialogs/ObjectPropertyRules.h"
 #include "dialogs/PreviewBackground.h"
-#include "library/ObjectPropertyRules.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 

@@ -3,8 +3,8 @@
 // in the plan while the dialog stays open, and the switch that turns local coordinates on.
 // The caller loads it from the room, shows it, and stores it back only when it closes with OK.
 
+#include "base/Geometry.h"
 #include "dialogs/DialogTexts.h"
-#include "model/Geometry.h"
 
 #include "dialogs/ModalDialog.h"
 #include <QString>

@@ -1,8 +1,8 @@
 #include "dialogs/TFormOptions.h"
 
-#include "dialogs/COptions.h"
 #include "dialogs/ColourSwatch.h"
 #include "model/Units.h"
+#include "platform/COptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 #include "dialogs/TFormTextProps.h"
 
-#include "dialogs/COptions.h"
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/LabelRules.h"
 #include "localize/Messages.h"
 #include "model/CPart.h"
 #include "model/CRoom.h"
-#include "model/RoomFileText.h"
+#include "platform/COptions.h"
 #include "platform/Prompts.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
+#include "platform/RoomFileText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

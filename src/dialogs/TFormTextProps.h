@@ -7,10 +7,10 @@
 // label font of the options, and stores it back there whenever it closes, so that the next
 // new label starts with the last font used.
 
+#include "base/CFont.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/ModalDialog.h"
-#include "library/ObjectPropertyRules.h"
-#include "model/CFont.h"
+#include "dialogs/ObjectPropertyRules.h"
 
 #include <span>
 #include <string_view>

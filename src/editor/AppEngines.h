@@ -2,9 +2,9 @@
 // The long-lived engines that the editor and the headless tasks share: the options, the
 // object library and the interface language, set up as the program starts.
 
-#include "dialogs/COptions.h"
 #include "library/CLibrary.h"
 #include "localize/CALocalize.h"
+#include "platform/COptions.h"
 
 class CSettings;
 

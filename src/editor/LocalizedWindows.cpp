@@ -1,18 +1,18 @@
 #include "editor/LocalizedWindows.h"
 
+#include "dialogs/TForm3D.h"
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormLang.h"
+#include "dialogs/TFormLibrary.h"
 #include "dialogs/TFormOptions.h"
 #include "dialogs/TFormPartsList.h"
+#include "dialogs/TFormPrint.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/TFormRename.h"
 #include "dialogs/TFormRoom.h"
 #include "dialogs/TFormTextProps.h"
 #include "dialogs/TFormWalls.h"
 #include "editor/MainWindowTexts.h"
-#include "library/TFormLibrary.h"
-#include "library/TFormProp.h"
-#include "localize/TFormLang.h"
-#include "output/TForm3D.h"
-#include "output/TFormPrint.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "editor/Measurement.h"
 
+#include "base/Numeric.h"
 #include "editor/StatusTexts.h"
 #include "localize/Messages.h"
-#include "model/Numeric.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // line with its length. Pixels are those of the plan image; "room pixels" are measured from
 // the room's origin, the image pixel less the left and top margins.
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 #include <string>
 

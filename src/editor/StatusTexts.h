@@ -2,20 +2,12 @@
 // The texts in which the main window reports its state: the status-bar panels, the window
 // title and the About box, in the current interface language.
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
+#include "base/NumberText.h"
 
 #include <string>
 
 class CRoom;
-
-// How numbers are punctuated. The core speaks no locale; the window passes the user's.
-struct NumberPunctuation {
-    std::string decimalPoint = ".";
-    std::string groupSeparator = ",";
-};
-
-// "-1,234.50": rounded to 7 significant digits and shown with 2 decimals and grouped thousands.
-std::string DecimalText(double value, const NumberPunctuation& punctuation = {});
 
 // "Room: 500×400 cm".
 std::string RoomPanelText(const CRoom& room);

@@ -1,17 +1,17 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/TForm3D.h"
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormLibrary.h"
 #include "dialogs/TFormOptions.h"
+#include "dialogs/TFormPrint.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/TFormRename.h"
 #include "dialogs/TFormRoom.h"
 #include "dialogs/TFormTextProps.h"
 #include "dialogs/TFormWalls.h"
 #include "editor/PlanWidget.h"
-#include "library/TFormLibrary.h"
-#include "library/TFormProp.h"
 #include "localize/QtTranslations.h"
-#include "output/TForm3D.h"
-#include "output/TFormPrint.h"
 #include "platform/Canvas.h"
 
 #include <QAction>

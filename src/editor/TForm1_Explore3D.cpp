@@ -1,12 +1,12 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/TForm3D.h"
 #include "localize/Messages.h"
-#include "output/TForm3D.h"
+#include "output/ViewerLauncher.h"
 #include "output/VrmlExportFile.h"
 #include "output/VrmlWriter.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
-#include "platform/ViewerLauncher.h"
 
 // Asks where the walk starts, writes the room as a scene into the private temporary folder
 // and opens it in a VRML viewer. A new start is part of the room, so it is one undo step.

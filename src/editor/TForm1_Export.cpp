@@ -1,9 +1,10 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormOptions.h"
-#include "editor/ImageExport.h"
 #include "editor/PlanWidget.h"
 #include "localize/Messages.h"
+#include "model/ModelServices.h"
+#include "output/ImageExport.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 

@@ -1,8 +1,8 @@
 #include "editor/TForm1.h"
 
 #include "editor/MainWindowTexts.h"
-#include "editor/ZoomLevels.h"
 #include "localize/Messages.h"
+#include "model/ZoomLevels.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 

@@ -1,10 +1,10 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/TFormLang.h"
 #include "dialogs/WindowTexts.h"
 #include "editor/LocalizedWindows.h"
 #include "localize/LocaleIds.h"
 #include "localize/QtTranslations.h"
-#include "localize/TFormLang.h"
 
 namespace {
 

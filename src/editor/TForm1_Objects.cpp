@@ -1,10 +1,10 @@
 #include "editor/TForm1.h"
 
+#include "base/Numeric.h"
+#include "dialogs/TFormLibrary.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/TFormTextProps.h"
 #include "editor/Measurement.h"
-#include "library/TFormLibrary.h"
-#include "library/TFormProp.h"
-#include "model/Numeric.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "editor/TForm1.h"
 
+#include "base/Numeric.h"
 #include "editor/Measurement.h"
 #include "editor/PlanWidget.h"
-#include "editor/ZoomLevels.h"
 #include "localize/Messages.h"
-#include "model/Numeric.h"
+#include "model/ZoomLevels.h"
 #include "platform/Prompts.h"
 #include "platform/QtConversions.h"
 

@@ -1,11 +1,11 @@
 #include "editor/TForm1.h"
 
-#include "editor/ImageExport.h"
+#include "dialogs/TFormPrint.h"
 #include "editor/PlanWidget.h"
 #include "localize/Messages.h"
+#include "output/ImageExport.h"
 #include "output/PrintJob.h"
 #include "output/PrintTexts.h"
-#include "output/TFormPrint.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 

@@ -1,7 +1,7 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormRoom.h"
-#include "editor/ZoomLevels.h"
+#include "model/ZoomLevels.h"
 
 bool TForm1::EditRoomProperties()
 {

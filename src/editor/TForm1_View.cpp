@@ -5,8 +5,8 @@
 #include "editor/PlanWidget.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
-#include "editor/ZoomLevels.h"
 #include "model/PlanRendering.h"
+#include "model/ZoomLevels.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "editor/WindowPlacement.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 
 #include <algorithm>
 

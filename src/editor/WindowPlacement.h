@@ -3,8 +3,8 @@
 // may fill, and the window resized around the plan image. The right and bottom of a screen or
 // work area are the first pixels past it, so left + width may reach right.
 
-#include "editor/ZoomLevels.h"
-#include "model/Geometry.h"
+#include "base/Geometry.h"
+#include "model/ZoomLevels.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "localize/CLocStrings.h"
 
-#include "model/RoomFileText.h"
 #include "platform/IniFile.h"
+#include "platform/RoomFileText.h"
 
 #include <charconv>
 #include <optional>

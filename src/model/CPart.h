@@ -1,9 +1,9 @@
 #pragma once
 // One object placed in a room: a basic shape, a door, a window, a label or a library symbol.
 
-#include "model/CFont.h"
-#include "model/Colour.h"
-#include "model/Geometry.h"
+#include "base/CFont.h"
+#include "base/Colour.h"
+#include "base/Geometry.h"
 #include "model/PartType.h"
 #include "model/Units.h"
 

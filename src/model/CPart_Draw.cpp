@@ -1,8 +1,8 @@
 #include "model/CPart.h"
 
-#include "library/LibrarySymbols.h"
+#include "base/Numeric.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
+#include "model/LibrarySymbols.h"
 #include "model/PlanRendering.h"
 #include "platform/Canvas.h"
 

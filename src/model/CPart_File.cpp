@@ -1,9 +1,9 @@
 #include "model/CPart.h"
 
-#include "library/LibraryCategories.h"
+#include "model/LibraryCategories.h"
 #include "model/ModelServices.h"
-#include "model/RoomFileText.h"
 #include "platform/IniFile.h"
+#include "platform/RoomFileText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "model/CPart.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 
 #include <cmath>
 

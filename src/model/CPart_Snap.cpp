@@ -1,7 +1,7 @@
 #include "model/CPart.h"
 
+#include "base/Numeric.h"
 #include "model/CRoomWalls.h"
-#include "model/Numeric.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #pragma once
 // The document of the editor: one room plan with its objects and its outline.
 
+#include "base/Colour.h"
 #include "model/CPart.h"
 #include "model/CRoomWalls.h"
-#include "model/Colour.h"
 
 #include <array>
 #include <cstdint>

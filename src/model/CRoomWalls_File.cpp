@@ -1,7 +1,7 @@
 #include "model/CRoomWalls.h"
 
-#include "model/RoomFileText.h"
 #include "platform/IniFile.h"
+#include "platform/RoomFileText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #include "model/CRoomWalls.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,9 +2,9 @@
 
 #include "localize/Messages.h"
 #include "model/ModelServices.h"
-#include "model/RoomFileText.h"
 #include "model/Units.h"
 #include "platform/IniFile.h"
+#include "platform/RoomFileText.h"
 
 namespace {
 

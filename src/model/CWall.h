@@ -1,7 +1,7 @@
 #pragma once
 // One straight wall of a room's outline, with the geometry derived from its end points.
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 #include <array>
 #include <cstdint>

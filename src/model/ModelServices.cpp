@@ -1,5 +1,7 @@
 #include "model/ModelServices.h"
 
+#include "platform/COptions.h"
+
 #include <iostream>
 
 static ModelServices BuiltInServices()
@@ -22,4 +24,13 @@ ModelServices& Services()
 void ResetServices()
 {
     Services() = BuiltInServices();
+}
+
+void ApplyToModel(const COptions& options)
+{
+    ModelDefaults& defaults = Services().defaults;
+    defaults.unit = options.DefaultUnit;
+    defaults.lineColour = options.DefLineColor;
+    defaults.fillColour = options.DefFillColor;
+    defaults.textColour = options.DefTextColor;
 }

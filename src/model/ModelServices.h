@@ -4,10 +4,12 @@
 // Until those subsystems install their own, built-in defaults apply and warnings go to
 // standard error.
 
-#include "model/Colour.h"
+#include "base/Colour.h"
 
 #include <functional>
 #include <string>
+
+class COptions;
 
 struct ModelDefaults {
     std::string unit = "cm";
@@ -31,3 +33,6 @@ ModelServices& Services();
 
 // Restores the built-in defaults (for tests and tools that start from a clean state).
 void ResetServices();
+
+// Makes new rooms and objects take the options' default unit and colours.
+void ApplyToModel(const COptions& options);

@@ -1,7 +1,7 @@
 #include "model/PlanRendering.h"
 
+#include "base/Numeric.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
 #include "platform/Canvas.h"
 
 #include <algorithm>

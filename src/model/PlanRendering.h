@@ -3,7 +3,7 @@
 // grid, walls) and the objects with their captions. A plan point (x, y) lands on device pixel
 // (x * zoom + offsetX, y * zoom + offsetY).
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "model/Units.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 
 const UnitInfo Units[UnitCount] = {
     {"mm", "mm", 0.1},

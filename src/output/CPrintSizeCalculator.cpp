@@ -1,7 +1,7 @@
 #include "output/CPrintSizeCalculator.h"
 
+#include "base/Numeric.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
 #include "model/Units.h"
 #include "output/PrintPageLayout.h"
 

@@ -1,7 +1,7 @@
 #include "output/PrintPageLayout.h"
 
+#include "base/Numeric.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // the drawing centred between the side borders, and below it the scale bar with its label
 // and the two notes.
 
-#include "model/Geometry.h"
+#include "base/Geometry.h"
 #include "output/CPrintSizeCalculator.h"
 
 #include <cstdint>

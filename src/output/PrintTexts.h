@@ -1,7 +1,7 @@
 #pragma once
 // The texts the print dialog fills in by itself, in the current interface language.
 
-#include "editor/StatusTexts.h"
+#include "base/NumberText.h"
 
 #include <string>
 

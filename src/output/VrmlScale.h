@@ -2,7 +2,7 @@
 // How the room's lengths and angles become the scene's: plan x is the scene's x, plan y its
 // z, and heights above the floor run along its y axis, which points up.
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 #include "model/Units.h"
 
 #include <cmath>

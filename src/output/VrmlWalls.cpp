@@ -1,7 +1,7 @@
 #include "output/VrmlWalls.h"
 
+#include "base/Numeric.h"
 #include "model/CRoom.h"
-#include "model/Numeric.h"
 #include "output/VrmlScale.h"
 #include "output/VrmlText.h"
 

@@ -2,12 +2,12 @@
 
 #include "platform/ProductInfo.h"
 
-#include "dialogs/COptions.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "output/VrmlScale.h"
 #include "output/VrmlText.h"
 #include "output/VrmlWalls.h"
+#include "platform/COptions.h"
 
 #include <algorithm>
 #include <set>

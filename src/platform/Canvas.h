@@ -2,9 +2,9 @@
 // The drawing surface the plan is rendered on: a small set of stateful primitives, as a
 // device context offers them. Pens are always one pixel wide; coordinates are device pixels.
 
-#include "model/CFont.h"
-#include "model/Colour.h"
-#include "model/Geometry.h"
+#include "base/CFont.h"
+#include "base/Colour.h"
+#include "base/Geometry.h"
 
 #include <memory>
 #include <optional>

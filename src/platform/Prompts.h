@@ -2,8 +2,8 @@
 // The questions the program puts to the user: message boxes and the file, colour and font
 // choosers. Windows ask through this interface, so that tests can answer in their stead.
 
-#include "model/CFont.h"
-#include "model/Colour.h"
+#include "base/CFont.h"
+#include "base/Colour.h"
 
 #include <optional>
 #include <string>

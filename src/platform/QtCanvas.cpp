@@ -1,6 +1,6 @@
 #include "platform/QtCanvas.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 #include "platform/QtConversions.h"
 #include "platform/TextLayout.h"
 

@@ -1,6 +1,6 @@
 #include "platform/QtConversions.h"
 
-#include "editor/StatusTexts.h"
+#include "base/NumberText.h"
 
 #include <QLocale>
 

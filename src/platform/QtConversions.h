@@ -1,10 +1,10 @@
 #pragma once
 // Between the model's colours and fonts and Qt's, in one place.
 
-#include "model/CFont.h"
-#include "model/Colour.h"
-#include "model/Geometry.h"
-#include "model/Numeric.h"
+#include "base/CFont.h"
+#include "base/Colour.h"
+#include "base/Geometry.h"
+#include "base/Numeric.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "dialogs/COptions.h"
+#include "platform/COptions.h"
 
 #include "model/CRoom.h"
 #include "model/ModelServices.h"

@@ -3,11 +3,11 @@
 
 #include "dialogs/TFormOptions.h"
 
-#include "dialogs/COptions.h"
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/DriveDialog.h"
 #include "editor/TForm1.h"
 #include "model/CPart.h"
+#include "platform/COptions.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"

@@ -7,7 +7,7 @@
 #include "dialogs/DriveDialog.h"
 #include "dialogs/TFormWalls.h"
 #include "editor/TForm1.h"
-#include "editor/ZoomLevels.h"
+#include "model/ZoomLevels.h"
 #include "support/MakePart.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"

@@ -3,13 +3,13 @@
 
 #include "dialogs/TFormTextProps.h"
 
-#include "dialogs/COptions.h"
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/DriveDialog.h"
 #include "model/CPart.h"
 #include "model/CRoom.h"
-#include "model/RoomFileText.h"
+#include "platform/COptions.h"
 #include "platform/QtConversions.h"
+#include "platform/RoomFileText.h"
 #include "support/MakePart.h"
 #include "support/ScriptedPrompts.h"
 

@@ -4,7 +4,7 @@
 
 #include "editor/TForm1.h"
 
-#include "library/TFormProp.h"
+#include "dialogs/TFormProp.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"

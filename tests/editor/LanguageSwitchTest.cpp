@@ -4,8 +4,8 @@
 
 #include "editor/TForm1.h"
 
+#include "dialogs/TFormLang.h"
 #include "localize/Messages.h"
-#include "localize/TFormLang.h"
 #include "platform/CSettings.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"

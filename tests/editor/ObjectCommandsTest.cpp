@@ -2,10 +2,10 @@
 // menus and the Objects menu as a user runs them.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "dialogs/TFormLibrary.h"
 #include "dialogs/TFormPartsList.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/TFormTextProps.h"
-#include "library/TFormLibrary.h"
-#include "library/TFormProp.h"
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
 

@@ -1,7 +1,7 @@
 // The plan as the user sees it: pixels of whole rooms rendered through the Qt canvas.
 
-#include "editor/ImageExport.h"
 #include "model/CRoom.h"
+#include "output/ImageExport.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 #include "support/MakePart.h"

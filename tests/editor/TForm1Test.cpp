@@ -5,7 +5,7 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormCoord.h"
-#include "editor/ZoomLevels.h"
+#include "model/ZoomLevels.h"
 #include "platform/CSettings.h"
 #include "platform/IniFile.h"
 #include "support/ScopedEnv.h"

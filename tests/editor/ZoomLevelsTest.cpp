@@ -1,4 +1,4 @@
-#include "editor/ZoomLevels.h"
+#include "model/ZoomLevels.h"
 
 #include "model/CRoom.h"
 

@@ -1,9 +1,9 @@
 #include "library/CLibrary.h"
 
-#include "library/LibraryCategories.h"
 #include "localize/CALocalize.h"
 #include "localize/Messages.h"
 #include "model/CPart.h"
+#include "model/LibraryCategories.h"
 #include "model/ModelServices.h"
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "library/LibrarySymbols.h"
+#include "model/LibrarySymbols.h"
 
 #include "model/CPart.h"
 #include "model/CRoom.h"

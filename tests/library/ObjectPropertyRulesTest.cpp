@@ -2,7 +2,7 @@
 // coordinates at the ends of the range, library objects, what a catalogue entry keeps, and
 // the drawing of the preview and the dial.
 
-#include "library/ObjectPropertyRules.h"
+#include "dialogs/ObjectPropertyRules.h"
 
 #include "library/CPartsCatalogue.h"
 #include "support/MakePart.h"

@@ -1,13 +1,13 @@
 // The library chooser driven as a user drives it, over a small library of its own and the
 // user catalogue in a private data folder.
 
-#include "library/TFormLibrary.h"
+#include "dialogs/TFormLibrary.h"
 
-#include "dialogs/COptions.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/TFormRename.h"
 #include "library/CLibrary.h"
-#include "library/TFormProp.h"
 #include "model/CRoom.h"
+#include "platform/COptions.h"
 #include "support/MakePart.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"

@@ -2,7 +2,7 @@
 // private data folder; questions, the colour chooser and the rename prompt are answered by
 // the test.
 
-#include "library/TFormProp.h"
+#include "dialogs/TFormProp.h"
 
 #include "dialogs/ColourSwatch.h"
 #include "dialogs/TFormRename.h"

@@ -1,6 +1,6 @@
 // The language chooser on its own: its caption rule, its list and its keys.
 
-#include "localize/TFormLang.h"
+#include "dialogs/TFormLang.h"
 
 #include "localize/CALocalize.h"
 #include "localize/Messages.h"

@@ -1,6 +1,6 @@
-#include "model/RoomFileText.h"
+#include "platform/RoomFileText.h"
 
-#include "library/LibraryCategories.h"
+#include "model/LibraryCategories.h"
 
 #include <gtest/gtest.h>
 

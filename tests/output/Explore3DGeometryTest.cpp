@@ -1,4 +1,4 @@
-#include "output/Explore3DGeometry.h"
+#include "dialogs/Explore3DGeometry.h"
 
 #include "dialogs/LocalCoordinates.h"
 #include "model/CRoom.h"

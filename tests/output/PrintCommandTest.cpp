@@ -4,7 +4,7 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/DriveDialog.h"
-#include "output/TFormPrint.h"
+#include "dialogs/TFormPrint.h"
 #include "support/PdfFacts.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"

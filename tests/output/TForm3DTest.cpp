@@ -1,10 +1,10 @@
 // The Explore-in-3D setup driven as a user drives it, alone and as the main window's command
 // that writes the scene and hands it to a viewer: a script that writes down its arguments.
 
-#include "output/TForm3D.h"
+#include "dialogs/TForm3D.h"
 
-#include "dialogs/COptions.h"
 #include "editor/TForm1.h"
+#include "platform/COptions.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"

@@ -1,11 +1,11 @@
 // The print dialog driven as a user drives it, on a machine without a printer, where it
 // prints into a PDF file of A4 pages at 600 pixels per inch.
 
-#include "output/TFormPrint.h"
+#include "dialogs/TFormPrint.h"
 
-#include "dialogs/COptions.h"
 #include "dialogs/DriveDialog.h"
 #include "model/CRoom.h"
+#include "platform/COptions.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QCheckBox>

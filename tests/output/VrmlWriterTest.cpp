@@ -1,9 +1,9 @@
 #include "output/VrmlWriter.h"
 
-#include "dialogs/COptions.h"
 #include "localize/CALocalize.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
+#include "platform/COptions.h"
 #include "support/MakePart.h"
 #include "support/TempDir.h"
 

@@ -1,6 +1,6 @@
 #include "support/RecordingCanvas.h"
 
-#include "model/Numeric.h"
+#include "base/Numeric.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,0 +1,83 @@
+#include "output/ImageExport.h"
+
+#include "localize/Messages.h"
+#include "model/CRoom.h"
+#include "model/PlanRendering.h"
+#include "model/ZoomLevels.h"
+#include "platform/FileIo.h"
+#include "platform/QtCanvas.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace {
+
+std::string SizeText(int64_t width, int64_t height)
+{
+    return std::to_string(width) + " × " + std::to_string(height) + " pixels";
+}
+
+void CheckSize(const CRoom& room, const PlanView& view)
+{
+    if (view.width < 1 || view.height < 1)
+        throw ImageExportError("The room has no area to draw.");
+    if (!ImageFits(room, view.zoom))
+        throw ImageExportError("The picture would be " + SizeText(view.width, view.height) +
+                               "; the largest that can be exported is " + std::to_string(MaxImageSide) +
+                               " pixels on a side and " + std::to_string(MaxImagePixels / 1'000'000) +
+                               " megapixels. Choose a smaller zoom.");
+}
+
+bool IsPngName(const std::string& fileName)
+{
+    return QByteArray::fromStdString(fileName).toLower().endsWith(".png");
+}
+
+}  // namespace
+
+QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
+{
+    PlanView view = WholeRoomView(room, options.zoom);
+    CheckSize(room, view);
+    view.showGrid = options.showGrid;
+    view.showCaptions = options.showCaptions;
+    view.showCollisions = options.showCollisions;
+    QImage image(view.width, view.height, QImage::Format_RGB32);
+    if (image.isNull())
+        throw ImageExportError("There is not enough memory for a picture of " +
+                               SizeText(view.width, view.height) + ".");
+    PrepareForView(room, view);
+    {
+        QtCanvas canvas(image);
+        DrawRoom(room, canvas, view);
+    }
+    return image;
+}
+
+std::string InfoText(const CRoom& room, const std::string& title, QDate date)
+{
+    return Msg(MsgRoom) + ": " + title + " (" + std::to_string(room.Width) + "×" + std::to_string(room.Height) +
+           " " + room.UnitName + "), " + Msg(MsgCreated) + ": " + std::to_string(date.day()) + "." +
+           std::to_string(date.month()) + "." + std::to_string(date.year());
+}
+
+void DrawInfoText(QImage& image, const std::string& text)
+{
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    const int lineHeight = painter.fontMetrics().height();
+    painter.drawText(QRect(0, image.height() - lineHeight, image.width(), lineHeight),
+                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+}
+
+void SaveImage(const QImage& image, const std::string& fileName)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, IsPngName(fileName) ? "png" : "bmp");
+    if (!writer.write(image))
+        throw FileWriteError(fileName);
+    WriteFileAtomically(fileName, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
