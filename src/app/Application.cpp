@@ -1,7 +1,6 @@
 #include "app/Application.h"
 
-#include "localize/Messages.h"
-#include "platform/Prompts.h"
+#include "dialogs/ErrorReport.h"
 
 #include <QIcon>
 
@@ -21,9 +20,9 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     } catch (...) {
-        prompts_.Message(Msg(MsgError), "An unexpected error occurred.", PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, "An unexpected error occurred.");
     }
     return false;
 }

@@ -3,6 +3,8 @@
 #include "localize/CALocalize.h"
 #include "localize/Messages.h"
 
+#include <QLineEdit>
+
 const DialogText* FindText(std::span<const DialogText> table, int key)
 {
     for (const DialogText& text : table)
@@ -15,6 +17,11 @@ QString DesignedText(std::span<const DialogText> table, int key)
 {
     const DialogText* text = FindText(table, key);
     return text ? QString::fromUtf8(text->english) : QString();
+}
+
+std::string TextOf(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
 }
 
 QString LookedUpText(std::string_view section, std::span<const DialogText> table, int key)

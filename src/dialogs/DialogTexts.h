@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -30,6 +31,11 @@ QString DesignedText(std::span<const DialogText> table, int key);
 // A text looked up when needed: the current language's text for the key in the section, or
 // the English design.
 QString LookedUpText(std::string_view section, std::span<const DialogText> table, int key);
+
+class QLineEdit;
+
+// What a field holds, as the core reads text.
+std::string TextOf(const QLineEdit* edit);
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args)

@@ -4,21 +4,29 @@
 #include "localize/Messages.h"
 #include "platform/QtConversions.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QPushButton>
 
-QHBoxLayout* ModalDialog::MakeButtonRow(bool withHelp, bool okIsDefault)
+namespace {
+
+QPushButton* AddButton(QDialogButtonBox* box, const char* name, MessageId caption, QDialogButtonBox::ButtonRole role)
 {
-    BtnOK = Named<QPushButton>("BtnOK", ToQString(std::string(EnglishMessage(MsgOk))));
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(std::string(EnglishMessage(MsgCancel))));
+    auto* button = Named<QPushButton>(name, ToQString(EnglishMessage(caption)));
+    box->addButton(button, role);
+    return button;
+}
+
+}  // namespace
+
+QDialogButtonBox* ModalDialog::MakeButtonBox(bool withHelp, bool okIsDefault)
+{
+    // The box belongs to the dialog from the start, so that OK becomes the dialog's own
+    // default button, which Enter presses again after another button had the focus.
+    auto* box = new QDialogButtonBox(this);
+    BtnOK = AddButton(box, "BtnOK", MsgOk, QDialogButtonBox::AcceptRole);
+    BtnCancel = AddButton(box, "BtnCancel", MsgCancel, QDialogButtonBox::RejectRole);
+    if (withHelp)
+        BtnHelp = AddButton(box, "BtnHelp", MsgHelp, QDialogButtonBox::HelpRole);
     BtnOK->setDefault(okIsDefault);
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(BtnOK);
-    row->addWidget(BtnCancel);
-    if (withHelp) {
-        BtnHelp = Named<QPushButton>("BtnHelp", ToQString(std::string(EnglishMessage(MsgHelp))));
-        row->addWidget(BtnHelp);
-    }
-    return row;
+    return box;
 }

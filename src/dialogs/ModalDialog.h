@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QHBoxLayout;
+class QDialogButtonBox;
 class QPushButton;
 
 class ModalDialog : public QDialog {
@@ -18,10 +18,11 @@ public:
     void reject() override { done(ResultCancel); }
 
 protected:
-    // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, at the right end of a row. OK is
-    // the default button unless the dialog gives Enter to something else. Their captions are
-    // English until the dialog is localized, and stay so when its section is missing.
-    QHBoxLayout* MakeButtonRow(bool withHelp, bool okIsDefault = true);
+    // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, in a button box that orders them as
+    // the desktop does. OK is the default button unless the dialog gives Enter to something
+    // else. Their captions are English until the dialog is localized, and stay so when its
+    // section is missing.
+    QDialogButtonBox* MakeButtonBox(bool withHelp, bool okIsDefault = true);
 
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;

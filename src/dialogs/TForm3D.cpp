@@ -12,6 +12,7 @@
 #include "platform/QtConversions.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,11 +63,6 @@ constexpr int MarkRadius = 3;
 constexpr int MarkNeedle = 12;
 const QColor MarkColour(0xE0, 0, 0);
 
-int32_t FieldValue(const QLineEdit* edit, int32_t current)
-{
-    return IntegerOr(edit->text().toStdString(), current);
-}
-
 QLabel* LabelFor(QWidget* buddy, QLabel* label)
 {
     label->setBuddy(buddy);
@@ -89,7 +85,26 @@ TForm3D::TForm3D(QWidget* parent)
 
     LbHint = Designed<QLabel>(Explore3DTexts, LbHintKey);
     LbHint->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LbHint);
+    layout->addWidget(MakeStartGroup());
+    layout->addWidget(MakeOptionsGroup());
+    layout->addWidget(MakeButtonBox(true));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connect(EdPosX, &QLineEdit::textChanged, this, &TForm3D::RedrawPreview);
+    connect(EdPosY, &QLineEdit::textChanged, this, &TForm3D::RedrawPreview);
+    connect(EdRotation, &QLineEdit::textChanged, this, [this] {
+        RedrawDial();
+        RedrawPreview();
+    });
+    connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(BtnCancel, &QPushButton::clicked, this, &TForm3D::reject);
+    connect(BtnHelp, &QPushButton::clicked, this, &TForm3D::RequestHelp);
+}
+
+QGroupBox* TForm3D::MakeStartGroup()
+{
     ImgPlan = Named<QLabel>("ImgPlan");
     ImgPlan->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ImgPlan->setCursor(Qt::CrossCursor);
@@ -116,7 +131,11 @@ TForm3D::TForm3D(QWidget* parent)
     startLayout->addWidget(Designed<QLabel>(Explore3DTexts, LbClickObrKey), 0, 0);
     startLayout->addWidget(ImgPlan, 1, 0);
     startLayout->addLayout(fields, 1, 1);
+    return start;
+}
 
+QGroupBox* TForm3D::MakeOptionsGroup()
+{
     CbWallsTransp = Named<QComboBox>("CbWallsTransp");
     // Its items are named in the interface language at every showing: room for the longer
     // words of other languages.
@@ -132,25 +151,7 @@ TForm3D::TForm3D(QWidget* parent)
     optionsLayout->addWidget(EdZoom);
     optionsLayout->addWidget(new QLabel("%"));
     optionsLayout->addStretch();
-
-    auto* buttons = MakeButtonRow(true);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LbHint);
-    layout->addWidget(start);
-    layout->addWidget(options);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(EdPosX, &QLineEdit::textChanged, this, &TForm3D::RedrawPreview);
-    connect(EdPosY, &QLineEdit::textChanged, this, &TForm3D::RedrawPreview);
-    connect(EdRotation, &QLineEdit::textChanged, this, [this] {
-        RedrawDial();
-        RedrawPreview();
-    });
-    connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(BtnCancel, &QPushButton::clicked, this, &TForm3D::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TForm3D::RequestHelp);
+    return options;
 }
 
 void TForm3D::Load(const CRoom& room, const COptions& options)
@@ -171,15 +172,15 @@ void TForm3D::Load(const CRoom& room, const COptions& options)
 void TForm3D::StoreOptions(COptions& options) const
 {
     options.WallsTransp3D = CbWallsTransp->currentIndex();
-    const int32_t zoom = FieldValue(EdZoom, options.Zoom3D);
+    const int32_t zoom = IntegerOr(TextOf(EdZoom), options.Zoom3D);
     if (zoom > 0)
         options.Zoom3D = zoom;
 }
 
 TForm3D::Start TForm3D::ChosenStart() const
 {
-    return {FieldValue(EdPosX, loadedStart_[0]), FieldValue(EdPosY, loadedStart_[1]),
-            FieldValue(EdRotation, loadedStart_[2])};
+    return {IntegerOr(TextOf(EdPosX), loadedStart_[0]), IntegerOr(TextOf(EdPosY), loadedStart_[1]),
+            IntegerOr(TextOf(EdRotation), loadedStart_[2])};
 }
 
 int TForm3D::Edit(const CRoom& room, COptions& options)

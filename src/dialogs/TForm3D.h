@@ -20,6 +20,7 @@
 
 class COptions;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -59,6 +60,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QGroupBox* MakeStartGroup();
+    QGroupBox* MakeOptionsGroup();
     void DrawPlan(const CRoom& room);
     void RedrawPreview();
     void RedrawDial();

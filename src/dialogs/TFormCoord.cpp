@@ -6,10 +6,10 @@
 #include "platform/QtConversions.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,12 +72,12 @@ TFormCoord::TFormCoord(QWidget* parent)
 
     ChkUseLocalCoord = Designed<QCheckBox>(CoordTexts, UseLocalKey);
 
-    auto* buttons = MakeButtonRow(true);
+    auto* buttons = MakeButtonBox(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(origin);
     layout->addWidget(ChkUseLocalCoord);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BtnClickObr, &QPushButton::clicked, this, &TFormCoord::StartPicking);

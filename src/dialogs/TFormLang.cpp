@@ -4,6 +4,7 @@
 #include "platform/QtConversions.h"
 
 #include <QCollator>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,7 +71,7 @@ TFormLang::TFormLang(const CALocalize& localizer, QWidget* parent)
     layout->addWidget(LbLang);
     layout->addWidget(LsLang);
     layout->addWidget(panel);
-    layout->addLayout(MakeButtonRow(false));
+    layout->addWidget(MakeButtonBox(false));
 
     connect(BtnOK, &QPushButton::clicked, this, [this] {
         ChooseSelected();

@@ -94,7 +94,7 @@ QWidget* TFormLibrary::MakeTopBar()
     LbSelectObject->setBuddy(CbLibraries);
     LbOr = Designed<QLabel>(LibraryTexts, OrKey);
     BtnAddSimple = Designed<QPushButton>(LibraryTexts, AddSimpleKey);
-    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(std::string(EnglishMessage(MsgCancel))));
+    BtnCancel = Named<QPushButton>("BtnCancel", ToQString(EnglishMessage(MsgCancel)));
     // Enter belongs to the icon view, where it chooses the object.
     BtnAddSimple->setAutoDefault(false);
     BtnCancel->setAutoDefault(false);

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,13 +100,13 @@ TFormOptions::TFormOptions(Prompts& prompts, COptions& options, QWidget* parent)
     general->addRow(ChkOpenBestFit);
     general->addRow(LbDefUnit, CbDefUnit);
 
-    auto* buttons = MakeButtonRow(false);
+    auto* buttons = MakeButtonBox(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ColorGroup);
     layout->addWidget(ExportGroup);
     layout->addWidget(GeneralGroup);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BtnOK, &QPushButton::clicked, this, &TFormOptions::OkClicked);

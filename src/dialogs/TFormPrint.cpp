@@ -1,7 +1,7 @@
 #include "dialogs/TFormPrint.h"
 
 #include "base/Numeric.h"
-#include "localize/Messages.h"
+#include "dialogs/ErrorReport.h"
 #include "model/CRoom.h"
 #include "output/PrintTexts.h"
 #include "platform/COptions.h"
@@ -9,6 +9,7 @@
 #include "platform/QtConversions.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -122,7 +123,7 @@ TFormPrint::TFormPrint(Prompts& prompts, COptions& options, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(MakeLayoutBox());
     layout->addWidget(MakeOptionsBox());
-    layout->addLayout(MakeButtonRow(true));
+    layout->addWidget(MakeButtonBox(true));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ConnectHandlers();
 }
@@ -385,7 +386,7 @@ void TFormPrint::BtnOKClick()
 
 void TFormPrint::ShowError(int key)
 {
-    prompts_.Message(Msg(MsgError), Text(key).toStdString(), PromptIcon::Error, ButtonOk);
+    ReportError(prompts_, Text(key).toStdString());
     if (RbScale->isChecked())
         EdPrintInScale->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "dialogs/TFormProp.h"
 
+#include "dialogs/ErrorReport.h"
 #include "dialogs/RotationDial.h"
 
 #include "dialogs/ColourSwatch.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -107,16 +109,6 @@ QString Text(int key)
     return LookedUpText(TFormProp::Section, PropTexts, key);
 }
 
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string TextOf(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 std::optional<Colour> ColourOf(const QCheckBox* box, const ColourSwatch* swatch)
 {
     return box->isChecked() ? std::optional<Colour>(swatch->Value()) : std::nullopt;
@@ -160,7 +152,7 @@ TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* paren
     panes->addWidget(MakeCatalogueGroup());
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes);
-    layout->addLayout(MakeButtons());
+    layout->addWidget(MakeButtons());
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ShowCatalogue(false);
     ConnectControls();
@@ -316,11 +308,11 @@ QGroupBox* TFormProp::MakeCatalogueGroup()
     return GroupBoxCatalogue;
 }
 
-QLayout* TFormProp::MakeButtons()
+QDialogButtonBox* TFormProp::MakeButtons()
 {
     BtnCatalogue = Named<QPushButton>("BtnCatalogue");
-    auto* buttons = MakeButtonRow(true);
-    buttons->insertWidget(0, BtnCatalogue);
+    auto* buttons = MakeButtonBox(true);
+    buttons->addButton(BtnCatalogue, QDialogButtonBox::ActionRole);
     return buttons;
 }
 
@@ -519,7 +511,7 @@ void TFormProp::ShowListTexts()
 
 void TFormProp::ShowUnits()
 {
-    const QString unit = FromView(UnitAt(room_.unit).abbreviation);
+    const QString unit = ToQString(UnitAt(room_.unit).abbreviation);
     for (QLabel* label : {LbUnit1, LbUnit2, LbUnit5, LbUnit6})
         label->setText(unit);
     for (QLabel* label : {LbUnit3, LbUnit4})
@@ -622,7 +614,7 @@ void TFormProp::LoadClicked()
 void TFormProp::SaveClicked()
 {
     if (IsBlankName(TextOf(EdCaption))) {
-        prompts_.Message(Msg(MsgError), Msg(MsgBlankCaption), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, Msg(MsgBlankCaption));
         EdCaption->setFocus();
         return;
     }
@@ -673,7 +665,7 @@ void TFormProp::CatalogueChanged()
     try {
         catalogue_.Save(cataloguePath_);
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     }
 }
 

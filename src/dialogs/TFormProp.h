@@ -74,7 +74,7 @@ private:
     QGroupBox* Make3DGroup();
     QLayout* MakeLooks();
     QGroupBox* MakeCatalogueGroup();
-    QLayout* MakeButtons();
+    QDialogButtonBox* MakeButtons();
     void ConnectControls();
 
     // Every field's changes come here; `source` is the control that changed.

@@ -3,7 +3,7 @@
 #include "localize/Messages.h"
 #include "platform/QtConversions.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,12 +40,12 @@ TFormRename::TFormRename(QWidget* parent)
     EdText->setMinimumWidth(240);
     LbPrompt->setBuddy(EdText);
 
-    auto* buttons = MakeButtonRow(false);
+    auto* buttons = MakeButtonBox(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LbPrompt);
     layout->addWidget(EdText);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
@@ -57,7 +57,7 @@ std::optional<std::string> TFormRename::AskName(const std::string& name)
     EdText->setText(ToQString(name));
     if (exec() != ResultOk)
         return std::nullopt;
-    return EdText->text().toStdString();
+    return TextOf(EdText);
 }
 
 void TFormRename::showEvent(QShowEvent* event)

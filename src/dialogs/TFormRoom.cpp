@@ -1,6 +1,7 @@
 #include "dialogs/TFormRoom.h"
 
 #include "dialogs/ColourSwatch.h"
+#include "dialogs/ErrorReport.h"
 #include "dialogs/RoomDialogRules.h"
 #include "dialogs/TFormWalls.h"
 #include "localize/Messages.h"
@@ -9,6 +10,7 @@
 #include "platform/QtConversions.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,16 +72,6 @@ constexpr DialogText RoomTexts[] = {
 
 constexpr int32_t AnyInteger = std::numeric_limits<int32_t>::min();
 
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string TextOf(const QLineEdit* edit)
-{
-    return edit->text().toStdString();
-}
-
 QLabel* BuddyLabel(int key, QWidget* buddy)
 {
     auto* label = Designed<QLabel>(RoomTexts, key);
@@ -100,6 +92,32 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     setObjectName("TFormRoom");
     setWindowTitle(DesignedText(RoomTexts, CaptionKey));
 
+    auto* roomFields = MakeRoomFields();
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(MakeBorderGroup());
+    groups->addWidget(MakeGridGroup());
+    groups->addStretch();
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(roomFields);
+    panes->addLayout(groups);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes);
+    layout->addWidget(MakeButtonBox(false));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    sizeFields_ = {{{EdWidth, 1}, {EdHeight, 1}, {EdThick, AnyInteger}}};
+    otherFields_ = {{{EdBorderLeft, 0}, {EdBorderTop, 0}, {EdBorderRight, 0}, {EdBorderBottom, 0},
+                     {EdWallZHeight, AnyInteger}, {EdGridSize, AnyInteger}}};
+
+    connect(CbUnitText, &QComboBox::currentIndexChanged, this, &TFormRoom::ShowUnit);
+    connect(BtnSameBorder, &QPushButton::clicked, this, &TFormRoom::CopyTopBorder);
+    connect(BtnWalls, &QPushButton::clicked, this, &TFormRoom::EditWalls);
+    connect(BtnOK, &QPushButton::clicked, this, &TFormRoom::OkClicked);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormRoom::reject);
+}
+
+QGridLayout* TFormRoom::MakeRoomFields()
+{
     EdWidth = Named<QLineEdit>("EdWidth");
     EdHeight = Named<QLineEdit>("EdHeight");
     EdThick = Named<QLineEdit>("EdThick");
@@ -108,7 +126,7 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     ImgColor = Named<ColourSwatch>("ImgColor", prompts_);
     CbUnitText = Named<QComboBox>("CbUnitText");
     for (const UnitInfo& unit : Units)
-        CbUnitText->addItem(FromView(unit.listText));
+        CbUnitText->addItem(ToQString(unit.listText));
     LbWidth = BuddyLabel(WidthKey, EdWidth);
     LbHeight = BuddyLabel(HeightKey, EdHeight);
     LbThick = BuddyLabel(ThickKey, EdThick);
@@ -142,7 +160,11 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     room->addWidget(CbUnitText, 6, 1, 1, 2);
     room->addWidget(BtnWalls, 7, 0, 1, 3);
     room->setRowStretch(8, 1);
+    return room;
+}
 
+QGroupBox* TFormRoom::MakeBorderGroup()
+{
     EdBorderTop = Named<QLineEdit>("EdBorderTop");
     BtnSameBorder = Named<QPushButton>("BtnSameBorder");
     BtnSameBorder->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
@@ -167,7 +189,11 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     border->addWidget(LbBottom, 3, 0);
     border->addWidget(EdBorderBottom, 3, 1);
     borders_ = {EdBorderLeft, EdBorderTop, EdBorderRight, EdBorderBottom};
+    return BorderGroup;
+}
 
+QGroupBox* TFormRoom::MakeGridGroup()
+{
     EdGridSize = Named<QLineEdit>("EdGridSize");
     LbGridSize2 = Named<QLabel>("LbGridSize2");
     ImgGridColor = Named<ColourSwatch>("ImgGridColor", prompts_);
@@ -180,30 +206,7 @@ TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
     grid->addWidget(LbGridSize2, 0, 2);
     grid->addWidget(LbGridColor, 1, 0);
     grid->addWidget(ImgGridColor, 1, 1, Qt::AlignLeft);
-
-    auto* buttons = MakeButtonRow(false);
-
-    auto* groups = new QVBoxLayout;
-    groups->addWidget(BorderGroup);
-    groups->addWidget(GridGroup);
-    groups->addStretch();
-    auto* panes = new QHBoxLayout;
-    panes->addLayout(room);
-    panes->addLayout(groups);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(panes);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    sizeFields_ = {{{EdWidth, 1}, {EdHeight, 1}, {EdThick, AnyInteger}}};
-    otherFields_ = {{{EdBorderLeft, 0}, {EdBorderTop, 0}, {EdBorderRight, 0}, {EdBorderBottom, 0},
-                     {EdWallZHeight, AnyInteger}, {EdGridSize, AnyInteger}}};
-
-    connect(CbUnitText, &QComboBox::currentIndexChanged, this, &TFormRoom::ShowUnit);
-    connect(BtnSameBorder, &QPushButton::clicked, this, &TFormRoom::CopyTopBorder);
-    connect(BtnWalls, &QPushButton::clicked, this, &TFormRoom::EditWalls);
-    connect(BtnOK, &QPushButton::clicked, this, &TFormRoom::OkClicked);
-    connect(BtnCancel, &QPushButton::clicked, this, &TFormRoom::reject);
+    return GridGroup;
 }
 
 void TFormRoom::Load(const CRoom& room)
@@ -241,7 +244,7 @@ void TFormRoom::ShowSize()
 
 void TFormRoom::ShowUnit(int unit)
 {
-    const QString abbreviation = FromView(UnitAt(unit).abbreviation);
+    const QString abbreviation = ToQString(UnitAt(unit).abbreviation);
     for (QLabel* label : {LbUnit1, LbUnit2, LbUnit3, LbUnit4, LbGridSize2})
         label->setText(abbreviation);
 }
@@ -256,7 +259,7 @@ bool TFormRoom::Acceptable(std::span<const NumberField> fields)
         const QString message = LookedUpText(Section, RoomTexts, OutOfRangeKey)
                                     .arg(field.least)
                                     .arg(std::numeric_limits<int32_t>::max());
-        prompts_.Message(Msg(MsgError), message.toStdString(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, message.toStdString());
         return false;
     }
     return true;

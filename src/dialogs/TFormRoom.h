@@ -16,6 +16,7 @@
 class ColourSwatch;
 class Prompts;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -46,6 +47,9 @@ private:
         int32_t least;
     };
 
+    QGridLayout* MakeRoomFields();
+    QGroupBox* MakeBorderGroup();
+    QGroupBox* MakeGridGroup();
     void ShowSize();
     void ShowUnit(int unit);
     // False, with the field pointed out, when a field holds a number it does not take.

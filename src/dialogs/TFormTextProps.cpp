@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,7 +87,7 @@ TFormTextProps::TFormTextProps(Prompts& prompts, COptions& options, QWidget* par
     layout->addLayout(MakeTextFields());
     layout->addWidget(MakeColourGroup());
     layout->addLayout(MakePositionFields());
-    layout->addLayout(MakeButtons());
+    layout->addWidget(MakeButtonBox(false));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     ShowFont();
 
@@ -153,12 +154,6 @@ QLayout* TFormTextProps::MakePositionFields()
     return position;
 }
 
-QLayout* TFormTextProps::MakeButtons()
-{
-    auto* buttons = MakeButtonRow(false);
-    return buttons;
-}
-
 void TFormTextProps::SetRoom(const CRoom& room)
 {
     room_ = ObjectRoomOf(room);
@@ -183,8 +178,8 @@ void TFormTextProps::ApplyToLabel(CPart& label) const
 {
     LabelFields fields;
     fields.text = MmText->toPlainText().toStdString();
-    fields.posX = EdPosX->text().toStdString();
-    fields.posY = EdPosY->text().toStdString();
+    fields.posX = TextOf(EdPosX);
+    fields.posY = TextOf(EdPosY);
     fields.alignment = CbAlign->currentIndex();
     fields.fillColour = ColourOf(ChkFill, ImgFill);
     fields.textColour = ColourOf(ChkTextColor, ImgTextColor);

@@ -54,7 +54,6 @@ private:
     QLayout* MakeTextFields();
     QGroupBox* MakeColourGroup();
     QLayout* MakePositionFields();
-    QLayout* MakeButtons();
 
     void ShowFont();
     void ShowAlignment();

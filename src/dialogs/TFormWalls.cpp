@@ -1,5 +1,6 @@
 #include "dialogs/TFormWalls.h"
 
+#include "dialogs/ErrorReport.h"
 #include "dialogs/PreviewBackground.h"
 #include "dialogs/RoomDialogRules.h"
 #include "localize/Messages.h"
@@ -7,6 +8,7 @@
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,6 +98,28 @@ TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
     setObjectName("TFormWalls");
     setWindowTitle(DesignedText(WallsTexts, CaptionKey));
 
+    auto* panes = new QHBoxLayout;
+    panes->addLayout(MakeListing());
+    panes->addWidget(MakeWallGroup());
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(panes);
+    layout->addWidget(MakeButtonBox(true, false));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QLineEdit* field : fields_)
+        connect(field, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+    for (QRadioButton* radio : {Radio1, Radio2, Radio3})
+        connect(radio, &QRadioButton::clicked, this, [this] { modified_ = true; });
+    connect(LsWalls, &QListWidget::currentRowChanged, this, &TFormWalls::RowChosen);
+    connect(BtnSave, &QPushButton::clicked, this, &TFormWalls::SaveClicked);
+    connect(BtnRemove, &QPushButton::clicked, this, &TFormWalls::RemoveClicked);
+    connect(BtnOK, &QPushButton::clicked, this, &TFormWalls::OkClicked);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormWalls::reject);
+    connect(BtnHelp, &QPushButton::clicked, this, &TFormWalls::RequestHelp);
+}
+
+QVBoxLayout* TFormWalls::MakeListing()
+{
     LbWallsList = Designed<QLabel>(WallsTexts, WallsListKey);
     LsWalls = Named<QListWidget>("LsWalls");
     LbWallsList->setBuddy(LsWalls);
@@ -107,7 +131,11 @@ TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
     listing->addWidget(LsWalls);
     listing->addWidget(LbPreview);
     listing->addWidget(ImgPreview);
+    return listing;
+}
 
+QGroupBox* TFormWalls::MakeWallGroup()
+{
     LbFrom = Designed<QLabel>(WallsTexts, FromKey);
     EdFromX = Named<QLineEdit>("EdFromX");
     EdFromY = Named<QLineEdit>("EdFromY");
@@ -151,27 +179,7 @@ TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
     wallButtons->addWidget(BtnRemove);
     wall->addLayout(wallButtons, 4, 0, 1, 3);
     wall->setRowStretch(5, 1);
-
-    auto* buttons = MakeButtonRow(true, false);
-
-    auto* panes = new QHBoxLayout;
-    panes->addLayout(listing);
-    panes->addWidget(GroupBox1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(panes);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    for (QLineEdit* field : fields_)
-        connect(field, &QLineEdit::textEdited, this, [this] { modified_ = true; });
-    for (QRadioButton* radio : {Radio1, Radio2, Radio3})
-        connect(radio, &QRadioButton::clicked, this, [this] { modified_ = true; });
-    connect(LsWalls, &QListWidget::currentRowChanged, this, &TFormWalls::RowChosen);
-    connect(BtnSave, &QPushButton::clicked, this, &TFormWalls::SaveClicked);
-    connect(BtnRemove, &QPushButton::clicked, this, &TFormWalls::RemoveClicked);
-    connect(BtnOK, &QPushButton::clicked, this, &TFormWalls::OkClicked);
-    connect(BtnCancel, &QPushButton::clicked, this, &TFormWalls::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TFormWalls::RequestHelp);
+    return GroupBox1;
 }
 
 void TFormWalls::InitWalls(const CRoomWalls& source, int32_t newWallThickness)
@@ -272,15 +280,15 @@ bool TFormWalls::SaveWall()
 {
     WallTexts texts;
     for (size_t i = 0; i < fields_.size(); ++i)
-        texts[i] = fields_[i]->text().toStdString();
+        texts[i] = TextOf(fields_[i]);
     const std::optional<CWall> wall = WallFromFields(texts, Alignment());
     if (!wall) {
         // The first field without a value, or, when only the end points coincide, the end.
         const auto missing = std::find_if(fields_.begin(), fields_.end(), [](const QLineEdit* field) {
-            return !WallFieldValue(field->text().toStdString());
+            return !WallFieldValue(TextOf(field));
         });
         (missing == fields_.end() ? EdToX : *missing)->setFocus();
-        prompts_.Message(Msg(MsgError), Msg(MsgWallIncomplete), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, Msg(MsgWallIncomplete));
         DrawPreview();
         return false;
     }

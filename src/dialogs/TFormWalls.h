@@ -21,6 +21,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 class TFormWalls : public ModalDialog {
     Q_OBJECT
@@ -49,6 +50,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QVBoxLayout* MakeListing();
+    QGroupBox* MakeWallGroup();
     bool IsNewWallRow(int row) const { return row == walls_.Count(); }
     void FillList();
     void SelectRow(int row);

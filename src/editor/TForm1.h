@@ -1,12 +1,8 @@
 #pragma once
 // The main window: the editor of one room. It owns the room, the undo history and the
 // engines, hosts the menus, the tool bar, the plan and the status bar, and keeps its own
-// settings between runs. Its commands live in files by group: TForm1_Settings.cpp (start-up
-// and close), TForm1_Menus.cpp (menus and tool bar), TForm1_View.cpp (zoom, redraw, status
-// bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
-// TForm1_History.cpp (changes, undo and redo), TForm1_Language.cpp (the interface language),
-// TForm1_Pointer.cpp (the mouse on the plan and the form's keys), TForm1_Explore3D.cpp (the
-// walk through the room in a VRML viewer), TForm1_Print.cpp (printing).
+// settings between runs. Its commands live in one file per group, TForm1_<Group>.cpp; the
+// members below are listed under the file that defines them.
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
@@ -117,6 +113,10 @@ private:
     void KeepWindowOnScreen();
     void WriteSettings();
     void FirstShow();
+    // The options dialog; after OK new objects take its colours and the window fits the plan
+    // when asked to.
+    void EditOptions();
+    QPointer<TFormOptions> FormOptions;
 
     // TForm1_File.cpp
     // Asks whether to save unsaved changes; false when the user cancels.
@@ -203,9 +203,6 @@ private:
     CPart& PartAtSlot(int index) { return room_.Parts[static_cast<size_t>(index)]; }
 
     // TForm1_Export.cpp
-    // The options dialog; after OK new objects take its colours and the window fits the plan
-    // when asked to.
-    void EditOptions();
     // The picture to export or print: the plan rendered afresh at 100 % when the options ask
     // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
     // be rendered.
@@ -214,7 +211,6 @@ private:
     void AddInfoText(QImage& image) const;
     void SaveAsImage();
     void CopyToClipboard();
-    QPointer<TFormOptions> FormOptions;
 
     // TForm1_Listing.cpp
     // The object listing window, created when first needed; the clipboard command fills it

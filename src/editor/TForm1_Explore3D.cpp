@@ -1,12 +1,11 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/ErrorReport.h"
 #include "dialogs/TForm3D.h"
-#include "localize/Messages.h"
 #include "output/ViewerLauncher.h"
 #include "output/VrmlExportFile.h"
 #include "output/VrmlWriter.h"
 #include "platform/FileIo.h"
-#include "platform/Prompts.h"
 
 // Asks where the walk starts, writes the room as a scene into the private temporary folder
 // and opens it in a VRML viewer. A new start is part of the room, so it is one undo step.
@@ -22,7 +21,7 @@ void TForm1::Explorein3D1Click()
     try {
         scenePath = WriteExplore3DFile(VrmlScene(room_, engines_.options, InstalledLibraryPrefix()));
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
         return;
     }
     OpenInVrmlViewer(scenePath, prompts_);

@@ -1,9 +1,8 @@
 #include "editor/TForm1.h"
 
-#include "dialogs/TFormOptions.h"
+#include "dialogs/ErrorReport.h"
 #include "editor/PlanWidget.h"
 #include "localize/Messages.h"
-#include "model/ModelServices.h"
 #include "output/ImageExport.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
@@ -18,15 +17,6 @@ namespace {
 const std::string ImageFilter = "Bitmaps (*.bmp);;PNG images (*.png)";
 
 }  // namespace
-
-void TForm1::EditOptions()
-{
-    if (FormOptions->exec() != TFormOptions::ResultOk)
-        return;
-    ApplyToModel(engines_.options);
-    if (engines_.options.Autosize)
-        FitWindowToPlan();
-}
 
 QImage TForm1::RenderForExport()
 {
@@ -63,9 +53,9 @@ void TForm1::SaveAsImage()
         AddInfoText(image);
         SaveImage(image, path.toStdString());
     } catch (const ImageExportError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     }
 }
 
@@ -76,6 +66,6 @@ void TForm1::CopyToClipboard()
         AddInfoText(image);
         QGuiApplication::clipboard()->setImage(image);
     } catch (const ImageExportError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     }
 }

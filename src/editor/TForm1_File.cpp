@@ -1,5 +1,6 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/ErrorReport.h"
 #include "editor/MainWindowTexts.h"
 #include "localize/Messages.h"
 #include "model/ZoomLevels.h"
@@ -98,7 +99,7 @@ bool TForm1::SaveTo(const QString& path)
     try {
         room_.Save(path.toStdString());
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
         return false;
     }
     fileName_ = path;

@@ -1,8 +1,8 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/ErrorReport.h"
 #include "dialogs/TFormPrint.h"
 #include "editor/PlanWidget.h"
-#include "localize/Messages.h"
 #include "output/ImageExport.h"
 #include "output/PrintJob.h"
 #include "output/PrintTexts.h"
@@ -69,11 +69,11 @@ void TForm1::Print1Click()
         const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
                                      : PrintOnPrinter(*FormPrint, room_, drawing);
         if (!printed)
-            prompts_.Message(Msg(MsgError), "The printer could not be started.", PromptIcon::Error, ButtonOk);
+            ReportError(prompts_, "The printer could not be started.");
     } catch (const ImageExportError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     }
 }
 

@@ -1,7 +1,10 @@
 #include "editor/TForm1.h"
 
+#include "dialogs/ErrorReport.h"
+#include "dialogs/TFormOptions.h"
 #include "editor/WindowPlacement.h"
 #include "localize/Messages.h"
+#include "model/ModelServices.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
@@ -62,7 +65,7 @@ void TForm1::WriteSettings()
     try {
         settings_.Save();
     } catch (const FileWriteError& error) {
-        prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
+        ReportError(prompts_, error.what());
     }
 }
 
@@ -71,4 +74,13 @@ void TForm1::FirstShow()
     ApplyStartLanguage();
     if (lastVersion_ < ThisVersion && !firstRunLanguage_)
         prompts_.Message("Planzeta", Msg(MsgFirstRun), PromptIcon::Information, ButtonOk);
+}
+
+void TForm1::EditOptions()
+{
+    if (FormOptions->exec() != TFormOptions::ResultOk)
+        return;
+    ApplyToModel(engines_.options);
+    if (engines_.options.Autosize)
+        FitWindowToPlan();
 }

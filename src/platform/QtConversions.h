@@ -14,6 +14,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct NumberPunctuation;
 
@@ -55,7 +56,7 @@ inline Rect FromQRect(const QRect& r)
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
 }
 
-inline QString ToQString(const std::string& text)
+inline QString ToQString(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
