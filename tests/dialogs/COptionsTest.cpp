@@ -12,8 +12,6 @@ namespace {
 
 class COptionsTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     // A settings file holding the given lines in the section "Planzeta".
     CSettings Stored(const std::string& lines)
     {

@@ -90,7 +90,6 @@ protected:
         localize.SelectLanguageByID(1111);
         SetCurrentLocalizer(&localize);
     }
-    ~NumberedNames() override { SetCurrentLocalizer(nullptr); }
 
     TempDir folder;
     CALocalize localize;

@@ -26,12 +26,6 @@ protected:
         localizer.ScanFiles(dir.path());
     }
 
-    void TearDown() override
-    {
-        SetCurrentLocalizer(nullptr);
-        ResetServices();
-    }
-
     TempDir dir;
     CLibrary library;
     CALocalize localizer;

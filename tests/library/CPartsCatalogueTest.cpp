@@ -12,8 +12,6 @@ namespace {
 
 class CPartsCatalogueTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     CPart& Add(CPartsCatalogue& catalogue, const std::string& caption)
     {
         CPart& entry = catalogue.AddEntry();

@@ -5,17 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// Installs a localizer for one test and leaves the program in English afterwards.
-class MessagesTest : public ::testing::Test {
-protected:
-    ~MessagesTest() override { SetCurrentLocalizer(nullptr); }
-};
-
-}  // namespace
-
-TEST_F(MessagesTest, EnglishTextsKeepTheirLineBreaksAndUnknownNumbersAreEmpty)
+TEST(MessagesTest, EnglishTextsKeepTheirLineBreaksAndUnknownNumbersAreEmpty)
 {
     EXPECT_EQ(EnglishMessage(MsgError), "Error");
     EXPECT_EQ(EnglishMessage(MsgCenterView), "Center View");
@@ -26,7 +16,7 @@ TEST_F(MessagesTest, EnglishTextsKeepTheirLineBreaksAndUnknownNumbersAreEmpty)
     EXPECT_EQ(Msg(MsgWarning), "Warning");
 }
 
-TEST_F(MessagesTest, MessagesFollowTheCurrentLocalizer)
+TEST(MessagesTest, MessagesFollowTheCurrentLocalizer)
 {
     TempDir folder;
     TempDir::WriteFile(folder.file("cz.lng"),

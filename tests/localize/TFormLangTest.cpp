@@ -17,8 +17,6 @@ namespace {
 
 class TFormLangTest : public ::testing::Test {
 protected:
-    void TearDown() override { SetCurrentLocalizer(nullptr); }
-
     // Shows the chooser in the language of the file and returns its caption.
     QString CaptionIn(const std::string& languagesSection)
     {

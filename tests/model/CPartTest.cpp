@@ -4,12 +4,7 @@
 
 #include <gtest/gtest.h>
 
-class CPartTest : public ::testing::Test {
-protected:
-    void TearDown() override { ResetServices(); }
-};
-
-TEST_F(CPartTest, NewObjectsTakeTheOptionColours)
+TEST(CPartTest, NewObjectsTakeTheOptionColours)
 {
     Services().defaults.fillColour = 0x123456;
     const CPart part;
@@ -20,7 +15,7 @@ TEST_F(CPartTest, NewObjectsTakeTheOptionColours)
     EXPECT_EQ(part.Width, 100);
 }
 
-TEST_F(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
+TEST(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
 {
     for (int type = Rectangle; type <= LibraryObject; ++type)
         EXPECT_EQ(TypeFromName(TypeName(type)), type);
@@ -29,7 +24,7 @@ TEST_F(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
     EXPECT_EQ(TypeFromName(""), Rectangle);
 }
 
-TEST_F(CPartTest, LibraryObjectsStandForTheirBasicShape)
+TEST(CPartTest, LibraryObjectsStandForTheirBasicShape)
 {
     CPart part;
     part.Type = LibraryObject;
@@ -45,7 +40,7 @@ TEST_F(CPartTest, LibraryObjectsStandForTheirBasicShape)
     EXPECT_EQ(part.ShapeType(), LibraryObject);
 }
 
-TEST_F(CPartTest, DescribesObjectsForTheHoverText)
+TEST(CPartTest, DescribesObjectsForTheHoverText)
 {
     CPart part;
     part.Type = Door;

@@ -13,8 +13,6 @@ namespace {
 
 class CRoomFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     // Loads a room from file text.
     CRoom LoadText(const std::string& text)
     {

@@ -9,8 +9,6 @@ namespace {
 
 class CRoomTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     // Adds an object the way the editor does: take a slot, fill it, mark it used.
     int Add(CRoom& room, const std::string& caption, int32_t x = 100, int32_t y = 100)
     {

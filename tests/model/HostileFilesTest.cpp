@@ -19,8 +19,6 @@ namespace {
 
 class HostileFilesTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     std::optional<CRoom> Load(const std::string& text)
     {
         const std::string path = dir.file("room.mst");

@@ -15,8 +15,6 @@ using Lines = std::vector<std::string>;
 
 class PlanRenderingTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetServices(); }
-
     CPart& Add(int type, int32_t x, int32_t y, int32_t w, int32_t h)
     {
         CPart& part = room.AddPart() = MakePart(type, x, y, w, h);

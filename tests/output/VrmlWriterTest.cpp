@@ -82,14 +82,9 @@ std::vector<std::string> Body(const std::string& scene)
     return {};
 }
 
-class VrmlWriter : public ::testing::Test {
-protected:
-    ~VrmlWriter() override { SetCurrentLocalizer(nullptr); }
-};
-
 }  // namespace
 
-TEST_F(VrmlWriter, AnEmptyRoomWithoutWallsIsTheFixedSceneAroundItsFloor)
+TEST(VrmlWriter, AnEmptyRoomWithoutWallsIsTheFixedSceneAroundItsFloor)
 {
     CRoom room = EmptyRoom();
     room.Color = 0x3060C0;
@@ -145,7 +140,7 @@ TEST_F(VrmlWriter, AnEmptyRoomWithoutWallsIsTheFixedSceneAroundItsFloor)
               "  children Rectangle {color 0.75 0.38 0.19 }}\n");
 }
 
-TEST_F(VrmlWriter, TheScaleFollowsTheUnitAndTheZoom)
+TEST(VrmlWriter, TheScaleFollowsTheUnitAndTheZoom)
 {
     const auto floorAndFront = [](int unit, int32_t width, int32_t height, int32_t wallHeight, int32_t zoom) {
         CRoom room = EmptyRoom();
@@ -168,7 +163,7 @@ TEST_F(VrmlWriter, TheScaleFollowsTheUnitAndTheZoom)
     EXPECT_EQ(floorAndFront(CentimetreUnit, 500, 400, 200, -100).rfind("|DEF v2 ", 0), 0u);
 }
 
-TEST_F(VrmlWriter, TheStartEyeStandsOnTheFilledObjectBelowIt)
+TEST(VrmlWriter, TheStartEyeStandsOnTheFilledObjectBelowIt)
 {
     const auto startLine = [](std::optional<CPart> below, int32_t rotation = 0) {
         CRoom room = EmptyRoom();
@@ -201,7 +196,7 @@ TEST_F(VrmlWriter, TheStartEyeStandsOnTheFilledObjectBelowIt)
     EXPECT_NE(LineStarting(VrmlScene(room, Options(), Prefix), "DEF v1 ").find(" 1.61 "), std::string::npos);
 }
 
-TEST_F(VrmlWriter, ObjectsAreScaledTurnedAndColouredInstancesOfTheirPrototypes)
+TEST(VrmlWriter, ObjectsAreScaledTurnedAndColouredInstancesOfTheirPrototypes)
 {
     CRoom room = EmptyRoom();
     CPart bed = LibraryPart(40, 100, 50);
@@ -228,7 +223,7 @@ TEST_F(VrmlWriter, ObjectsAreScaledTurnedAndColouredInstancesOfTheirPrototypes)
               }));
 }
 
-TEST_F(VrmlWriter, EveryLibraryNumberIsDeclaredOnceEvenWhenItsObjectIsTooSmallToShow)
+TEST(VrmlWriter, EveryLibraryNumberIsDeclaredOnceEvenWhenItsObjectIsTooSmallToShow)
 {
     CRoom room = EmptyRoom();
     room.Color = 0;
@@ -256,7 +251,7 @@ TEST_F(VrmlWriter, EveryLibraryNumberIsDeclaredOnceEvenWhenItsObjectIsTooSmallTo
                     }));
 }
 
-TEST_F(VrmlWriter, LabelsDoorsUnfilledAndRemovedObjectsAreNotWritten)
+TEST(VrmlWriter, LabelsDoorsUnfilledAndRemovedObjectsAreNotWritten)
 {
     CRoom room = EmptyRoom();
     Add(room, MakePart(Label, 10, 10, 50, 20));
@@ -267,7 +262,7 @@ TEST_F(VrmlWriter, LabelsDoorsUnfilledAndRemovedObjectsAreNotWritten)
     EXPECT_EQ(Body(VrmlScene(room, Options(), Prefix)).size(), 2u);  // the floor alone
 }
 
-TEST_F(VrmlWriter, SolidWallsComeBetweenTheShapesAndTheFloor)
+TEST(VrmlWriter, SolidWallsComeBetweenTheShapesAndTheFloor)
 {
     CRoom room = EmptyRoom();
     const std::vector<std::string> body = Body(VrmlScene(room, Options(100, 0), Prefix));
@@ -280,7 +275,7 @@ TEST_F(VrmlWriter, SolidWallsComeBetweenTheShapesAndTheFloor)
         EXPECT_EQ(Body(VrmlScene(room, Options(100, choice), Prefix)).size(), 2u) << choice;
 }
 
-TEST_F(VrmlWriter, ViewpointDescriptionsAreLocalizedAndEscaped)
+TEST(VrmlWriter, ViewpointDescriptionsAreLocalizedAndEscaped)
 {
     TempDir folder;
     TempDir::WriteFile(folder.file("cz.lng"), "[Main]\nLanguage=Cestina\nLanguageID=1029\n"
@@ -296,7 +291,7 @@ TEST_F(VrmlWriter, ViewpointDescriptionsAreLocalizedAndEscaped)
     EXPECT_NE(LineStarting(scene, "DEF v2 ").find("{description \"Front View\" position"), std::string::npos);
 }
 
-TEST_F(VrmlWriter, HugeRoomsGiveFiniteNumbersWrittenInFull)
+TEST(VrmlWriter, HugeRoomsGiveFiniteNumbersWrittenInFull)
 {
     CRoom room = EmptyRoom();
     room.Unit = 6;  // km

@@ -41,11 +41,7 @@ int InChild(const std::function<void()>& save)
 
 class CrashSafeSaveTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        SetWriteFaultHook({});
-        ResetServices();
-    }
+    void TearDown() override { SetWriteFaultHook({}); }
 
     // A room worth keeping and a larger one to save over it.
     CRoom Room(int32_t width, int parts)
