@@ -1,5 +1,6 @@
 #include "dialogs/RoomDialogRules.h"
 
+#include "dialogs/PreviewBackground.h"
 #include "model/CRoom.h"
 #include "support/RecordingCanvas.h"
 
@@ -34,6 +35,7 @@ TEST(RoomDialogRulesTest, NumberFieldsTellIntegersFromOtherTextAndFromNumbersBey
     EXPECT_EQ(ReadInteger(" +42 ").value, 42);
     EXPECT_EQ(ReadInteger("-00000000000000000012").value, -12);
     EXPECT_EQ(ReadInteger("-2147483648").value, INT32_MIN);
+    EXPECT_EQ(ReadInteger("2147483647").value, INT32_MAX);
     for (const char* text : {"", "-", "differ.", "12.5", "0x10"})
         EXPECT_EQ(ReadInteger(text).kind, IntegerReading::NotInteger) << text;
     for (const char* text : {"2147483648", "-2147483649", "99999999999999999999999"})
@@ -98,6 +100,12 @@ TEST(RoomDialogRulesTest, ANewSizeForUserDefinedWallsAsksYesGivesTheRectangleNoK
     EXPECT_EQ(room.Walls[0].Text(), "[0,0]->[500,0]");
     // The rectangle takes the room's thickness; the thicker wall is gone.
     EXPECT_EQ(room.Walls.CommonThickness(), 10);
+
+    // A new height alone asks too.
+    room = UserDefinedRoom();
+    EXPECT_TRUE(ReadSizeFields(room, {"400", "350", "differ."}, [&] { return ++asked, true; }));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(room.Walls[3].Text(), "[400,0]->[400,350]");
 }
 
 TEST(RoomDialogRulesTest, TheCurrentSizeIsTheExtentOfTheWalls)
@@ -180,4 +188,14 @@ TEST(RoomDialogRulesTest, ThePreviewDrawsTheShownWallLastInRed)
     canvas.log.clear();
     DrawWallPreview(canvas, CRoomWalls(), 0);
     EXPECT_TRUE(canvas.Calls("Polyline").empty());
+}
+
+TEST(RoomDialogRulesTest, ThePreviewBackgroundShadesEveryInnerRowAndNoMore)
+{
+    RecordingCanvas canvas(40, 10);
+    DrawPreviewBackground(canvas, 4, 0xF0F0F0, 0x808080);
+    const std::vector<std::string> fills = canvas.Calls("FillRect");
+    ASSERT_EQ(fills.size(), 1u + 8u);
+    EXPECT_EQ(fills.back().rfind("FillRect [2,8,38,9]", 0), 0u) << fills.back();
+    EXPECT_EQ(canvas.Calls("Polygon").size(), 1u);
 }

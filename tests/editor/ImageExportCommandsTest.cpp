@@ -71,23 +71,16 @@ protected:
 
 // --- What the picture shows ---------------------------------------------------------------
 
-TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitWhateverTheZoom)
+TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitAndTheScreenKeepsItsPlan)
 {
     auto window = OpenWindow(true, false);
     for (const double zoom : {0.5, 1.0, 2.0}) {
         window->SetZoom(zoom);
+        const QImage before = Screen(*window);
         EXPECT_EQ(SaveAs(*window, "plan.bmp").size(), QSize(570, 370)) << "at zoom " << zoom;
+        window->Redraw(true);
+        EXPECT_EQ(Screen(*window), before);
     }
-}
-
-TEST_F(ImageExportCommandsTest, At100PercentTheScreenKeepsItsZoomAndPlan)
-{
-    auto window = OpenWindow(true, false);
-    window->SetZoom(2.0);
-    const QImage before = Screen(*window);
-    SaveAs(*window, "plan.bmp");
-    window->Redraw(true);
-    EXPECT_EQ(Screen(*window), before);
 }
 
 TEST_F(ImageExportCommandsTest, WithoutThe100PercentOptionThePictureIsThePlanOnScreen)
@@ -114,35 +107,25 @@ TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
 
 // --- Files --------------------------------------------------------------------------------
 
-TEST_F(ImageExportCommandsTest, TheChooserOpensInTheLastFolderAndRemembersTheNewOne)
+TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndTheChooserRemembersTheFolder)
 {
     auto window = OpenWindow(true, false);
-    std::filesystem::create_directories(home.path() + "/pictures");
     prompts.asked.clear();
-    prompts.fileNames.push_back(home.path() + "/pictures/plan.bmp");
-    Trigger(*window, "Ulozjakoobrazek1");
-    prompts.fileNames.push_back(std::nullopt);
-    Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/",
-                                                        "Save Save as image " + home.path() + "/pictures/"}));
-}
-
-TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndANameWithoutExtensionGetsBmp)
-{
-    auto window = OpenWindow(true, false);
     SaveAs(*window, "plan.PNG");
-    SaveAs(*window, "plan");
+    SaveAs(*window, "plan");  // without extension: a bitmap
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.bmp")).format(), "bmp");
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
-}
 
-TEST_F(ImageExportCommandsTest, ACancelledChooserWritesNothing)
-{
-    auto window = OpenWindow(true, false);
-    prompts.fileNames.push_back(std::nullopt);
+    std::filesystem::create_directories(home.path() + "/pictures");
+    prompts.fileNames = {home.path() + "/pictures/plan.bmp", std::nullopt};
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_FALSE(std::filesystem::exists(exports + "/plan.bmp"));
+    Trigger(*window, "Ulozjakoobrazek1");
+    EXPECT_EQ(prompts.asked.at(0), "Save Save as image " + rooms + "/");
+    EXPECT_EQ(prompts.asked.at(3), "Save Save as image " + home.path() + "/pictures/");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path() + "/pictures"),
+                            std::filesystem::directory_iterator()),
+              1) << "the cancelled chooser wrote nothing";
 }
 
 TEST_F(ImageExportCommandsTest, AFileThatCannotBeWrittenIsReported)

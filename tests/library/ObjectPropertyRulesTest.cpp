@@ -52,6 +52,9 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     ApplyFields(fields, ObjectRoom{}, hexagon);
     EXPECT_EQ(hexagon.Type, Hexagon);
     EXPECT_FALSE(TypeControlsFor(-1, hexagon));
+    fields.type = Rectangle;  // the first type, numbered 0
+    ApplyFields(fields, ObjectRoom{}, hexagon);
+    EXPECT_EQ(hexagon.Type, Rectangle);
 }
 
 TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)

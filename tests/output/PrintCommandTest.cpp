@@ -3,7 +3,7 @@
 
 #include "editor/TForm1.h"
 
-#include "dialogs/DriveDialog.h"
+#include "support/Widgets.h"
 #include "output/TFormPrint.h"
 #include "support/PdfFacts.h"
 #include "support/ScopedEnv.h"
