@@ -4,6 +4,9 @@
 #include "model/CRoom.h"
 #include "support/RecordingCanvas.h"
 
+#include <set>
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,5 +200,20 @@ TEST(RoomDialogRulesTest, ThePreviewBackgroundShadesEveryInnerRowAndNoMore)
     const std::vector<std::string> fills = canvas.Calls("FillRect");
     ASSERT_EQ(fills.size(), 1u + 8u);
     EXPECT_EQ(fills.back().rfind("FillRect [2,8,38,9]", 0), 0u) << fills.back();
-    EXPECT_EQ(canvas.Calls("Polygon").size(), 1u);
+    // The rounded outline is the same at every corner: mirrored, each point is one of it.
+    const std::vector<std::string> outline = canvas.Calls("Polygon");
+    ASSERT_EQ(outline.size(), 1u);
+    std::set<std::pair<int, int>> points;
+    std::istringstream in(outline[0].substr(std::string("Polygon").size()));
+    for (char open, comma, close; in >> open;) {
+        int x = 0;
+        int y = 0;
+        in >> x >> comma >> y >> close;
+        points.insert({x, y});
+    }
+    EXPECT_EQ(points.size(), 16u);
+    for (const auto& [x, y] : points) {
+        EXPECT_TRUE(points.count({39 - x, y})) << x << "," << y;
+        EXPECT_TRUE(points.count({x, 9 - y})) << x << "," << y;
+    }
 }
