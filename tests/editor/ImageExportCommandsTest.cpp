@@ -5,7 +5,7 @@
 #include "editor/TForm1.h"
 
 #include "editor/PlanWidget.h"
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -22,12 +22,6 @@ namespace {
 
 class ImageExportCommandsTest : public ::testing::Test {
 protected:
-    ImageExportCommandsTest()
-    {
-        std::filesystem::create_directories(rooms);
-        std::filesystem::create_directories(data);
-    }
-
     void TearDown() override
     {
         EXPECT_TRUE(prompts.fileNames.empty()) << "a file chooser the test expected was not shown";
@@ -36,10 +30,8 @@ protected:
     // A window on a 500 × 300 room with margins of 35, and the export options given.
     std::unique_ptr<TForm1> OpenWindow(bool in100, bool addText)
     {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\nExpIn100=" +
-                               std::to_string(in100) + "\nExpAddText=" + std::to_string(addText) + "\n");
+        editorHome.WriteSettings(std::string(EditorHome::Steady) + "ExpIn100=" + std::to_string(in100) +
+                                 "\nExpAddText=" + std::to_string(addText) + "\n");
         const std::string room = rooms + "/Kitchen.mst";
         TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\nSpaceAround=35\r\n");
         return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
@@ -57,13 +49,10 @@ protected:
         return QImage(QString::fromStdString(exports + "/" + name));
     }
 
-    TempDir home;
-    const std::string rooms = home.path() + "/rooms";
-    const std::string data = home.path() + "/data";
-    const std::string exports = home.path() + "/rooms";
-    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
-    ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
+    EditorHome editorHome;
+    const TempDir& home = editorHome.dir;
+    const std::string rooms = editorHome.rooms;
+    const std::string exports = editorHome.rooms;
     ScriptedPrompts prompts;
 };
 

@@ -31,6 +31,10 @@ TEST(LibraryChooserRules, TheIconIsTheSymbolScaledToFitWithAPixelToSpareAndCentr
     // 200 × 50 scaled by 54/200: 54 pixels wide from x = 1, 13.5 high from y = 21.
     EXPECT_EQ(canvas.Calls("Polygon"), std::vector<std::string>{"Polygon (1,21) (55,21) (55,35) (1,35)"});
     EXPECT_EQ(canvas.log.front(), "FillRect [0,0,57,57] 0xFFFFFF");
+    // Standing upright, its height decides.
+    RecordingCanvas upright(56, 56);
+    DrawLibraryIcon(upright, MakePart(Rectangle, 0, 0, 50, 200), 0xFFFFFF);
+    EXPECT_EQ(upright.Calls("Polygon"), std::vector<std::string>{"Polygon (21,1) (35,1) (35,55) (21,55)"});
 
     entry.Width = 0;
     RecordingCanvas empty(56, 56);
