@@ -146,7 +146,7 @@ TEST(CommandLine, ListingPrintsTheObjectsButLabelsSortedByNameWithTheirSizes)
     EXPECT_NE(Planzeta({"--help"}).out.find("--listing ROOM.mst"), std::string::npos);
 }
 
-TEST(CommandLine, ResaveWritesTheRoomAnew)
+TEST(CommandLine, ResaveWritesTheRoomAnewAndANewerFileIsReportedButStillRead)
 {
     TempDir dir;
     const std::string in = dir.file("in.mst");
@@ -155,18 +155,12 @@ TEST(CommandLine, ResaveWritesTheRoomAnew)
     ProcessResult r = Planzeta({"--resave", out, in});
     EXPECT_EQ(r.status, 0) << r.err;
     const std::string written = TempDir::ReadFile(out);
-    EXPECT_NE(written.find("Width=420\r\n"), std::string::npos);
     EXPECT_NE(written.find("Wall00=0|0|420|0|0|12\r\n"), std::string::npos);
     r = Planzeta({"--resave", dir.file("again.mst"), out});
     EXPECT_EQ(TempDir::ReadFile(dir.file("again.mst")), written);
-}
 
-TEST(CommandLine, ANewerFileIsReportedOnStandardErrorAndStillRead)
-{
-    TempDir dir;
-    const std::string room = dir.file("new.mst");
-    TempDir::WriteFile(room, "[Room]\nFileVersion=400\nWidth=5\n");
-    const ProcessResult r = Planzeta({"--dump-json", room});
+    TempDir::WriteFile(in, "[Room]\nFileVersion=400\nWidth=5\n");
+    r = Planzeta({"--dump-json", in});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("higher version of Planzeta"), std::string::npos) << r.err;
     EXPECT_EQ(r.out.rfind("{\"Width\":5,", 0), 0u);
