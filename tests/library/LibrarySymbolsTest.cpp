@@ -98,16 +98,21 @@ void ExpectInsideCorners(CPart part, double zoom, const std::string& what)
         }
 }
 
-std::vector<CPart> LibraryEntries()
+// The library's symbols, or else its plain doors and windows.
+std::vector<CPart> LibraryEntries(bool symbols = true)
 {
     const std::optional<CIniFile> ini = CIniFile::Read(LibraryFile);
     EXPECT_TRUE(ini.has_value()) << LibraryFile;
     std::vector<CPart> entries;
     if (!ini)
         return entries;
+    int number = 0;
     for (const std::string& section : ini->SectionNames()) {
-        EXPECT_EQ(section, "Part" + std::to_string(entries.size() + 1));
-        entries.emplace_back().Load(*ini, section);
+        EXPECT_EQ(section, "Part" + std::to_string(++number));
+        CPart part;
+        part.Load(*ini, section);
+        if ((part.Type == LibraryObject) == symbols)
+            entries.push_back(part);
     }
     return entries;
 }
@@ -314,6 +319,23 @@ TEST(LibrarySymbolsFile, LibraryFileHoldsEverySymbolWithPlausibleEntries)
     }
     EXPECT_EQ(numbers, SymbolNumbers);
     EXPECT_EQ(categories, 0x3FEu);
+}
+
+TEST(LibrarySymbolsFile, DoorsAndWindowsAreAtHandAndSnapIntoWalls)
+{
+    std::vector<int32_t> doors;
+    std::vector<int32_t> windows;
+    for (const CPart& part : LibraryEntries(false)) {
+        EXPECT_TRUE(part.SnapToWallFlag);
+        EXPECT_EQ(part.CategoryMask, 1u << 10);
+        const bool door = part.Type == Door;
+        (door ? doors : windows).push_back(part.Width);
+        EXPECT_EQ(part.PosZ, door ? 0 : 90) << "sill";
+        EXPECT_GE(part.ZHeight, door ? 200 : 120);
+        EXPECT_LE(part.ZHeight, door ? 210 : 150);
+    }
+    EXPECT_EQ(doors, (std::vector<int32_t>{70, 80, 90, 140}));
+    EXPECT_EQ(windows, (std::vector<int32_t>{60, 90, 120, 150}));
 }
 
 TEST(LibrarySymbolsGallery, GalleryRoomShowsEveryLibraryObjectOnceWithItsCaption)

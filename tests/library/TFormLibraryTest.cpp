@@ -124,14 +124,15 @@ protected:
 
 }  // namespace
 
-TEST_F(TFormLibraryTest, OffersTheTenCategoriesInTheirOrder)
+TEST_F(TFormLibraryTest, OffersTheCategoriesInTheirOrder)
 {
     Show();
-    ASSERT_EQ(Categories()->count(), 10);
+    ASSERT_EQ(Categories()->count(), 11);
     EXPECT_EQ(Categories()->itemText(0), "User Library");
     EXPECT_EQ(Categories()->itemText(1), "Cabinets");
     EXPECT_EQ(Categories()->itemText(7), "Living Room");
     EXPECT_EQ(Categories()->itemText(9), "Other");
+    EXPECT_EQ(Categories()->itemText(10), "Doors and windows");
 }
 
 TEST_F(TFormLibraryTest, OpensOnTheLastPageShownAndRemembersTheNext)
