@@ -52,4 +52,18 @@ TEST(Selection, ArrowsMoveByAUnitOrAGridStepAndDoorsAndWindowsStayOnTheirWall)
     CPart& box = room.AddPart(&index) = MakePart(Rectangle, 100, 100, 90, 10);
     MovePartBy(room, index, {-50, 7});
     EXPECT_EQ((Point{box.PosX, box.PosY}), (Point{50, 107}));
+
+    // A door turned in place swings the other way about its middle along the same wall.
+    CPart& door = room.AddPart(&index) = MakePart(Door, 200, 100, 80, 80);
+    door.SnapToWallFlag = true;
+    door.InUse = true;
+    MovePartBy(room, index, {0, -100});
+    const Rect before = door.Bounds(1.0);
+    for (const int32_t degrees : {90, 90, -90}) {
+        door.RotateInPlace(degrees);
+        MovePartBy(room, index, {0, 0});
+        EXPECT_EQ(door.WallLink & 0xFFFF, 0) << degrees;
+        EXPECT_EQ(door.Bounds(1.0).left, before.left) << degrees;
+        EXPECT_EQ(door.Bounds(1.0).right, before.right) << degrees;
+    }
 }
