@@ -8,14 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-need=()
-for tool in Xvfb:xvfb openbox:openbox xdotool:xdotool import:imagemagick; do
-    command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $sudo apt-get install -y -q "${need[@]}"
-fi
+tools/install-x-tools.sh
 tools/build.sh >/dev/null
 
 home=$(mktemp -d)

@@ -98,8 +98,8 @@ void ExpectInsideCorners(CPart part, double zoom, const std::string& what)
         }
 }
 
-// The library's symbols, or else its plain doors and windows.
-std::vector<CPart> LibraryEntries(bool symbols = true)
+// The library's entries that have symbols; its doors and windows are plain objects.
+std::vector<CPart> LibraryEntries()
 {
     const std::optional<CIniFile> ini = CIniFile::Read(LibraryFile);
     EXPECT_TRUE(ini.has_value()) << LibraryFile;
@@ -111,7 +111,7 @@ std::vector<CPart> LibraryEntries(bool symbols = true)
         EXPECT_EQ(section, "Part" + std::to_string(++number));
         CPart part;
         part.Load(*ini, section);
-        if ((part.Type == LibraryObject) == symbols)
+        if (part.Type == LibraryObject)
             entries.push_back(part);
     }
     return entries;
@@ -319,23 +319,6 @@ TEST(LibrarySymbolsFile, LibraryFileHoldsEverySymbolWithPlausibleEntries)
     }
     EXPECT_EQ(numbers, SymbolNumbers);
     EXPECT_EQ(categories, 0x3FEu);
-}
-
-TEST(LibrarySymbolsFile, DoorsAndWindowsAreAtHandAndSnapIntoWalls)
-{
-    std::vector<int32_t> doors;
-    std::vector<int32_t> windows;
-    for (const CPart& part : LibraryEntries(false)) {
-        EXPECT_TRUE(part.SnapToWallFlag);
-        EXPECT_EQ(part.CategoryMask, 1u << 10);
-        const bool door = part.Type == Door;
-        (door ? doors : windows).push_back(part.Width);
-        EXPECT_EQ(part.PosZ, door ? 0 : 90) << "sill";
-        EXPECT_GE(part.ZHeight, door ? 200 : 120);
-        EXPECT_LE(part.ZHeight, door ? 210 : 150);
-    }
-    EXPECT_EQ(doors, (std::vector<int32_t>{70, 80, 90, 140}));
-    EXPECT_EQ(windows, (std::vector<int32_t>{60, 90, 120, 150}));
 }
 
 TEST(LibrarySymbolsGallery, GalleryRoomShowsEveryLibraryObjectOnceWithItsCaption)

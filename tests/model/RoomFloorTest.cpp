@@ -8,16 +8,12 @@
 
 namespace {
 
-struct WallSpec {
-    int32_t x1, y1, x2, y2, alignment, thickness;
-};
-
-CRoom RoomWithWalls(const std::vector<WallSpec>& walls)
+CRoom RoomWithWalls(const std::vector<CWall>& walls)
 {
     CRoom room;
     room.Walls = CRoomWalls();
-    for (const WallSpec& w : walls)
-        room.Walls.AddWall() = CWall(w.x1, w.y1, w.x2, w.y2, w.alignment, w.thickness);
+    for (const CWall& wall : walls)
+        room.Walls.AddWall() = wall;
     room.Walls.SetDefault(false);
     return room;
 }
@@ -42,18 +38,16 @@ TEST(RoomFloor, AreaAndPerimeterInsideTheWalls)
         {"rectangle", rectangle, FloorSize{150000, 1600}},
         {"rectangle drawn by the user, thickness outside", drawnRectangle, FloorSize{150000, 1600}},
         {"centred walls take half their thickness off each side",
-         RoomWithWalls({{0, 0, 400, 0, 1, 20}, {400, 0, 400, 300, 1, 20}, {0, 300, 400, 300, 1, 20},
-                        {0, 0, 0, 300, 1, 20}}),
+         RoomWithWalls({CWall(0, 0, 400, 0, 1, 20), CWall(400, 0, 400, 300, 1, 20), CWall(0, 300, 400, 300, 1, 20),
+                        CWall(0, 0, 0, 300, 1, 20)}),
          FloorSize{380 * 280, 2 * (380 + 280)}},
         {"L shape, walls in any order and direction",
-         RoomWithWalls({{200, 200, 400, 200, 0, 0}, {0, 0, 400, 0, 0, 0}, {0, 300, 0, 0, 0, 0},
-                        {400, 0, 400, 200, 0, 0}, {200, 300, 200, 200, 0, 0}, {0, 300, 200, 300, 0, 0}}),
+         RoomWithWalls({CWall(200, 200, 400, 200, 0, 0), CWall(0, 0, 400, 0, 0, 0), CWall(0, 300, 0, 0, 0, 0),
+                        CWall(400, 0, 400, 200, 0, 0), CWall(200, 300, 200, 200, 0, 0), CWall(0, 300, 200, 300, 0, 0)}),
          FloorSize{100000, 1400}},
-        {"open outline", RoomWithWalls({{0, 0, 400, 0, 0, 0}, {400, 0, 400, 300, 0, 0}, {0, 300, 400, 300, 0, 0}}),
-         std::nullopt},
-        {"a wall beside the loop",
-         RoomWithWalls({{0, 0, 400, 0, 0, 0}, {400, 0, 400, 300, 0, 0}, {0, 300, 400, 300, 0, 0},
-                        {0, 0, 0, 300, 0, 0}, {100, 100, 200, 100, 0, 0}}),
+        {"open outline with a stray wall",
+         RoomWithWalls({CWall(0, 0, 400, 0, 0, 0), CWall(400, 0, 400, 300, 0, 0), CWall(0, 300, 400, 300, 0, 0),
+                        CWall(100, 100, 200, 100, 0, 0)}),
          std::nullopt},
     };
     for (const Row& row : rows) {
