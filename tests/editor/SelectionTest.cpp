@@ -25,6 +25,10 @@ TEST(Selection, TabWalksTheObjectsInUseInDrawingOrderAndComesRound)
     room.RemovePart(3);
     selection.Keep(room);
     EXPECT_EQ(selection.Index(), -1) << "the selected object was removed";
+    room.RemovePart(0);
+    selection.Step(room, false);
+    selection.Step(room, false);
+    EXPECT_EQ(selection.Index(), 2) << "the only object stays selected";
 }
 
 TEST(Selection, ArrowsMoveByAUnitOrAGridStepAndDoorsAndWindowsStayOnTheirWall)
