@@ -12,7 +12,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 51> EnglishTexts = {{
+constexpr std::array<MessageText, 53> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -72,6 +72,8 @@ constexpr std::array<MessageText, 51> EnglishTexts = {{
      "Planzeta was stopped without saving the room %s.\n"
      "Its changes up to %s were kept.\n\nDo you want to restore them?"},
     {MsgRecoverFailed, "The unsaved work could not be restored."},
+    {MsgFloorArea, "Floor area"},
+    {MsgPerimeter, "Perimeter"},
 }};
 
 const CALocalize* Current = nullptr;

@@ -60,6 +60,9 @@ enum MessageId : int {
     MsgRecoverTitle = 55,
     MsgRecoverQuestion = 56,
     MsgRecoverFailed = 57,
+    // The floor of the room.
+    MsgFloorArea = 110,
+    MsgPerimeter = 111,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.

@@ -126,11 +126,13 @@ TEST_F(ObjectCommandsTest, BringToFrontAndSendToBackReorderOnlyWhenThereIsSomewh
 TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
 {
     const int table = Add(MakePart(Rectangle, 60, 40, 40, 20));
-    // It turns about its position, so each turn is asked for where it lies then.
-    RunFromPopup(70, 45, "Rotate90degright1");
+    // It turns about its middle, which stays under the pointer.
+    RunFromPopup(80, 50, "Rotate90degright1");
     EXPECT_EQ(Part(table).Rotation, 90);
-    RunFromPopup(55, 50, "Rotate90DegreesLeft1");
-    RunFromPopup(70, 45, "Rotate90DegreesLeft1");
+    EXPECT_EQ(PositionOf(table), (Point{90, 30}));
+    RunFromPopup(80, 50, "Rotate90DegreesLeft1");
+    EXPECT_EQ(PositionOf(table), (Point{60, 40}));
+    RunFromPopup(80, 50, "Rotate90DegreesLeft1");
     EXPECT_EQ(Part(table).Rotation, -90) << "the angle is not normalised";
 
     // Windows and labels do not turn, and record nothing.

@@ -6,6 +6,8 @@
 #include "support/PlanWindowTest.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -275,4 +277,64 @@ TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
     EXPECT_TRUE(plan->toolTip().isEmpty());
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(Panel(2)->text(), " Position [cm]: 150, 90");
+}
+
+TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
+{
+    const int table = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int wardrobe = Add(MakePart(Rectangle, 100, 30, 80, 30));
+    const QImage plain = plan->Image();
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u);
+    EXPECT_EQ(plan->Image(), plain) << "the marks lie over the plan image, not in it";
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(150, 100));
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty()) << "a click on the empty plan";
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Tab);
+    EXPECT_EQ(plan->SelectionMarks()[0], Pixel(100, 30)) << "Tab walks in drawing order";
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    QTest::keyClick(plan, Qt::Key_Backtab, Qt::ShiftModifier);
+
+    // Arrows and Shift+arrows are one undo step until another command.
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize}));
+    QTest::keyClick(plan, Qt::Key_Delete);
+    EXPECT_FALSE(Room().Parts[wardrobe].InUse);
+    EXPECT_TRUE(Room().Parts[table].InUse);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    Action("Undo1")->trigger();
+    EXPECT_TRUE(Room().Parts[wardrobe].InUse);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize})) << "the removal is a step of its own";
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(wardrobe), (Point{100, 30}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Right);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u) << "undo keeps the selection of an object that still exists";
+}
+
+TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
+{
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->text(), QString::fromUtf8("24,000.0 cm²"));
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->toolTip(),
+              QString::fromUtf8("Floor area: 24,000.0 cm²\nPerimeter: 640.0 cm"));
+
+    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    form->SetZoom(3.0);
+    QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
+    const QPoint at((100 + Margin) * 3, (60 + Margin) * 3);
+    const QPoint global = viewport->mapToGlobal(at);
+    QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
+    const Point held = form->PlanPointAt(plan->mapFromGlobal(global));
+    EXPECT_NEAR(held.x, 100, 1);
+    EXPECT_NEAR(held.y, 60, 1);
+    QTest::keyClick(plan, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 1.0);
 }
