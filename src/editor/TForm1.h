@@ -63,8 +63,8 @@ public:
     void UpdateTitle();
     void UpdateUndoButtons();
     // Called before every change of the room; commit = false merges the next change into
-    // this step (a drag is one step).
-    void NoteRoomChange(bool commit);
+    // this step (a drag is one step). True when the change begins a step of its own.
+    bool NoteRoomChange(bool commit);
     void UpdateScale();
     void Redraw(bool repaint);
     // After a move of one object: repaints only what the move changed.
@@ -247,8 +247,9 @@ private:
 public:
     // Places the object in slot `index`, which the caller has added: it follows the pointer,
     // held `grabOffset` pixels from its position, and the next release drops it, as one undo
-    // step with the change the caller noted. Escape takes it out again.
-    void StartPlacing(int index, QPoint grabOffset);
+    // step with the change the caller noted. Escape takes it out again, and when that change
+    // began its own step (`ownStep`), the history and the modified mark are as before it.
+    void StartPlacing(int index, QPoint grabOffset, bool ownStep);
 
 private:
     enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
@@ -283,6 +284,7 @@ private:
     // A placement ends only with the release of a press on the plan: the release of the
     // double click that chose the object in the library arrives here too.
     bool placingPressed_ = false;
+    bool placingOwnStep_ = false;  // the placement's addition began an undo step of its own
     PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
     QLine measureLine_;    // the line as drawn on the plan image
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does

@@ -4,9 +4,10 @@
 
 #include <QAction>
 
-void TForm1::NoteRoomChange(bool commit)
+bool TForm1::NoteRoomChange(bool commit)
 {
-    if (pendingSnapshot_)
+    const bool newStep = pendingSnapshot_;
+    if (newStep)
         undo_.Push(room_);
     pendingSnapshot_ = commit;
     if (!room_.Modified) {
@@ -15,6 +16,7 @@ void TForm1::NoteRoomChange(bool commit)
         UpdateTitle();
     }
     UpdateUndoButtons();
+    return newStep;
 }
 
 void TForm1::UpdateUndoButtons()

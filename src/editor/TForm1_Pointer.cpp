@@ -186,7 +186,7 @@ void TForm1::ObrDblClick(QPoint pixel)
         EditObject(index);
 }
 
-void TForm1::StartPlacing(int index, QPoint grabOffset)
+void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
 {
     if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
         SetMeasureMode(false);
@@ -194,15 +194,25 @@ void TForm1::StartPlacing(int index, QPoint grabOffset)
     grabOffset_ = FromQPoint(grabOffset);
     moved_ = true;
     placingPressed_ = false;
+    placingOwnStep_ = ownStep;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
 }
 
-// The addition is cancelled. Its undo step stays open, so the next change takes it over.
+// The addition is cancelled: the room goes back to the state its step recorded, with the
+// history and the modified mark as they were. When the addition merged into an earlier step,
+// or a command meanwhile closed its step, only the object goes.
 void TForm1::CancelPlacing()
 {
-    room_.RemovePart(dragIndex_);
+    const int index = dragIndex_;
     EndDrag();
+    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
+        pendingSnapshot_ = true;
+        RestoreSnapshot(*before);
+        return;
+    }
+    room_.RemovePart(index);
     Redraw(true);
 }
 

@@ -9,7 +9,9 @@
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -250,6 +252,34 @@ TEST_F(ObjectCommandsTest, ObjectAddedHereHasItsCornerAtTheClickedPoint)
     Action("Undo1")->trigger();
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_FALSE(CanUndo());
+}
+
+// A catalogue entry is in use in its catalogue; the room's undo step must not take that over.
+TEST_F(ObjectCommandsTest, UserLibraryObjectIsOneUndoStepPlacedOrAddedHere)
+{
+    std::filesystem::create_directories(home.path() + "/data/planzeta");
+    TempDir::WriteFile(home.path() + "/data/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
+    const auto pickFromLibrary = [this] {
+        Answer<TFormLibrary>([](TFormLibrary& chooser) {
+            chooser.findChild<QComboBox*>("CbLibraries")->setCurrentIndex(0);
+            auto* view = chooser.findChild<QListWidget*>("ObjectsView");
+            view->setCurrentRow(0);
+            QTest::keyClick(view, Qt::Key_Return);
+        });
+    };
+    pickFromLibrary();
+    Action("Pridejobjekt1")->trigger();
+    Drop(Pixel(100, 60));
+    RunFromPopup(20, 20, "Pridatsemnovyobjekt1", pickFromLibrary);
+    ASSERT_EQ(InUseCount(), 2);
+    EXPECT_EQ(Part(1).Width, 30);
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
 }
 
 TEST_F(ObjectCommandsTest, CancelledAdditionRecordsNothingAndLeavesItsSlotFree)

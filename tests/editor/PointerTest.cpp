@@ -150,9 +150,9 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     const auto startPlacing = [this] {
         int index = -1;
         Room().AddPart(&index) = MakePart(Rectangle, 0, 0, 60, 40);
-        form->NoteRoomChange(false);
+        const bool ownStep = form->NoteRoomChange(false);
         Room().Parts[index].InUse = true;
-        form->StartPlacing(index, QPoint(30, 20));
+        form->StartPlacing(index, QPoint(30, 20), ownStep);
         return index;
     };
     int index = startPlacing();
@@ -180,8 +180,14 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     QTest::keyClick(plan, Qt::Key_Escape);
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_NE(plan->Image(), withObject);
+    // The history and the modified mark are as before the addition: Redo still brings back
+    // the first placement.
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_TRUE(Action("Redo1")->isEnabled());
+    EXPECT_FALSE(Room().Modified);
+    const Point cancelledAt = PositionOf(index);
     MoveTo(Pixel(120, 80));
-    EXPECT_EQ(PositionOf(index), (Point{70, 40}));
+    EXPECT_EQ(PositionOf(index), cancelledAt);
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
 
     // A command that takes the object away, here Undo, ends the placement too.
