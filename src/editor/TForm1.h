@@ -95,6 +95,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -115,6 +116,7 @@ private:
     // TForm1_Settings.cpp
     void ReadSettings();
     void KeepWindowOnScreen();
+    void KeepFrameOnScreen();
     void WriteSettings();
     void FirstShow();
 
@@ -136,6 +138,8 @@ private:
     void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
+    // Best fit and fitting the window wait for this, the window shown with its final size.
+    void FitViewToShownWindow();
     ViewFrame CurrentFrame() const;
     Rect WorkArea() const;
     // The room point under a screen position over the plan area.
@@ -270,6 +274,8 @@ private:
     void ToggleMeasureTool();
     void SetMeasureMode(bool on);
     void UpdateMeasurement(bool shift, QPoint pixel);
+    // The second press, or the release of a drag, ends the line there and reports it.
+    void FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     void ReportMeasurement();
     void UpdatePlanCursor(int partUnder);
     void UpdateHint(int partUnder);
@@ -286,6 +292,7 @@ private:
     bool placingPressed_ = false;
     bool placingOwnStep_ = false;  // the placement's addition began an undo step of its own
     PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
+    QPoint measurePressPixel_;  // where the press that started the line was
     QLine measureLine_;    // the line as drawn on the plan image
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does
     QMenu* ObjectMenu1 = nullptr;
@@ -309,6 +316,9 @@ private:
     QSize imageSize_{-1, -1};
     PlanComposer composer_;
     bool shownOnce_ = false;
+    bool shownNormal_ = false;  // neither maximized nor full screen at some time since shown
+    bool laidOut_ = false;      // shown and exposed, with the size the window manager gave it
+    bool bestFitOwed_ = false;  // asked for before the window was laid out
 
     // Components, named as in the window's layout.
     QMenu* Mistnost1 = nullptr;

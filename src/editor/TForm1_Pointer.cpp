@@ -9,12 +9,14 @@
 #include "platform/QtConversions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusBar>
 #include <QToolTip>
 
 namespace {
@@ -50,8 +52,13 @@ void TForm1::ConnectPointer()
     });
     connect(Obr, &PlanWidget::MouseMove, this,
             [this](QMouseEvent* event) { ObrMouseMove(event->modifiers(), event->position().toPoint()); });
-    connect(Obr, &PlanWidget::MouseUp, this, [this] {
-        if (pointerMode_ != PointerMode::Placing || placingPressed_)
+    connect(Obr, &PlanWidget::MouseUp, this, [this](QMouseEvent* event) {
+        const QPoint pixel = event->position().toPoint();
+        // A press, a drag and a release measure as two clicks do.
+        if (pointerMode_ == PointerMode::Measuring &&
+            (pixel - measurePressPixel_).manhattanLength() >= QApplication::startDragDistance())
+            FinishMeasurement(event->button(), event->modifiers(), pixel);
+        else if (pointerMode_ != PointerMode::Placing || placingPressed_)
             ObrMouseUp();
     });
     connect(Obr, &PlanWidget::DoubleClick, this,
@@ -95,15 +102,13 @@ void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
         return;
     case PointerMode::MeasureWait:
         measureStart_ = RoomPointAt(RoomPixel(pixel), zoom_);
+        measurePressPixel_ = pixel;
         measureImageKey_ = 0;
         pointerMode_ = PointerMode::Measuring;
         ObrMouseMove(modifiers, pixel);
         return;
     case PointerMode::Measuring:
-        UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
-        SetMeasureMode(false);
-        if (button == Qt::LeftButton)
-            ReportMeasurement();
+        FinishMeasurement(button, modifiers, pixel);
         return;
     case PointerMode::Idle:
         PressOnPlan(button, pixel);
@@ -174,8 +179,10 @@ void TForm1::EndDrag()
 {
     moved_ = false;
     dragIndex_ = -1;
-    if (pointerMode_ == PointerMode::Placing)
+    if (pointerMode_ == PointerMode::Placing) {
         pointerMode_ = PointerMode::Idle;
+        statusBar()->clearMessage();
+    }
 }
 
 void TForm1::ObrDblClick(QPoint pixel)
@@ -197,6 +204,7 @@ void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
     placingOwnStep_ = ownStep;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
+    statusBar()->showMessage(ToQString(Msg(MsgPlacingHint)));
 }
 
 // The addition is cancelled: the room goes back to the state its step recorded, with the
@@ -263,6 +271,14 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     Obr->repaint();
     lastMeasurement_ = MeasuredLength(start, end, zoom_);
     UpdateMeasurePanel();
+}
+
+void TForm1::FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
+{
+    UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
+    SetMeasureMode(false);
+    if (button == Qt::LeftButton)
+        ReportMeasurement();
 }
 
 void TForm1::ReportMeasurement()

@@ -123,17 +123,20 @@ TEST_F(ImageExportCommandsTest, TheChooserOpensInTheLastFolderAndRemembersTheNew
     Trigger(*window, "Ulozjakoobrazek1");
     prompts.fileNames.push_back(std::nullopt);
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/",
-                                                        "Save Save as image " + home.path() + "/pictures/"}));
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/Kitchen.png",
+                                                        "Save Save as image " + home.path() + "/pictures/Kitchen.png"}));
 }
 
-TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndANameWithoutExtensionGetsBmp)
+TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType)
 {
     auto window = OpenWindow(true, false);
+    prompts.fileTypes = {"Bitmaps (*.bmp)", "Bitmaps (*.bmp)"};
     SaveAs(*window, "plan.PNG");
-    SaveAs(*window, "plan");
+    SaveAs(*window, "bedroom");
+    SaveAs(*window, "plan");  // PNG unless another type is chosen
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/bedroom.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.png")).format(), "png");
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -157,6 +158,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     };
     int index = startPlacing();
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Click to place the object, Esc cancels");
     // The release of the double click that chose the object in the library, which the
     // window system hands to the plan once the chooser has closed.
     QMouseEvent stray(QEvent::MouseButtonRelease, QPointF(Pixel(5, 5)), plan->mapToGlobal(QPointF(Pixel(5, 5))),
@@ -168,6 +170,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     MoveTo(Pixel(110, 70));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Release(Pixel(110, 70));
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     MoveTo(Pixel(150, 90));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Action("Undo1")->trigger();  // the addition and the placement are one step
@@ -237,6 +240,15 @@ TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
     EXPECT_EQ(plan->Image(), plain);
     EXPECT_FALSE(Room().Modified);
     EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    // A press, a drag and a release measure the same.
+    QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
+    prompts.buttons = {ButtonOk};
+    Press({100, 100});
+    QTest::mouseEvent(QTest::MouseMove, plan, Qt::LeftButton, {}, {160, 180});
+    Release({160, 180});
+    EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 50.00cm.");
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
 }
 
 TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheButtonAndKeepsItsStartThroughAZoom)

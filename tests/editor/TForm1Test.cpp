@@ -273,6 +273,18 @@ TEST_F(TForm1Test, StoredPlacementIsKeptOnTheScreen)
     EXPECT_EQ(Stored().ReadInteger("MainWndTop", -1), screen.bottom() + 1 - 400);
     EXPECT_EQ(Stored().ReadInteger("MainWndWidth", -1), 500);
     EXPECT_EQ(Stored().ReadInteger("MainWndHeight", -1), 400);
+    {
+        // Maximized comes back maximized, and keeps the placement it returns to.
+        WriteSettings(SteadySettings + "MainWndLeft=40\nMainWndTop=30\nMainWndWidth=500\nMainWndHeight=400\n"
+                                       "MainWndMaximized=1\n");
+        TForm1 window(prompts, {});
+        Show(window);
+        EXPECT_TRUE(window.isMaximized());
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(Stored().ReadInteger("MainWndLeft", -1), 40);
+    EXPECT_EQ(Stored().ReadInteger("MainWndWidth", -1), 500);
+    EXPECT_TRUE(Stored().ReadBool("MainWndMaximized", false));
 }
 
 TEST_F(TForm1Test, RoomNamedOnTheCommandLineOpensBeforeTheWindowIsShown)
@@ -479,6 +491,13 @@ TEST_F(TForm1Test, OpeningInBestFitFitsTheRoom)
     EXPECT_DOUBLE_EQ(window.Zoom(), 1.0);
     ASSERT_TRUE(window.OpenRoomFile(QString::fromStdString(large)));
     EXPECT_LT(window.Zoom(), 0.5);
+
+    // Named on the command line, the room is fitted once the window is laid out.
+    TForm1 started(prompts, {QString::fromStdString(large)});
+    Show(started);
+    const double fitted = started.Zoom();
+    Trigger(started, "BestFit1");
+    EXPECT_DOUBLE_EQ(started.Zoom(), fitted);
 }
 
 TEST_F(TForm1Test, AutosizeFitsTheWindowAroundThePlan)
