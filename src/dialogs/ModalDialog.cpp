@@ -5,6 +5,7 @@
 #include "platform/QtConversions.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 
 QHBoxLayout* ModalDialog::MakeButtonRow(bool withHelp, bool okIsDefault)
@@ -21,4 +22,18 @@ QHBoxLayout* ModalDialog::MakeButtonRow(bool withHelp, bool okIsDefault)
         row->addWidget(BtnHelp);
     }
     return row;
+}
+
+void ModalDialog::SetHelpTopic(int context, HelpTopicRequest request)
+{
+    helpContext_ = context;
+    helpRequest_ = std::move(request);
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && helpRequest_)
+        helpRequest_(helpContext_);
+    else
+        QDialog::keyPressEvent(event);
 }

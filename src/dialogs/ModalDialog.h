@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QHBoxLayout;
 class QPushButton;
 
@@ -17,7 +19,13 @@ public:
     // Escape, the window's close button and Cancel all close with Cancel's result.
     void reject() override { done(ResultCancel); }
 
+    // F1 asks for the help about the dialog, its topic given by the context number.
+    using HelpTopicRequest = std::function<void(int context)>;
+    void SetHelpTopic(int context, HelpTopicRequest request);
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
     // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, at the right end of a row. OK is
     // the default button unless the dialog gives Enter to something else. Their captions are
     // English until the dialog is localized, and stay so when its section is missing.
@@ -26,4 +34,8 @@ protected:
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
     QPushButton* BtnHelp = nullptr;
+
+private:
+    int helpContext_ = 0;
+    HelpTopicRequest helpRequest_;
 };

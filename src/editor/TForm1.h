@@ -65,8 +65,8 @@ public:
     void UpdateTitle();
     void UpdateUndoButtons();
     // Called before every change of the room; commit = false merges the next change into
-    // this step (a drag is one step).
-    void NoteRoomChange(bool commit);
+    // this step (a drag is one step). True when the change begins a step of its own.
+    bool NoteRoomChange(bool commit);
     void UpdateScale();
     void Redraw(bool repaint);
     // After a move of one object: repaints only what the move changed.
@@ -98,6 +98,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -118,6 +119,7 @@ private:
     // TForm1_Settings.cpp
     void ReadSettings();
     void KeepWindowOnScreen();
+    void KeepFrameOnScreen();
     void WriteSettings();
     void FirstShow();
 
@@ -139,6 +141,8 @@ private:
     void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
+    // Best fit and fitting the window wait for this, the window shown with its final size.
+    void FitViewToShownWindow();
     ViewFrame CurrentFrame() const;
     Rect WorkArea() const;
     // The room point under a screen position over the plan area.
@@ -267,8 +271,9 @@ private:
 public:
     // Places the object in slot `index`, which the caller has added: it follows the pointer,
     // held `grabOffset` pixels from its position, and the next release drops it, as one undo
-    // step with the change the caller noted. Escape takes it out again.
-    void StartPlacing(int index, QPoint grabOffset);
+    // step with the change the caller noted. Escape takes it out again, and when that change
+    // began its own step (`ownStep`), the history and the modified mark are as before it.
+    void StartPlacing(int index, QPoint grabOffset, bool ownStep);
 
 private:
     enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
@@ -289,6 +294,8 @@ private:
     void ToggleMeasureTool();
     void SetMeasureMode(bool on);
     void UpdateMeasurement(bool shift, QPoint pixel);
+    // The second press, or the release of a drag, ends the line there and reports it.
+    void FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     void ReportMeasurement();
     void UpdatePlanCursor(int partUnder);
     void UpdateHint(int partUnder);
@@ -303,7 +310,9 @@ private:
     // A placement ends only with the release of a press on the plan: the release of the
     // double click that chose the object in the library arrives here too.
     bool placingPressed_ = false;
+    bool placingOwnStep_ = false;  // the placement's addition began an undo step of its own
     PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
+    QPoint measurePressPixel_;  // where the press that started the line was
     QLine measureLine_;    // the line as drawn on the plan image
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does
     QMenu* ObjectMenu1 = nullptr;
@@ -327,6 +336,9 @@ private:
     QSize imageSize_{-1, -1};
     PlanComposer composer_;
     bool shownOnce_ = false;
+    bool shownNormal_ = false;  // neither maximized nor full screen at some time since shown
+    bool laidOut_ = false;      // shown and exposed, with the size the window manager gave it
+    bool bestFitOwed_ = false;  // asked for before the window was laid out
 
     // Components, named as in the window's layout.
     QMenu* Mistnost1 = nullptr;

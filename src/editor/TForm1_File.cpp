@@ -119,7 +119,7 @@ bool TForm1::Save()
 
 bool TForm1::SaveAs()
 {
-    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter);
+    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter, nullptr);
     if (!chosen)
         return false;
     QString path = QString::fromStdString(*chosen);

@@ -4,12 +4,13 @@
 
 #include <QAction>
 
-void TForm1::NoteRoomChange(bool commit)
+bool TForm1::NoteRoomChange(bool commit)
 {
     // A run of arrow moves ends here: this change is a step of its own.
     if (selection_.EndMoveRun())
         pendingSnapshot_ = true;
-    if (pendingSnapshot_)
+    const bool newStep = pendingSnapshot_;
+    if (newStep)
         undo_.Push(room_);
     pendingSnapshot_ = commit;
     if (!room_.Modified) {
@@ -18,6 +19,7 @@ void TForm1::NoteRoomChange(bool commit)
         UpdateTitle();
     }
     UpdateUndoButtons();
+    return newStep;
 }
 
 void TForm1::UpdateUndoButtons()

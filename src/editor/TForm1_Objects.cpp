@@ -67,10 +67,12 @@ bool TForm1::ChooseNewObject(int index)
 }
 
 // The undo step is noted while the slot is still free, so that undoing it removes the new
-// object; without a point the placement that follows belongs to the same step.
+// object; without a point the placement that follows belongs to the same step. A catalogue
+// entry brings its own in-use flag into the slot, so the slot is freed again first.
 void TForm1::FinishAddition(int index, bool atPoint)
 {
-    NoteRoomChange(atPoint);
+    PartAtSlot(index).InUse = false;
+    const bool ownStep = NoteRoomChange(atPoint);
     CPart& part = PartAtSlot(index);
     part.InUse = true;
     part.InvalidateCorners();
@@ -79,7 +81,7 @@ void TForm1::FinishAddition(int index, bool atPoint)
     if (atPoint)
         return;
     const Rect bounds = part.Bounds(zoom_);
-    StartPlacing(index, QPoint((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
+    StartPlacing(index, QPoint((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2), ownStep);
 }
 
 bool TForm1::EditObject(int index)
@@ -117,11 +119,11 @@ void TForm1::DuplicateObject()
     if (source < 0)
         return;
     const CPart original = PartAtSlot(source);  // adding a slot may move the list
-    NoteRoomChange(false);
+    const bool ownStep = NoteRoomChange(false);
     int index = -1;
     room_.AddPart(&index) = original;
     Select(index);
-    StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)));
+    StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)), ownStep);
 }
 
 void TForm1::RemoveObject()

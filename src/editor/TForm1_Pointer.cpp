@@ -10,12 +10,14 @@
 #include "platform/QtConversions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusBar>
 #include <QToolTip>
 
 namespace {
@@ -51,8 +53,13 @@ void TForm1::ConnectPointer()
     });
     connect(Obr, &PlanWidget::MouseMove, this,
             [this](QMouseEvent* event) { ObrMouseMove(event->modifiers(), event->position().toPoint()); });
-    connect(Obr, &PlanWidget::MouseUp, this, [this] {
-        if (pointerMode_ != PointerMode::Placing || placingPressed_)
+    connect(Obr, &PlanWidget::MouseUp, this, [this](QMouseEvent* event) {
+        const QPoint pixel = event->position().toPoint();
+        // A press, a drag and a release measure as two clicks do.
+        if (pointerMode_ == PointerMode::Measuring &&
+            (pixel - measurePressPixel_).manhattanLength() >= QApplication::startDragDistance())
+            FinishMeasurement(event->button(), event->modifiers(), pixel);
+        else if (pointerMode_ != PointerMode::Placing || placingPressed_)
             ObrMouseUp();
     });
     connect(Obr, &PlanWidget::DoubleClick, this,
@@ -99,17 +106,13 @@ void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
         return;
     case PointerMode::MeasureWait:
         measureStart_ = RoomPointAt(RoomPixel(pixel), zoom_);
+        measurePressPixel_ = pixel;
         measureImageKey_ = 0;
         pointerMode_ = PointerMode::Measuring;
         ObrMouseMove(modifiers, pixel);
         return;
     case PointerMode::Measuring:
-        UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
-        SetMeasureMode(false);
-        // The line and its length stay on the plan until the next click.
-        Obr->SetMeasurement(measureLine_, ToQString(DecimalText(lastMeasurement_, LocalePunctuation()) + room_.UnitName));
-        if (button == Qt::LeftButton)
-            ReportMeasurement();
+        FinishMeasurement(button, modifiers, pixel);
         return;
     case PointerMode::Idle:
         PressOnPlan(button, pixel);
@@ -182,8 +185,10 @@ void TForm1::EndDrag()
 {
     moved_ = false;
     dragIndex_ = -1;
-    if (pointerMode_ == PointerMode::Placing)
+    if (pointerMode_ == PointerMode::Placing) {
         pointerMode_ = PointerMode::Idle;
+        statusBar()->clearMessage();
+    }
 }
 
 void TForm1::ObrDblClick(QPoint pixel)
@@ -194,7 +199,7 @@ void TForm1::ObrDblClick(QPoint pixel)
         EditObject(index);
 }
 
-void TForm1::StartPlacing(int index, QPoint grabOffset)
+void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
 {
     if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
         SetMeasureMode(false);
@@ -202,15 +207,26 @@ void TForm1::StartPlacing(int index, QPoint grabOffset)
     grabOffset_ = FromQPoint(grabOffset);
     moved_ = true;
     placingPressed_ = false;
+    placingOwnStep_ = ownStep;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
+    statusBar()->showMessage(ToQString(Msg(MsgPlacingHint)));
 }
 
-// The addition is cancelled. Its undo step stays open, so the next change takes it over.
+// The addition is cancelled: the room goes back to the state its step recorded, with the
+// history and the modified mark as they were. When the addition merged into an earlier step,
+// or a command meanwhile closed its step, only the object goes.
 void TForm1::CancelPlacing()
 {
-    room_.RemovePart(dragIndex_);
+    const int index = dragIndex_;
     EndDrag();
+    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
+        pendingSnapshot_ = true;
+        RestoreSnapshot(*before);
+        return;
+    }
+    room_.RemovePart(index);
     Redraw(true);
 }
 
@@ -262,6 +278,16 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     Obr->repaint();
     lastMeasurement_ = MeasuredLength(start, end, zoom_);
     UpdateMeasurePanel();
+}
+
+void TForm1::FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
+{
+    UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
+    SetMeasureMode(false);
+    // The line and its length stay on the plan until the next click.
+    Obr->SetMeasurement(measureLine_, ToQString(DecimalText(lastMeasurement_, LocalePunctuation()) + room_.UnitName));
+    if (button == Qt::LeftButton)
+        ReportMeasurement();
 }
 
 void TForm1::ReportMeasurement()

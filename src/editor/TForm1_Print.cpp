@@ -69,7 +69,7 @@ void TForm1::Print1Click()
         const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
                                      : PrintOnPrinter(*FormPrint, room_, drawing);
         if (!printed)
-            prompts_.Message(Msg(MsgError), "The printer could not be started.", PromptIcon::Error, ButtonOk);
+            prompts_.Message(Msg(MsgError), Msg(MsgPrinterNotStarted), PromptIcon::Error, ButtonOk);
     } catch (const ImageExportError& error) {
         prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
     } catch (const FileWriteError& error) {
@@ -84,7 +84,7 @@ std::optional<QString> TForm1::AskPdfName()
     if (suggested.isEmpty())
         suggested = QDir(QString::fromStdString(engines_.options.LastOpenFolder))
                         .filePath(QString::fromStdString(DefaultPrintTitle(fileName_.toStdString())) + ".pdf");
-    const auto chosen = prompts_.SaveFileName(FormPrint->windowTitle().toStdString(), suggested.toStdString(), PdfFilter);
+    const auto chosen = prompts_.SaveFileName(FormPrint->windowTitle().toStdString(), suggested.toStdString(), PdfFilter, nullptr);
     if (!chosen)
         return std::nullopt;
     QString path = QString::fromStdString(*chosen);

@@ -19,6 +19,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -76,8 +79,22 @@ Rect TForm1::WorkArea() const
     return screen ? FromQRect(screen->availableGeometry()) : Rect{0, 0, width(), height()};
 }
 
+void TForm1::FitViewToShownWindow()
+{
+    laidOut_ = true;
+    KeepFrameOnScreen();
+    if (std::exchange(bestFitOwed_, false))
+        BestFit();
+    else if (engines_.options.Autosize)
+        FitWindowToPlan();
+}
+
 void TForm1::BestFit()
 {
+    if (!laidOut_) {
+        bestFitOwed_ = true;
+        return;
+    }
     const PixelSize area = BestFitArea(CurrentFrame(), WorkArea(), engines_.options.Autosize);
     if (const auto zoom = BestFitZoom(room_, area))
         SetZoom(*zoom);
@@ -168,7 +185,7 @@ Point TForm1::PlanPointAt(QPoint imagePixel) const
 
 void TForm1::FitWindowToPlan()
 {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+    if (!laidOut_ || windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         return;
     QWidget* lastButton = ToolBar1->widgetForAction(ToolBar1->actions().last());
     const int minimumWidth = lastButton ? lastButton->geometry().right() + 16 : 0;
@@ -266,6 +283,11 @@ void TForm1::resizeEvent(QResizeEvent* event)
 // The wheel scrolls the plan by our own step, over the plan as anywhere else in the window.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        FitViewToShownWindow();
+        return false;
+    }
     if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return event->isAccepted();

@@ -12,7 +12,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 53> EnglishTexts = {{
+constexpr std::array<MessageText, 58> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -72,6 +72,13 @@ constexpr std::array<MessageText, 53> EnglishTexts = {{
      "Planzeta was stopped without saving the room %s.\n"
      "Its changes up to %s were kept.\n\nDo you want to restore them?"},
     {MsgRecoverFailed, "The unsaved work could not be restored."},
+    {MsgPlacingHint, "Click to place the object, Esc cancels"},
+    {MsgNoAreaToDraw, "The room has no area to draw."},
+    {MsgPictureTooLarge,
+     "The picture would be %s × %s pixels; the largest that can be exported is %s pixels on a side and %s "
+     "megapixels. Choose a smaller zoom."},
+    {MsgNoMemoryForPicture, "There is not enough memory for a picture of %s × %s pixels."},
+    {MsgPrinterNotStarted, "The printer could not be started."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
 }};

@@ -60,6 +60,12 @@ enum MessageId : int {
     MsgRecoverTitle = 55,
     MsgRecoverQuestion = 56,
     MsgRecoverFailed = 57,
+    // Editing on the plan, and pictures of it.
+    MsgPlacingHint = 60,
+    MsgNoAreaToDraw = 61,
+    MsgPictureTooLarge = 62,
+    MsgNoMemoryForPicture = 63,
+    MsgPrinterNotStarted = 64,
     // The floor of the room.
     MsgFloorArea = 110,
     MsgPerimeter = 111,

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -139,13 +140,14 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     const auto startPlacing = [this] {
         int index = -1;
         Room().AddPart(&index) = MakePart(Rectangle, 0, 0, 60, 40);
-        form->NoteRoomChange(false);
+        const bool ownStep = form->NoteRoomChange(false);
         Room().Parts[index].InUse = true;
-        form->StartPlacing(index, QPoint(30, 20));
+        form->StartPlacing(index, QPoint(30, 20), ownStep);
         return index;
     };
     int index = startPlacing();
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Click to place the object, Esc cancels");
     // The release of the double click that chose the object in the library, which the
     // window system hands to the plan once the chooser has closed.
     QMouseEvent stray(QEvent::MouseButtonRelease, QPointF(Pixel(5, 5)), plan->mapToGlobal(QPointF(Pixel(5, 5))),
@@ -157,6 +159,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     MoveTo(Pixel(110, 70));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Release(Pixel(110, 70));
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     MoveTo(Pixel(150, 90));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Action("Undo1")->trigger();  // the addition and the placement are one step
@@ -169,8 +172,14 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     QTest::keyClick(plan, Qt::Key_Escape);
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_NE(plan->Image(), withObject);
+    // The history and the modified mark are as before the addition: Redo still brings back
+    // the first placement.
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_TRUE(Action("Redo1")->isEnabled());
+    EXPECT_FALSE(Room().Modified);
+    const Point cancelledAt = PositionOf(index);
     MoveTo(Pixel(120, 80));
-    EXPECT_EQ(PositionOf(index), (Point{70, 40}));
+    EXPECT_EQ(PositionOf(index), cancelledAt);
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
 
     // A command that takes the object away, here Undo, ends the placement too.
@@ -220,6 +229,15 @@ TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
     EXPECT_EQ(plan->Image(), plain);
     EXPECT_FALSE(Room().Modified);
     EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    // A press, a drag and a release measure the same.
+    QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
+    prompts.buttons = {ButtonOk};
+    Press({100, 100});
+    QTest::mouseEvent(QTest::MouseMove, plan, Qt::LeftButton, {}, {160, 180});
+    Release({160, 180});
+    EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 50.00cm.");
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
 }
 
 TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheRightButtonAndKeepsItsStartThroughAZoom)
