@@ -204,10 +204,10 @@ TEST_F(ObjectCommandsTest, AddedObjectFollowsThePointerByItsCentreOrHasItsCorner
 // A catalogue entry is in use in its catalogue; the room's undo step must not take that over.
 TEST_F(ObjectCommandsTest, UserLibraryObjectIsOneUndoStepPlacedOrAddedHere)
 {
-    std::filesystem::create_directories(home.path() + "/data/planzeta");
-    TempDir::WriteFile(home.path() + "/data/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
+    std::filesystem::create_directories(home.dir.path() + "/share/planzeta");
+    TempDir::WriteFile(home.dir.path() + "/share/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
     const auto pickFromLibrary = [this] {
-        Answer<TFormLibrary>([](TFormLibrary& chooser) {
+        WhenShown(*form, "TFormLibrary", [](QDialog& chooser) {
             chooser.findChild<QComboBox*>("CbLibraries")->setCurrentIndex(0);
             auto* view = chooser.findChild<QListWidget*>("ObjectsView");
             view->setCurrentRow(0);
@@ -231,7 +231,7 @@ TEST_F(ObjectCommandsTest, UserLibraryObjectIsOneUndoStepPlacedOrAddedHere)
 
 TEST_F(ObjectCommandsTest, CancelledAdditionRecordsNothingAndLeavesItsSlotFree)
 {
-    Answer<TFormLibrary>([](TFormLibrary& chooser) { chooser.reject(); });
+    WhenShown(*form, "TFormLibrary", [](QDialog& chooser) { chooser.reject(); });
     Action("Pridejobjekt1")->trigger();
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_FALSE(CanUndo());
