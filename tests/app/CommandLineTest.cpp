@@ -340,10 +340,10 @@ TEST(CommandLine, ExportVrmlWritesTheSceneOfTheRoomAsTheEditorOpensIt)
         "  children Transform {translation 0.00 0.00 -0.10 scale 1.01 2.66 0.10\n"
         "     children Wall {color 1 1 1 transparency 0.00}}}\n"
         "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
-        "  children Transform {translation 1.80 0.00 -0.10 scale 1.21 2.66 0.10\n"
+        "  children Transform {translation 1.00 2.00 -0.10 scale 0.81 0.66 0.10\n"
         "     children Wall {color 1 1 1 transparency 0.00}}}\n"
         "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
-        "  children Transform {translation 1.00 2.00 -0.10 scale 0.81 0.66 0.10\n"
+        "  children Transform {translation 1.80 0.00 -0.10 scale 1.21 2.66 0.10\n"
         "     children Wall {color 1 1 1 transparency 0.00}}}\n"
         "Transform {translation 0 -.09 0 scale 3.00 .1 2.00\n"))
         << scene;
