@@ -11,6 +11,7 @@
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/RecoveryFile.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
@@ -237,10 +238,12 @@ private:
     // the room in a recovery file while it has unsaved changes.
     void StartRecovery();
     void OfferRecovery();
+    void OfferRecoveryFrom(const std::string& path, RecoveryLock& claim);
     void KeepRecoveryCopy();
     // Removes the copy: the changes were saved or dropped.
     void DiscardRecoveryCopy();
     std::string recoveryPath_;
+    std::optional<RecoveryLock> recoveryLock_;  // held from the first copy this editor writes
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
 
     // TForm1_Pointer.cpp
