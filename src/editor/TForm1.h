@@ -133,6 +133,9 @@ private:
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
+    // Reads the room from the file; nothing when it was read, else why it was not. The room is
+    // left as it was when it was not.
+    std::optional<std::string> LoadRoomFrom(const QString& path);
     // The room just read becomes the document: a fresh history, the view at 100 % or best fit.
     void StartEditingLoadedRoom();
 

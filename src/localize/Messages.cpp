@@ -1,6 +1,7 @@
 #include "localize/Messages.h"
 
 #include "localize/CALocalize.h"
+#include "platform/FileIo.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 51> EnglishTexts = {{
+constexpr std::array<MessageText, 55> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -72,6 +73,10 @@ constexpr std::array<MessageText, 51> EnglishTexts = {{
      "Planzeta was stopped without saving the room %s.\n"
      "Its changes up to %s were kept.\n\nDo you want to restore them?"},
     {MsgRecoverFailed, "The unsaved work could not be restored."},
+    {MsgNotRegularFile, "It is not a regular file: a folder, a pipe or a device cannot be opened."},
+    {MsgFileTooLarge, "The file is larger than 64 MB, far more than any room holds."},
+    {MsgNoRoomInFile, "The file holds no room: it has neither a [Room] section nor objects."},
+    {MsgOutOfMemory, "There is not enough memory to open the file."},
 }};
 
 const CALocalize* Current = nullptr;
@@ -99,4 +104,18 @@ std::string Msg(int id)
 {
     const std::string_view english = EnglishMessage(id);
     return Current ? Current->Message(id, english) : std::string(english);
+}
+
+std::string ReadFailureText(ReadFailure failure)
+{
+    switch (failure) {
+    case ReadFailure::NotRegularFile:
+        return Msg(MsgNotRegularFile);
+    case ReadFailure::TooLarge:
+        return Msg(MsgFileTooLarge);
+    case ReadFailure::WrongContent:
+        return Msg(MsgNoRoomInFile);
+    default:
+        return Msg(MsgCannotReadFile);
+    }
 }

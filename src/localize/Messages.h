@@ -60,7 +60,17 @@ enum MessageId : int {
     MsgRecoverTitle = 55,
     MsgRecoverQuestion = 56,
     MsgRecoverFailed = 57,
+    // Why a file could not be opened, beyond message 27.
+    MsgNotRegularFile = 80,
+    MsgFileTooLarge = 81,
+    MsgNoRoomInFile = 82,
+    MsgOutOfMemory = 83,
 };
+
+enum class ReadFailure;
+
+// Why a file could not be read, in the current language.
+std::string ReadFailureText(ReadFailure failure);
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
 std::string_view EnglishMessage(int id);
