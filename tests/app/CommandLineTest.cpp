@@ -237,6 +237,7 @@ TEST(CommandLine, HelpVersionAndUsageErrors)
     r = Planzeta({"--version"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("planzeta ", 0), 0u);
+    EXPECT_NE(r.out.find("\nLicense GPL-3.0-or-later"), std::string::npos) << r.out;
     r = Planzeta({"--frobnicate"});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("unknown option --frobnicate"), std::string::npos);
