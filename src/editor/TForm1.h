@@ -12,6 +12,7 @@
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/RecoveryFile.h"
 #include "editor/Selection.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
@@ -137,6 +138,9 @@ private:
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
+    // Reads the room from the file; nothing when it was read, else why it was not. The room is
+    // left as it was when it was not.
+    std::optional<std::string> LoadRoomFrom(const QString& path);
     // The room just read becomes the document: a fresh history, the view at 100 % or best fit.
     void StartEditingLoadedRoom();
 
@@ -245,10 +249,12 @@ private:
     // the room in a recovery file while it has unsaved changes.
     void StartRecovery();
     void OfferRecovery();
+    void OfferRecoveryFrom(const std::string& path, RecoveryLock& claim);
     void KeepRecoveryCopy();
     // Removes the copy: the changes were saved or dropped.
     void DiscardRecoveryCopy();
     std::string recoveryPath_;
+    std::optional<RecoveryLock> recoveryLock_;  // held from the first copy this editor writes
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
 
     // TForm1_Selection.cpp

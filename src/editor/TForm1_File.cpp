@@ -13,7 +13,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include <fstream>
+#include <new>
 
 namespace {
 
@@ -22,11 +22,6 @@ const std::string RoomFilter = "Rooms (*.mst *.MST)";
 bool IsRoomFileName(const QString& path)
 {
     return QFileInfo(path).suffix().toUpper() == "MST";
-}
-
-bool IsReadable(const QString& path)
-{
-    return QFileInfo(path).isFile() && std::ifstream(path.toStdString()).good();
 }
 
 }  // namespace
@@ -61,9 +56,8 @@ bool TForm1::OpenRoomFile(const QString& requested)
             return false;
         path = QString::fromStdString(*chosen);
     }
-    if (!IsReadable(path) || !room_.Load(path.toStdString())) {
-        prompts_.Message(Msg(MsgCannotOpenFile), Msg(MsgCannotReadFile) + "\n" + path.toStdString(),
-                         PromptIcon::Error, ButtonOk);
+    if (const std::optional<std::string> problem = LoadRoomFrom(path)) {
+        prompts_.Message(Msg(MsgCannotOpenFile), *problem + "\n" + path.toStdString(), PromptIcon::Error, ButtonOk);
         return false;
     }
     fileName_ = path;
@@ -72,6 +66,18 @@ bool TForm1::OpenRoomFile(const QString& requested)
     StartEditingLoadedRoom();
     DiscardRecoveryCopy();
     return true;
+}
+
+std::optional<std::string> TForm1::LoadRoomFrom(const QString& path)
+{
+    ReadFailure failure = ReadFailure::Unreadable;
+    try {
+        if (room_.Load(path.toStdString(), &failure))
+            return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return Msg(MsgOutOfMemory);
+    }
+    return ReadFailureText(failure);
 }
 
 void TForm1::StartEditingLoadedRoom()

@@ -1,6 +1,7 @@
 #include "localize/Messages.h"
 
 #include "localize/CALocalize.h"
+#include "platform/FileIo.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 58> EnglishTexts = {{
+constexpr std::array<MessageText, 62> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -79,6 +80,10 @@ constexpr std::array<MessageText, 58> EnglishTexts = {{
      "megapixels. Choose a smaller zoom."},
     {MsgNoMemoryForPicture, "There is not enough memory for a picture of %s × %s pixels."},
     {MsgPrinterNotStarted, "The printer could not be started."},
+    {MsgNotRegularFile, "It is not a regular file: a folder, a pipe or a device cannot be opened."},
+    {MsgFileTooLarge, "The file is larger than 64 MB, far more than any room holds."},
+    {MsgNoRoomInFile, "The file holds no room: it has neither a [Room] section nor objects."},
+    {MsgOutOfMemory, "There is not enough memory to open the file."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
 }};
@@ -108,4 +113,18 @@ std::string Msg(int id)
 {
     const std::string_view english = EnglishMessage(id);
     return Current ? Current->Message(id, english) : std::string(english);
+}
+
+std::string ReadFailureText(ReadFailure failure)
+{
+    switch (failure) {
+    case ReadFailure::NotRegularFile:
+        return Msg(MsgNotRegularFile);
+    case ReadFailure::TooLarge:
+        return Msg(MsgFileTooLarge);
+    case ReadFailure::WrongContent:
+        return Msg(MsgNoRoomInFile);
+    default:
+        return Msg(MsgCannotReadFile);
+    }
 }

@@ -66,10 +66,20 @@ enum MessageId : int {
     MsgPictureTooLarge = 62,
     MsgNoMemoryForPicture = 63,
     MsgPrinterNotStarted = 64,
+    // Why a file could not be opened, beyond message 27.
+    MsgNotRegularFile = 80,
+    MsgFileTooLarge = 81,
+    MsgNoRoomInFile = 82,
+    MsgOutOfMemory = 83,
     // The floor of the room.
     MsgFloorArea = 110,
     MsgPerimeter = 111,
 };
+
+enum class ReadFailure;
+
+// Why a file could not be read, in the current language.
+std::string ReadFailureText(ReadFailure failure);
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
 std::string_view EnglishMessage(int id);

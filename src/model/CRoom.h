@@ -11,6 +11,7 @@
 #include <vector>
 
 class CIniFile;
+enum class ReadFailure;
 
 class CRoom {
 public:
@@ -45,8 +46,10 @@ public:
     // Writes the whole room; throws FileWriteError and leaves an existing file unharmed.
     void Save(const std::string& fileName) const;
     // Replaces the room by the file's content. Returns false, leaving the room as it was, when
-    // the file cannot be read.
-    bool Load(const std::string& fileName);
+    // the file cannot be read or holds no room (no "Room" section, no outline and no object);
+    // `failure` then says why. A room too large for memory throws std::bad_alloc, and the
+    // room is left as it was then too.
+    bool Load(const std::string& fileName, ReadFailure* failure = nullptr);
     // The room as the sections of a room file, and back; reading starts from a new room.
     void Write(CIniFile& ini) const;
     void Read(const CIniFile& ini);

@@ -75,9 +75,9 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
     return static_cast<int32_t>(value);
 }
 
-std::optional<CIniFile> CIniFile::Read(const std::string& path)
+std::optional<CIniFile> CIniFile::Read(const std::string& path, ReadFailure* failure)
 {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const std::optional<std::string> bytes = ReadWholeFile(path, failure);
     if (!bytes)
         return std::nullopt;
     return Parse(*bytes);

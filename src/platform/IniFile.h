@@ -7,6 +7,8 @@
 // The whole file is held in memory; Save writes it anew in one piece. Comments and lines
 // outside any section are not kept.
 
+#include "platform/FileIo.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -16,9 +18,9 @@
 
 class CIniFile {
 public:
-    // Reads a file; nothing when it is missing or unreadable. Text that is not UTF-8 is read
-    // as Windows-1252.
-    static std::optional<CIniFile> Read(const std::string& path);
+    // Reads a file; nothing when it is missing or unreadable (ReadWholeFile says which files
+    // are). Text that is not UTF-8 is read as Windows-1252.
+    static std::optional<CIniFile> Read(const std::string& path, ReadFailure* failure = nullptr);
     static CIniFile Parse(std::string_view bytes);
 
     // The file as UTF-8 text with CR LF line ends.
