@@ -1,5 +1,6 @@
 #include "app/TaskSupport.h"
 
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "platform/Paths.h"
@@ -14,11 +15,10 @@ int UsageError(const std::string& problem)
 
 bool LoadRoom(CRoom& room, const std::string& path)
 {
-    if (room.Load(path))
+    ReadFailure failure = ReadFailure::Unreadable;
+    if (room.Load(path, CodePageHintFor(UserLocaleId()), &failure))
         return true;
-    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << Msg(MsgCannotReadFile)
-              << '\n'
-              << path << '\n';
+    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << CannotReadText(failure, path) << '\n';
     return false;
 }
 

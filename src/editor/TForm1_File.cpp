@@ -2,6 +2,7 @@
 
 #include "editor/MainWindowTexts.h"
 #include "editor/ZoomLevels.h"
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
@@ -61,9 +62,11 @@ bool TForm1::OpenRoomFile(const QString& requested)
             return false;
         path = QString::fromStdString(*chosen);
     }
-    if (!IsReadable(path) || !room_.Load(path.toStdString())) {
-        prompts_.Message(Msg(MsgCannotOpenFile), Msg(MsgCannotReadFile) + "\n" + path.toStdString(),
-                         PromptIcon::Error, ButtonOk);
+    ReadFailure failure = ReadFailure::Unreadable;
+    const CodePageHint hint = CodePageHintFor(engines_.localizer.CurrentLanguageID());
+    if (!IsReadable(path) || !room_.Load(path.toStdString(), hint, &failure)) {
+        prompts_.Message(Msg(MsgCannotOpenFile), CannotReadText(failure, path.toStdString()), PromptIcon::Error,
+                         ButtonOk);
         return false;
     }
     fileName_ = path;
@@ -96,7 +99,7 @@ void TForm1::StartEditingLoadedRoom()
 bool TForm1::SaveTo(const QString& path)
 {
     try {
-        room_.Save(path.toStdString());
+        room_.Encoding = room_.Save(path.toStdString());
     } catch (const FileWriteError& error) {
         prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
         return false;

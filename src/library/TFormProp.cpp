@@ -401,7 +401,9 @@ void TFormProp::ApplyToPart(CPart& target) const
 void TFormProp::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        catalogue_.Load(cataloguePath_, false);
+        ReadFailure failure = ReadFailure::Unreadable;
+        if (!catalogue_.Load(cataloguePath_, false, codePageHint_, &failure))
+            prompts_.Message(Msg(MsgError), CannotReadText(failure, cataloguePath_), PromptIcon::Error, ButtonOk);
         ShowCatalogue(browseMode_);
         ShowMode();
         ShowListTexts();

@@ -12,7 +12,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 51> EnglishTexts = {{
+constexpr std::array<MessageText, 53> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -72,6 +72,8 @@ constexpr std::array<MessageText, 51> EnglishTexts = {{
      "Planzeta was stopped without saving the room %s.\n"
      "Its changes up to %s were kept.\n\nDo you want to restore them?"},
     {MsgRecoverFailed, "The unsaved work could not be restored."},
+    {MsgNotTextFile, "The file is not a text file: it holds null bytes."},
+    {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
 }};
 
 const CALocalize* Current = nullptr;
@@ -99,4 +101,17 @@ std::string Msg(int id)
 {
     const std::string_view english = EnglishMessage(id);
     return Current ? Current->Message(id, english) : std::string(english);
+}
+
+std::string CannotReadText(ReadFailure failure, const std::string& path)
+{
+    switch (failure) {
+    case ReadFailure::NotText:
+        return Msg(MsgNotTextFile) + "\n" + path;
+    case ReadFailure::DamagedUtf16:
+        return Msg(MsgDamagedUtf16) + "\n" + path;
+    case ReadFailure::Unreadable:
+        break;
+    }
+    return Msg(MsgCannotReadFile) + "\n" + path;
 }

@@ -2,6 +2,8 @@
 // The program's messages: their numbers in a language file's "Messages" section, their
 // English texts, and the text in the language now in use.
 
+#include "platform/IniFile.h"
+
 #include <string>
 #include <string_view>
 
@@ -60,6 +62,9 @@ enum MessageId : int {
     MsgRecoverTitle = 55,
     MsgRecoverQuestion = 56,
     MsgRecoverFailed = 57,
+    // Files that are not text in an encoding the reader knows.
+    MsgNotTextFile = 100,
+    MsgDamagedUtf16 = 101,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
@@ -72,3 +77,6 @@ const CALocalize* CurrentLocalizer();
 
 // A message in the current language, or in English when it has no text for it.
 std::string Msg(int id);
+
+// Why a file could not be read, and its name on the next line.
+std::string CannotReadText(ReadFailure failure, const std::string& path);

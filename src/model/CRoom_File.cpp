@@ -24,12 +24,13 @@ void WarnAboutNewerVersion()
 
 }  // namespace
 
-void CRoom::Save(const std::string& fileName) const
+TextEncoding CRoom::Save(const std::string& fileName) const
 {
     // A fresh file: whatever sections the old one held are gone, as the format expects.
     CIniFile ini;
     Write(ini);
-    ini.Save(fileName);
+    ini.SetEncoding(Encoding);
+    return ini.Save(fileName);
 }
 
 void CRoom::Write(CIniFile& ini) const
@@ -57,12 +58,13 @@ void CRoom::Write(CIniFile& ini) const
             part.Save(ini, "Part" + std::to_string(++number), false);
 }
 
-bool CRoom::Load(const std::string& fileName)
+bool CRoom::Load(const std::string& fileName, CodePageHint hint, ReadFailure* failure)
 {
-    const std::optional<CIniFile> file = CIniFile::Read(fileName);
+    const std::optional<CIniFile> file = CIniFile::Read(fileName, hint, failure);
     if (!file)
         return false;
     Read(*file);
+    Encoding = file->Encoding();
     return true;
 }
 

@@ -62,6 +62,11 @@ TEST_F(HostileFilesEditorTest, AFolderNamedLikeARoomIsRefusedWithAMessage)
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_TRUE(prompts.asked[0].starts_with("Message Cannot open file: ")) << prompts.asked[0];
     EXPECT_NE(prompts.asked[0].find(home.file("folder.mst")), std::string::npos);
+    prompts.buttons = {ButtonOk};
+    EXPECT_FALSE(window.OpenRoomFile(Write("binary.mst", std::string("[Room]\0", 7))));
+    ASSERT_EQ(prompts.asked.size(), 2u);
+    EXPECT_NE(prompts.asked[1].find("not a text file: it holds null bytes.\n" + home.file("binary.mst")),
+              std::string::npos) << prompts.asked[1];
     ExpectUsable(window);
 }
 
@@ -69,7 +74,7 @@ TEST_F(HostileFilesEditorTest, EmptyGarbageAndOversizedRoomsOpen)
 {
     std::string garbage;
     for (int i = 0; i < 100000; ++i)
-        garbage += static_cast<char>((i * 131) % 256);
+        garbage += static_cast<char>((i * 131) % 255 + 1);  // a zero byte would make it no text
     std::string walls = "[Room]\nWidth=500\nHeight=300\n[RoomWalls]\nCount=2000000000\n";
     for (int i = 0; i < 100000; ++i)
         walls += "Wall" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "=0|0|" + std::to_string(i % 500) + "|300|0|1\n";
