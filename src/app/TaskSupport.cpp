@@ -3,6 +3,7 @@
 #include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
+#include "platform/IniFile.h"
 #include "platform/Paths.h"
 
 #include <iostream>

@@ -5,6 +5,7 @@
 #include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 
 #include <QAction>

@@ -5,11 +5,13 @@
 // and the free slot is skipped by searches and saves until the next load.
 
 #include "model/CPart.h"
-#include "platform/IniFile.h"
+#include "platform/TextCodec.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+enum class ReadFailure;
 
 class CPartsCatalogue {
 public:

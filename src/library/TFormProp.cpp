@@ -10,6 +10,7 @@
 #include "model/CRoom.h"
 #include "output/Explore3DGeometry.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"

@@ -1,6 +1,7 @@
 #include "localize/Messages.h"
 
 #include "localize/CALocalize.h"
+#include "platform/IniFile.h"
 
 #include <algorithm>
 #include <array>

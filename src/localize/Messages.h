@@ -2,11 +2,10 @@
 // The program's messages: their numbers in a language file's "Messages" section, their
 // English texts, and the text in the language now in use.
 
-#include "platform/IniFile.h"
-
 #include <string>
 #include <string_view>
 
+enum class ReadFailure;
 class CALocalize;
 
 enum MessageId : int {

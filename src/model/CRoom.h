@@ -4,12 +4,15 @@
 #include "model/CPart.h"
 #include "model/CRoomWalls.h"
 #include "model/Colour.h"
-#include "platform/IniFile.h"
+#include "platform/TextCodec.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+class CIniFile;
+enum class ReadFailure;
 
 class CRoom {
 public:

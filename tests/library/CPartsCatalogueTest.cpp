@@ -2,6 +2,7 @@
 
 #include "model/ModelServices.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "support/TempDir.h"
 
 #include <filesystem>

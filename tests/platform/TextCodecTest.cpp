@@ -23,7 +23,7 @@ const EncodingCase EncodingCases[] = {
     {"Ascii", "Width=500", Central, "Width=500", TextEncoding::Utf8},
     {"Utf8", "Kuchyn\xC4\x9B, St\xC5\xAFl", Western, "Kuchyně, Stůl", TextEncoding::Utf8},
     {"Utf8WithMark", "\xEF\xBB\xBFK\xC3\xBC" "che", Western, "Küche", TextEncoding::Utf8WithMark},
-    {"Utf16LittleEndian", "\xFF\xFES\x00t\x00o\x01l\x00 \x00=\xD8\xCB\xDE"sv, Western, "Stůl 🛋", TextEncoding::Utf16LE},
+    {"Utf16LittleEndian", "\xFF\xFE=\xD8\xCB\xDE \x00S\x00t\x00o\x01l\x00"sv, Western, "🛋 Stůl", TextEncoding::Utf16LE},
     {"Utf16BigEndian", "\xFE\xFF\x00S\x00k\x01Y\x00\xED\x01H"sv, Western, "Skříň", TextEncoding::Utf16BE},
     {"CzechIn1250", "\x8A" "atn\xED sk\xF8\xED\xF2, Kuchyn\xEC, St\xF9l", Western, "Šatní skříň, Kuchyně, Stůl",
      TextEncoding::Windows1250},
