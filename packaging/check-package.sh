@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package from an existing build folder, installs it on this machine, checks
-# the installed program, its menu entry, icon and room file type, and removes it again.
+# Builds the Debian package from an existing build folder, checks it with lintian (an error or a
+# warning fails), installs it on this machine, checks the installed program, its menu entry,
+# software-centre description, manual page, icon and room file type, and removes it again.
 # Needs root or sudo; meant for a disposable or development machine.
 #
 #   packaging/check-package.sh [BUILD_DIR]      (default: build)
@@ -13,6 +14,7 @@ sudo=""
 apt() { $sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@"; }
 
 failures=0
+not_in() { ! grep -qE "$2" "$1"; }
 check() {
     local what=$1
     shift
@@ -24,9 +26,17 @@ check() {
     fi
 }
 
-# dpkg-shlibdeps, from dpkg-dev, derives the package's library dependencies.
-if ! command -v dpkg-shlibdeps >/dev/null; then
-    apt install --no-install-recommends dpkg-dev
+# dpkg-shlibdeps, from dpkg-dev, derives the package's library dependencies; the build looks
+# for it when it is configured.
+need=()
+command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)
+command -v lintian >/dev/null || need+=(lintian)
+command -v appstreamcli >/dev/null || need+=(appstream)
+command -v desktop-file-validate >/dev/null || need+=(desktop-file-utils)
+command -v man >/dev/null || need+=(man-db)
+if [ ${#need[@]} -ne 0 ]; then
+    apt update
+    apt install --no-install-recommends "${need[@]}"
     cmake "$build" >/dev/null
 fi
 
@@ -38,8 +48,14 @@ deb=$(ls "$build"/planzeta_*.deb)
 dpkg-deb --field "$deb" Package Version Architecture Maintainer Section Depends Suggests
 dpkg-deb --contents "$deb" | awk '{print $NF}'
 
-echo "== Installing"
+echo "== Checking the package with lintian"
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+lintian --display-info --fail-on error,warning "$deb" | tee "$work/lintian" ||
+    { echo "FAILED  lintian reports errors or warnings"; exit 1; }
+check "the executable is hardened and stripped" not_in "$work/lintian" 'hardening-no-|unneeded-section|unstripped'
+
+echo "== Installing"
 trap 'rm -rf "$work"; apt remove planzeta >/dev/null' EXIT
 apt install "$deb"
 cp "$room" "$work/some.mst"
@@ -48,16 +64,19 @@ printf '\xef\xbb\xbf[Room]\r\nWidth=300\r\n' >"$work/no-extension"
 
 echo "== Checking the installed copy"
 check "planzeta is on the path at /usr/bin" test "$(command -v planzeta)" = /usr/bin/planzeta
-check "planzeta --version" planzeta --version
+check "planzeta --version names the licence" grep -q GPL-3.0-or-later <(planzeta --version)
+check "the manual page is installed" man --where planzeta
+check "the copyright file and change log are installed" \
+    test -f /usr/share/doc/planzeta/copyright -a -f /usr/share/doc/planzeta/changelog.gz
+check "the software-centre description is valid" \
+    appstreamcli validate --pedantic --strict --no-net /usr/share/metainfo/io.planzeta.Planzeta.metainfo.xml
 check "the library file is installed" test -f /usr/share/planzeta/Library.msk
 check "planzeta --export-image draws a room" planzeta --export-image "$work/room.png" "$work/some.mst"
 check "the picture is a PNG file" grep -q PNG <(head -c 4 "$work/room.png")
 check "the menu entry is installed" test -f /usr/share/applications/io.planzeta.Planzeta.desktop
-if command -v desktop-file-validate >/dev/null; then
-    check "the menu entry is valid" desktop-file-validate /usr/share/applications/io.planzeta.Planzeta.desktop
-    check "the desktop database lists the room type" \
-        grep -q 'application/x-planzeta-room=io.planzeta.Planzeta.desktop' /usr/share/applications/mimeinfo.cache
-fi
+check "the menu entry is valid" desktop-file-validate /usr/share/applications/io.planzeta.Planzeta.desktop
+check "the desktop database lists the room type" \
+    grep -q 'application/x-planzeta-room=io.planzeta.Planzeta.desktop' /usr/share/applications/mimeinfo.cache
 for icon in scalable/apps/planzeta.svg {48x48,128x128,256x256}/apps/planzeta.png; do
     check "icon $icon" test -s "/usr/share/icons/hicolor/$icon"
 done

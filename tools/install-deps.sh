@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   view3dscene
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -3,7 +3,7 @@
 # in German and in Czech, taken on a virtual X server from a fresh build, into docs/.
 # Needs xvfb. Usage: tools/language-pictures.sh
 set -euo pipefail
-"$(dirname "$0")/picture-tests.sh" LanguagePictures PLANZETA_LANGUAGE_PICTURES
+"$(dirname "$0")/pictures.sh" languages
 for language in de cs; do
     echo "wrote docs/main-window-$language.png docs/room-properties-$language.png docs/object-properties-$language.png"
 done

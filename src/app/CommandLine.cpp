@@ -13,6 +13,7 @@
 #include "platform/CSettings.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "platform/ProductInfo.h"
 
 #include <array>
 #include <charconv>
@@ -79,6 +80,13 @@ constexpr std::string_view Usage =
     "                             plan; only for measuring how long the start takes\n"
     "  --help                     show this help and exit\n"
     "  --version                  show the version and exit\n";
+
+constexpr std::string_view Version =
+    "planzeta " PLANZETA_VERSION "\n"
+    "Copyright (C) 2026 " PLANZETA_MAKER "\n"
+    "License GPL-3.0-or-later: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl.html>.\n"
+    "This is free software: you are free to change and redistribute it.\n"
+    "There is NO WARRANTY, to the extent permitted by law.\n";
 
 int DumpJson(const std::string& path)
 {
@@ -229,7 +237,7 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return Success;
     }
     if (option == "--version" && expect(0)) {
-        std::cout << "planzeta " << PLANZETA_VERSION << '\n';
+        std::cout << Version;
         return Success;
     }
     // The tasks read rooms as the editor does: with the user's options, the library's default

@@ -5,6 +5,7 @@
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/Numeric.h"
+#include "model/RoomFloor.h"
 
 #include <charconv>
 #include <cmath>
@@ -13,7 +14,7 @@
 namespace {
 
 constexpr int SignificantDigits = 7;
-constexpr int Decimals = 2;
+constexpr int FloorDecimals = 1;
 
 double RoundToSignificantDigits(double value, int digits)
 {
@@ -37,22 +38,25 @@ std::string Grouped(std::string_view digits, const std::string& separator)
     return grouped;
 }
 
-std::string FormatNumber(double value, const NumberPunctuation& punctuation)
+std::string FormatNumber(double value, const NumberPunctuation& punctuation, int decimals)
 {
     char text[400];  // the longest double in fixed notation has 309 integer digits
     const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, Decimals);
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     const std::string_view number(text, static_cast<size_t>(written.ptr - text));
     const size_t point = number.find('.');
+    if (point == std::string_view::npos)
+        return Grouped(number, punctuation.groupSeparator);
     return Grouped(number.substr(0, point), punctuation.groupSeparator) + punctuation.decimalPoint +
            std::string(number.substr(point + 1));
 }
 
 }  // namespace
 
-std::string DecimalText(double value, const NumberPunctuation& punctuation)
+std::string DecimalText(double value, const NumberPunctuation& punctuation, int decimals)
 {
-    const std::string digits = FormatNumber(RoundToSignificantDigits(std::fabs(value), SignificantDigits), punctuation);
+    const std::string digits =
+        FormatNumber(RoundToSignificantDigits(std::fabs(value), SignificantDigits), punctuation, decimals);
     return value < 0 ? "-" + digits : digits;
 }
 
@@ -60,6 +64,21 @@ std::string RoomPanelText(const CRoom& room)
 {
     return Msg(MsgRoom) + ": " + std::to_string(room.Width) + "×" + std::to_string(room.Height) + " " +
            room.UnitName;
+}
+
+std::string AreaPanelText(const CRoom& room, const NumberPunctuation& punctuation)
+{
+    const auto floor = MeasureFloor(room);
+    return floor ? DecimalText(floor->area, punctuation, FloorDecimals) + " " + room.UnitName + "²" : "";
+}
+
+std::string FloorText(const CRoom& room, const NumberPunctuation& punctuation)
+{
+    const auto floor = MeasureFloor(room);
+    if (!floor)
+        return "";
+    return Msg(MsgFloorArea) + ": " + AreaPanelText(room, punctuation) + "\n" + Msg(MsgPerimeter) + ": " +
+           DecimalText(floor->perimeter, punctuation, FloorDecimals) + " " + room.UnitName;
 }
 
 std::string PositionPanelText(const CRoom& room, Point roomPoint)

@@ -54,6 +54,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     CreateLanguageChooser();
     ConnectCommands();
+    CreateKeyCommands();
 
     undo_.SetLimit(32);
     ReadSettings();

@@ -6,11 +6,13 @@
 // bar), TForm1_File.cpp (rooms and files), TForm1_Help.cpp (help and About),
 // TForm1_History.cpp (changes, undo and redo), TForm1_Language.cpp (the interface language),
 // TForm1_Pointer.cpp (the mouse on the plan and the form's keys), TForm1_Explore3D.cpp (the
-// walk through the room in a VRML viewer), TForm1_Print.cpp (printing).
+// walk through the room in a VRML viewer), TForm1_Print.cpp (printing), TForm1_Selection.cpp
+// (the selected object and the keys that act on it).
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/Selection.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
@@ -73,6 +75,7 @@ public:
     void UpdateRoomPanel();
     void UpdateMeasurePanel();
     void UpdatePositionPanel(Point roomPoint);
+    void UpdateAreaPanel();
     void FitWindowToPlan();
     bool OpenRoomFile(const QString& path);
     void HelpHandler(int command, int data);
@@ -193,6 +196,7 @@ private:
     bool EditObject(int index);
     void DuplicateObject();
     void RemoveObject();
+    void RemoveObjectAt(int index);
     void RemoveAllObjects();
     void BringObjectToFront();
     void SendObjectToBack();
@@ -242,6 +246,22 @@ private:
     void DiscardRecoveryCopy();
     std::string recoveryPath_;
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
+
+    // TForm1_Selection.cpp
+    // The keys that act on the selection, and the familiar shortcuts beside the designed ones.
+    void CreateKeyCommands();
+    void Select(int index);
+    // Escape: no object selected, and no measurement left on the plan.
+    void ClearMarks();
+    // Draws the selected object's marks over the plan, unless the collision view is on.
+    void UpdateSelectionMarks();
+    void MoveSelection(Arrow arrow, bool gridStep);
+    void RemoveSelection();
+    // The change of an arrow move: one undo step for a run of them.
+    void NoteArrowMove();
+    // Ctrl + wheel: the next zoom step in or out, the room point under the pointer staying put.
+    void ZoomAtPointer(bool in, QPoint viewportPos);
+    CSelection selection_;
 
     // TForm1_Pointer.cpp
 public:
@@ -320,6 +340,7 @@ private:
     QScrollArea* ScrollBox1 = nullptr;
     PlanWidget* Obr = nullptr;
     std::array<QLabel*, 5> panels_{};
+    QLabel* areaPanel_ = nullptr;  // the floor area, with the perimeter as its tip
     QPointer<TFormCoord> FormCoord;
     QPointer<TForm3D> Form3D;
 };

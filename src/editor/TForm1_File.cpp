@@ -80,6 +80,7 @@ bool TForm1::OpenRoomFile(const QString& requested)
 
 void TForm1::StartEditingLoadedRoom()
 {
+    selection_.Clear();
     SetSaveEnabled(room_.Modified);
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     UpdateScale();
@@ -139,6 +140,7 @@ void TForm1::New()
     if (!AskToSaveChanges())
         return;
     room_.Reset();
+    selection_.Clear();
     EditRoomProperties();
     undo_.Reset();
     pendingSnapshot_ = true;

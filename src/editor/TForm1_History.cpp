@@ -6,6 +6,9 @@
 
 void TForm1::NoteRoomChange(bool commit)
 {
+    // A run of arrow moves ends here: this change is a step of its own.
+    if (selection_.EndMoveRun())
+        pendingSnapshot_ = true;
     if (pendingSnapshot_)
         undo_.Push(room_);
     pendingSnapshot_ = commit;
@@ -52,6 +55,8 @@ void TForm1::RestoreSnapshot(const CRoom& snapshot)
     room_.UserCoordOriginY = originY;
     room_.Encoding = encoding;
     room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
+    selection_.EndMoveRun();
+    selection_.Keep(room_);
     SetSaveEnabled(room_.Modified || fileName_.isEmpty());
     UpdateUndoButtons();
     UpdateTitle();

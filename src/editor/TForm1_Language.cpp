@@ -33,6 +33,7 @@ void TForm1::SetLanguage(int32_t id)
     UpdateTitle();
     UpdateZoomPanel();
     UpdateRoomPanel();
+    UpdateAreaPanel();
     for (const LocalizedWindow& window : LocalizedWindows())
         LocalizeWindow(window);
     RefreshRecentMenu();

@@ -74,6 +74,7 @@ void TForm1::FinishAddition(int index, bool atPoint)
     CPart& part = PartAtSlot(index);
     part.InUse = true;
     part.InvalidateCorners();
+    selection_.Select(index);
     Redraw(true);
     if (atPoint)
         return;
@@ -119,12 +120,17 @@ void TForm1::DuplicateObject()
     NoteRoomChange(false);
     int index = -1;
     room_.AddPart(&index) = original;
+    Select(index);
     StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)));
 }
 
 void TForm1::RemoveObject()
 {
-    const int index = TargetPart();
+    RemoveObjectAt(TargetPart());
+}
+
+void TForm1::RemoveObjectAt(int index)
+{
     if (index < 0)
         return;
     NoteRoomChange(true);
@@ -146,6 +152,8 @@ void TForm1::BringObjectToFront()
         return;
     NoteRoomChange(true);
     room_.BringToFront(index);
+    if (selection_.Index() == index)
+        selection_.Select(room_.PartCount() - 1);
     Redraw(true);
 }
 
@@ -156,10 +164,15 @@ void TForm1::SendObjectToBack()
         return;
     NoteRoomChange(true);
     room_.SendToBack(index);
+    if (selection_.Index() == index)
+        selection_.Select(0);
+    else if (selection_.Index() >= 0 && selection_.Index() < index)
+        selection_.Select(selection_.Index() + 1);
     Redraw(true);
 }
 
-// Windows and labels always lie along the plan's axes.
+// Windows and labels always lie along the plan's axes. An object turns about its middle; a door
+// then snaps back to its wall.
 void TForm1::RotateObject(int degrees)
 {
     const int index = TargetPart();
@@ -170,9 +183,8 @@ void TForm1::RotateObject(int degrees)
         return;
     NoteRoomChange(true);
     CPart& part = PartAtSlot(index);
-    part.Rotation = SaturateToInt(int64_t{part.Rotation} + degrees);
-    part.SnapToWall(room_.Walls, part.PosX, part.PosY, false);
-    part.InvalidateCorners();
+    part.RotateInPlace(degrees);
+    MovePartBy(room_, index, {0, 0});
     Redraw(true);
 }
 

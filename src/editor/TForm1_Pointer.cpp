@@ -2,6 +2,7 @@
 
 #include "editor/Measurement.h"
 #include "editor/PlanWidget.h"
+#include "editor/StatusTexts.h"
 #include "editor/ZoomLevels.h"
 #include "localize/Messages.h"
 #include "model/Numeric.h"
@@ -65,6 +66,8 @@ bool TForm1::FormKeyPress(QKeyEvent* event)
             CancelPlacing();
         else if (pointerMode_ != PointerMode::Idle)
             SetMeasureMode(false);
+        else if (selection_.Index() >= 0 || Obr->ShowsMeasurement())
+            ClearMarks();
         else
             return false;
         return true;
@@ -89,6 +92,7 @@ bool TForm1::FormKeyPress(QKeyEvent* event)
 
 void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
 {
+    Obr->SetMeasurement({}, {});
     switch (pointerMode_) {
     case PointerMode::Placing:
         placingPressed_ = true;  // the release that follows drops the object
@@ -102,6 +106,8 @@ void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
     case PointerMode::Measuring:
         UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
         SetMeasureMode(false);
+        // The line and its length stay on the plan until the next click.
+        Obr->SetMeasurement(measureLine_, ToQString(DecimalText(lastMeasurement_, LocalePunctuation()) + room_.UnitName));
         if (button == Qt::LeftButton)
             ReportMeasurement();
         return;
@@ -116,6 +122,8 @@ void TForm1::PressOnPlan(Qt::MouseButton button, QPoint pixel)
     ObrMouseUp();  // a drag still open here has lost its release
     clickPoint_ = RoomPixel(pixel);
     const int index = room_.PartAt(clickPoint_.x, clickPoint_.y, zoom_);
+    if (button == Qt::LeftButton || button == Qt::RightButton)
+        Select(index);
     if (button == Qt::LeftButton && index >= 0) {
         const CPart& part = room_.Parts[static_cast<size_t>(index)];
         dragIndex_ = index;
@@ -217,6 +225,7 @@ void TForm1::SetMeasureMode(bool on)
     // While measuring, the length has the status bar to itself.
     for (size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setVisible((i == MeasurePanel) == on);
+    areaPanel_->setVisible(!on);
     if (on) {
         lastMeasurement_ = 0.0;
         UpdateMeasurePanel();

@@ -90,6 +90,8 @@ void TForm1::UpdateScale()
     const PlanView view = WholeRoomView(room_, zoom_);
     PrepareForView(room_, view);
     composer_.Invalidate();
+    UpdateAreaPanel();
+    Obr->SetMeasurement({}, {});  // its pixels belonged to the old scale
 }
 
 PlanView TForm1::CurrentView() const
@@ -111,6 +113,7 @@ void TForm1::Redraw(bool repaint)
     }
     UpdateRoomPanel();
     composer_.DrawAll(room_, CurrentView(), Obr->Image());
+    UpdateSelectionMarks();
     if (repaint)
         Obr->repaint();
     else
@@ -123,10 +126,12 @@ void TForm1::RedrawMoved(int index)
     const auto changed = QSize(size.width, size.height) == imageSize_
                              ? composer_.DrawMoved(room_, CurrentView(), Obr->Image(), static_cast<size_t>(index))
                              : std::nullopt;
-    if (changed)
-        Obr->repaint(*changed);
-    else
+    if (!changed) {
         Redraw(true);
+        return;
+    }
+    UpdateSelectionMarks();
+    Obr->repaint(*changed);
 }
 
 void TForm1::UpdateZoomPanel()
@@ -138,6 +143,12 @@ void TForm1::UpdateZoomPanel()
 void TForm1::UpdateRoomPanel()
 {
     panels_[RoomPanel]->setText(ToQString(RoomPanelText(room_)));
+}
+
+void TForm1::UpdateAreaPanel()
+{
+    areaPanel_->setText(ToQString(AreaPanelText(room_, LocalePunctuation())));
+    areaPanel_->setToolTip(ToQString(FloorText(room_, LocalePunctuation())));
 }
 
 void TForm1::UpdateMeasurePanel()
@@ -237,6 +248,10 @@ void TForm1::wheelEvent(QWheelEvent* event)
         return;
     }
     event->accept();
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomAtPointer(delta > 0, ScrollBox1->viewport()->mapFromGlobal(event->globalPosition().toPoint()));
+        return;
+    }
     QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? ScrollBox1->horizontalScrollBar()
                                                                : ScrollBox1->verticalScrollBar();
     bar->setValue(bar->value() - delta / 3);

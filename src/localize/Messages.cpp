@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 53> EnglishTexts = {{
+constexpr std::array<MessageText, 55> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -75,6 +75,8 @@ constexpr std::array<MessageText, 53> EnglishTexts = {{
     {MsgRecoverFailed, "The unsaved work could not be restored."},
     {MsgNotTextFile, "The file is not a text file: it holds null bytes."},
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
+    {MsgFloorArea, "Floor area"},
+    {MsgPerimeter, "Perimeter"},
 }};
 
 const CALocalize* Current = nullptr;

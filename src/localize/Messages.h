@@ -64,6 +64,9 @@ enum MessageId : int {
     // Files that are not text in an encoding the reader knows.
     MsgNotTextFile = 100,
     MsgDamagedUtf16 = 101,
+    // The floor of the room.
+    MsgFloorArea = 110,
+    MsgPerimeter = 111,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.

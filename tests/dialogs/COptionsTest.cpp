@@ -27,25 +27,6 @@ protected:
 
 }  // namespace
 
-TEST_F(COptionsTest, AFreshStoreGivesTheDefaults)
-{
-    COptions options;
-    options.Load(CSettings(dir.file("none.ini")));
-    EXPECT_EQ(options.DefFillColor, 0xD9FFFFu);
-    EXPECT_EQ(options.DefLineColor, 0u);
-    EXPECT_EQ(options.DefTextColor, 0u);
-    EXPECT_TRUE(options.Autosize && options.OpenInBestFit && options.ExpIn100 &&
-                options.ExpAddText && options.PrintScale);
-    EXPECT_EQ(options.DefaultUnit, "cm");
-    EXPECT_EQ(options.LastLibraryPage, 1);
-    EXPECT_EQ(options.PageBorder, 150);
-    EXPECT_EQ(options.Zoom3D, 100);
-    EXPECT_EQ(options.WallsTransp3D, 0);
-    EXPECT_EQ(options.PaperOrientation, 0);
-    EXPECT_EQ(options.LastOpenFolder, "");
-    EXPECT_EQ(options.LabelFont, "");
-}
-
 TEST_F(COptionsTest, MissingValuesKeepTheFieldsButSwitchesTurnOn)
 {
     COptions options;
@@ -117,13 +98,22 @@ TEST_F(COptionsTest, SavingWritesEveryValueInOrderAndReadsBackTheSame)
 
 TEST_F(COptionsTest, NewRoomsAndObjectsTakeTheOptionsDefaults)
 {
+    // A first run: rooms in centimetres, objects outlined and captioned in black on a pale fill.
+    COptions fresh;
+    fresh.Load(CSettings(dir.file("none.ini")));
+    ApplyToModel(fresh);
+    CRoom first;
+    EXPECT_EQ(first.UnitName, "cm");
+    EXPECT_EQ(first.Unit, 1);
+    EXPECT_EQ(first.AddPart().FillColor, 0xD9FFFFu);
+    EXPECT_EQ(first.Parts[0].LineColor, 0u);
+
     COptions options;
     options.DefaultUnit = "m";
     options.DefLineColor = 0x0000FF;
     options.DefFillColor = 0x00FF00;
     options.DefTextColor = 0xFF0000;
     ApplyToModel(options);
-
     CRoom room;
     EXPECT_EQ(room.UnitName, "m");
     EXPECT_EQ(room.Unit, 5);

@@ -1,7 +1,11 @@
 #include "dialogs/RoomDialogRules.h"
 
+#include "dialogs/PreviewBackground.h"
 #include "model/CRoom.h"
 #include "support/RecordingCanvas.h"
+
+#include <set>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +38,7 @@ TEST(RoomDialogRulesTest, NumberFieldsTellIntegersFromOtherTextAndFromNumbersBey
     EXPECT_EQ(ReadInteger(" +42 ").value, 42);
     EXPECT_EQ(ReadInteger("-00000000000000000012").value, -12);
     EXPECT_EQ(ReadInteger("-2147483648").value, INT32_MIN);
+    EXPECT_EQ(ReadInteger("2147483647").value, INT32_MAX);
     for (const char* text : {"", "-", "differ.", "12.5", "0x10"})
         EXPECT_EQ(ReadInteger(text).kind, IntegerReading::NotInteger) << text;
     for (const char* text : {"2147483648", "-2147483649", "99999999999999999999999"})
@@ -98,6 +103,12 @@ TEST(RoomDialogRulesTest, ANewSizeForUserDefinedWallsAsksYesGivesTheRectangleNoK
     EXPECT_EQ(room.Walls[0].Text(), "[0,0]->[500,0]");
     // The rectangle takes the room's thickness; the thicker wall is gone.
     EXPECT_EQ(room.Walls.CommonThickness(), 10);
+
+    // A new height alone asks too.
+    room = UserDefinedRoom();
+    EXPECT_TRUE(ReadSizeFields(room, {"400", "350", "differ."}, [&] { return ++asked, true; }));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(room.Walls[3].Text(), "[400,0]->[400,350]");
 }
 
 TEST(RoomDialogRulesTest, TheCurrentSizeIsTheExtentOfTheWalls)
@@ -180,4 +191,29 @@ TEST(RoomDialogRulesTest, ThePreviewDrawsTheShownWallLastInRed)
     canvas.log.clear();
     DrawWallPreview(canvas, CRoomWalls(), 0);
     EXPECT_TRUE(canvas.Calls("Polyline").empty());
+}
+
+TEST(RoomDialogRulesTest, ThePreviewBackgroundShadesEveryInnerRowAndNoMore)
+{
+    RecordingCanvas canvas(40, 10);
+    DrawPreviewBackground(canvas, 4, 0xF0F0F0, 0x808080);
+    const std::vector<std::string> fills = canvas.Calls("FillRect");
+    ASSERT_EQ(fills.size(), 1u + 8u);
+    EXPECT_EQ(fills.back().rfind("FillRect [2,8,38,9]", 0), 0u) << fills.back();
+    // The rounded outline is the same at every corner: mirrored, each point is one of it.
+    const std::vector<std::string> outline = canvas.Calls("Polygon");
+    ASSERT_EQ(outline.size(), 1u);
+    std::set<std::pair<int, int>> points;
+    std::istringstream in(outline[0].substr(std::string("Polygon").size()));
+    for (char open, comma, close; in >> open;) {
+        int x = 0;
+        int y = 0;
+        in >> x >> comma >> y >> close;
+        points.insert({x, y});
+    }
+    EXPECT_EQ(points.size(), 16u);
+    for (const auto& [x, y] : points) {
+        EXPECT_TRUE(points.count({39 - x, y})) << x << "," << y;
+        EXPECT_TRUE(points.count({x, 9 - y})) << x << "," << y;
+    }
 }

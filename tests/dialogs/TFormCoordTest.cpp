@@ -2,9 +2,9 @@
 
 #include "dialogs/TFormCoord.h"
 
-#include "dialogs/DriveDialog.h"
 #include "dialogs/LocalCoordinates.h"
 #include "model/CRoom.h"
+#include "support/Widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,8 +45,7 @@ protected:
     void Show()
     {
         dialog.Load(room);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ::Show(dialog);
     }
 
     // Clicks the button through the window system, as the user does, so that Qt sees the
@@ -80,15 +79,6 @@ protected:
 
     void PressEscape() { QTest::keyClick(Control<QWidget>(dialog, "BtnClickObr"), Qt::Key_Escape); }
 
-    // Ends a modal run that the clicks failed to end, so that a fault fails instead of hanging.
-    void EndModalRun()
-    {
-        if (!dialog.isVisible())
-            return;
-        ADD_FAILURE() << "the dialog is still open";
-        dialog.done(0);
-    }
-
     // Picking is over and has let go of the mouse and the cursor.
     void ExpectPickingEnded()
     {
@@ -103,43 +93,34 @@ protected:
 
 }  // namespace
 
-TEST_F(TFormCoordTest, ShowsTheOriginAndTheSwitchWithOKFocused)
+TEST_F(TFormCoordTest, ShowsTheOriginAndOKStoresTheTypedOneKeepingAValueThatIsNoInteger)
 {
-    Show();
-    EXPECT_EQ(X(), "12");
-    EXPECT_EQ(Y(), "-15");
-    EXPECT_FALSE(Ticked());
-    EXPECT_EQ(dialog.focusWidget(), Control<QWidget>(dialog, "BtnOK"));
-
-    room.UserCoord = true;
-    dialog.Load(room);
-    EXPECT_TRUE(Ticked());
-}
-
-TEST_F(TFormCoordTest, OKStoresTheTypedOriginKeepingAValueThatIsNoInteger)
-{
-    QTimer::singleShot(0, &dialog, [this] {
+    WhenShown(dialog, "TFormCoord", [this](QDialog&) {
+        EXPECT_EQ(X(), "12");
+        EXPECT_EQ(Y(), "-15");
+        EXPECT_FALSE(Ticked());
+        EXPECT_EQ(dialog.focusWidget(), Control(dialog, "BtnOK"));
         Type(dialog, "EdPosX", " 250 ");
         Type(dialog, "EdPosY", "7x");
         Click(dialog, "ChkUseLocalCoord");
         Click(dialog, "BtnOK");
-        EndModalRun();
     });
     EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultOk);
     EXPECT_EQ(room.UserCoordOriginX, 250);
     EXPECT_EQ(room.UserCoordOriginY, -15);
     EXPECT_TRUE(room.UserCoord);
+    dialog.Load(room);
+    EXPECT_TRUE(Ticked());
 }
 
 TEST_F(TFormCoordTest, CancelLeavesTheRoomAsItWasEvenAfterAPick)
 {
-    QTimer::singleShot(0, &dialog, [this] {
+    WhenShown(dialog, "TFormCoord", [this](QDialog&) {
         StartPicking();
         ClickAt(Plan(300, 200));
         EXPECT_EQ(X(), "165");
         EXPECT_TRUE(Ticked());
         Click(dialog, "BtnCancel");
-        EndModalRun();
     });
     EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultCancel);
     EXPECT_EQ(room.UserCoordOriginX, 12);
@@ -173,64 +154,40 @@ TEST_F(TFormCoordTest, PickingFollowsThePointerOverThePlanAndAClickThereTakesThe
     EXPECT_TRUE(dialog.isVisible());
 }
 
-TEST_F(TFormCoordTest, AClickOnTheDialogEndsPickingWithTheOldTextsAndDoesNotPress)
+TEST_F(TFormCoordTest, PickingEndsWithoutAPointAndTheOldTextsOnAnyOtherClickOrEscape)
 {
+    struct Row {
+        const char* name;
+        std::function<void()> end;
+        bool ticked;  // a click elsewhere on the main window switches local coordinates on
+    };
+    const Row rows[] = {
+        {"a click on the dialog, which presses nothing", [this] { ClickAt(Over("BtnOK")); }, false},
+        {"a click on the tool bar", [this] { ClickAt(ToolBar); }, true},
+        {"Escape", [this] { PressEscape(); }, false},
+    };
     Show();
-    StartPicking();
-    MoveTo(Plan(300, 200));
-    ClickAt(Over("BtnOK"));
-    ExpectPickingEnded();
-    EXPECT_EQ(X(), "12");
-    EXPECT_EQ(Y(), "-15");
-    EXPECT_FALSE(Ticked());
-    EXPECT_TRUE(dialog.isVisible());
-}
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialog.Load(room);
+        StartPicking();
+        MoveTo(Plan(300, 200));
+        row.end();
+        ExpectPickingEnded();
+        EXPECT_EQ(X(), "12");
+        EXPECT_EQ(Y(), "-15");
+        EXPECT_EQ(Ticked(), row.ticked);
+        EXPECT_TRUE(dialog.isVisible());
+    }
 
-TEST_F(TFormCoordTest, AClickElsewhereOnTheMainWindowRestoresTheTextsButSwitchesOn)
-{
-    Show();
-    StartPicking();
-    MoveTo(Plan(300, 200));
-    ClickAt(ToolBar);
-    ExpectPickingEnded();
-    EXPECT_EQ(X(), "12");
-    EXPECT_EQ(Y(), "-15");
-    EXPECT_TRUE(Ticked());
-}
-
-TEST_F(TFormCoordTest, EscapeEndsPickingFirstAndCancelsSecond)
-{
-    Show();
-    StartPicking();
-    MoveTo(Plan(300, 200));
-    PressEscape();
-    ExpectPickingEnded();
-    EXPECT_EQ(X(), "12");
-    EXPECT_TRUE(dialog.isVisible());
-
+    // Escape when not picking cancels; closing while picking lets go of the mouse.
     PressEscape();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), TFormCoord::ResultCancel);
-}
-
-TEST_F(TFormCoordTest, ClosingWhilePickingLetsGoOfTheMouse)
-{
     Show();
     StartPicking();
     dialog.close();
     ExpectPickingEnded();
-    EXPECT_EQ(dialog.result(), TFormCoord::ResultCancel);
-}
-
-TEST_F(TFormCoordTest, HelpButtonAndF1AskForTheDialogsHelpTopic)
-{
-    std::vector<int> asked;
-    dialog.SetHelpRequest([&asked](int context) { asked.push_back(context); });
-    Show();
-    Click(dialog, "BtnHelp");
-    QTest::keyClick(Control<QWidget>(dialog, "EdPosX"), Qt::Key_F1);
-    EXPECT_EQ(asked, (std::vector<int>{4, 4}));
-    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(TFormCoordTest, StandsCentredJustAboveThePlan)

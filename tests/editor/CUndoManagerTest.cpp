@@ -41,7 +41,7 @@ public:
     int UndoAll()
     {
         int steps = 0;
-        for (; history.CanUndo(); ++steps)
+        for (; history.CanUndo() && steps < 100; ++steps)
             Undo();
         return steps;
     }
@@ -101,7 +101,7 @@ TEST(CUndoManager, ALimitOf32KeepsTheLast31Steps)
     EXPECT_EQ(editor.UndoAll(), 31);
     EXPECT_EQ(editor.room.Width, 1004);  // the state after the fourth change
     int redone = 0;
-    for (; editor.history.CanRedo(); ++redone)
+    for (; editor.history.CanRedo() && redone < 100; ++redone)
         editor.Redo();
     EXPECT_EQ(redone, 31);
     EXPECT_EQ(editor.room.Width, 1035);

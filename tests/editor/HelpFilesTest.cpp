@@ -13,7 +13,7 @@
 TEST(HelpFiles, HaveEveryAnchorAndEveryPicture)
 {
     const std::string data = PLANZETA_SOURCE_DIR "/data";
-    for (const char* name : {"Plz.html", "Plz-de.html"}) {
+    for (const char* name : {"Plz.html", "Plz-de.html", "Plz-cs.html"}) {
         const std::string html = TempDir::ReadFile(data + "/" + name);
         ASSERT_FALSE(html.empty()) << name;
         for (int context = HelpLicense; context <= HelpExplore3D; ++context)

@@ -3,7 +3,7 @@
 
 #include "editor/TForm1.h"
 
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -18,13 +18,6 @@ namespace {
 
 class HostileFilesEditorTest : public ::testing::Test {
 protected:
-    HostileFilesEditorTest()
-    {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
-    }
-
     void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
 
     QString Write(const std::string& name, const std::string& bytes)
@@ -44,10 +37,8 @@ protected:
         EXPECT_EQ(window.findChild<QLabel*>("StatusPanel3")->text(), "Zoom: 130%");
     }
 
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
-    ScopedEnv installation{"PLANZETA_DATA_DIR", (home.path() + "/install").c_str()};
+    EditorHome editorHome;
+    const TempDir& home = editorHome.dir;
     ScriptedPrompts prompts;
 };
 

@@ -5,7 +5,7 @@
 #include "editor/TForm1.h"
 
 #include "editor/PlanWidget.h"
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -22,12 +22,6 @@ namespace {
 
 class ImageExportCommandsTest : public ::testing::Test {
 protected:
-    ImageExportCommandsTest()
-    {
-        std::filesystem::create_directories(rooms);
-        std::filesystem::create_directories(data);
-    }
-
     void TearDown() override
     {
         EXPECT_TRUE(prompts.fileNames.empty()) << "a file chooser the test expected was not shown";
@@ -36,10 +30,8 @@ protected:
     // A window on a 500 × 300 room with margins of 35, and the export options given.
     std::unique_ptr<TForm1> OpenWindow(bool in100, bool addText)
     {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\nExpIn100=" +
-                               std::to_string(in100) + "\nExpAddText=" + std::to_string(addText) + "\n");
+        editorHome.WriteSettings(std::string(EditorHome::Steady) + "ExpIn100=" + std::to_string(in100) +
+                                 "\nExpAddText=" + std::to_string(addText) + "\n");
         const std::string room = rooms + "/Kitchen.mst";
         TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\nSpaceAround=35\r\n");
         return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
@@ -57,13 +49,10 @@ protected:
         return QImage(QString::fromStdString(exports + "/" + name));
     }
 
-    TempDir home;
-    const std::string rooms = home.path() + "/rooms";
-    const std::string data = home.path() + "/data";
-    const std::string exports = home.path() + "/rooms";
-    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
-    ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
+    EditorHome editorHome;
+    const TempDir& home = editorHome.dir;
+    const std::string rooms = editorHome.rooms;
+    const std::string exports = editorHome.rooms;
     ScriptedPrompts prompts;
 };
 
@@ -71,23 +60,16 @@ protected:
 
 // --- What the picture shows ---------------------------------------------------------------
 
-TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitWhateverTheZoom)
+TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitAndTheScreenKeepsItsPlan)
 {
     auto window = OpenWindow(true, false);
     for (const double zoom : {0.5, 1.0, 2.0}) {
         window->SetZoom(zoom);
+        const QImage before = Screen(*window);
         EXPECT_EQ(SaveAs(*window, "plan.bmp").size(), QSize(570, 370)) << "at zoom " << zoom;
+        window->Redraw(true);
+        EXPECT_EQ(Screen(*window), before);
     }
-}
-
-TEST_F(ImageExportCommandsTest, At100PercentTheScreenKeepsItsZoomAndPlan)
-{
-    auto window = OpenWindow(true, false);
-    window->SetZoom(2.0);
-    const QImage before = Screen(*window);
-    SaveAs(*window, "plan.bmp");
-    window->Redraw(true);
-    EXPECT_EQ(Screen(*window), before);
 }
 
 TEST_F(ImageExportCommandsTest, WithoutThe100PercentOptionThePictureIsThePlanOnScreen)
@@ -114,35 +96,25 @@ TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
 
 // --- Files --------------------------------------------------------------------------------
 
-TEST_F(ImageExportCommandsTest, TheChooserOpensInTheLastFolderAndRemembersTheNewOne)
+TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndTheChooserRemembersTheFolder)
 {
     auto window = OpenWindow(true, false);
-    std::filesystem::create_directories(home.path() + "/pictures");
     prompts.asked.clear();
-    prompts.fileNames.push_back(home.path() + "/pictures/plan.bmp");
-    Trigger(*window, "Ulozjakoobrazek1");
-    prompts.fileNames.push_back(std::nullopt);
-    Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/",
-                                                        "Save Save as image " + home.path() + "/pictures/"}));
-}
-
-TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndANameWithoutExtensionGetsBmp)
-{
-    auto window = OpenWindow(true, false);
     SaveAs(*window, "plan.PNG");
-    SaveAs(*window, "plan");
+    SaveAs(*window, "plan");  // without extension: a bitmap
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.bmp")).format(), "bmp");
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
-}
 
-TEST_F(ImageExportCommandsTest, ACancelledChooserWritesNothing)
-{
-    auto window = OpenWindow(true, false);
-    prompts.fileNames.push_back(std::nullopt);
+    std::filesystem::create_directories(home.path() + "/pictures");
+    prompts.fileNames = {home.path() + "/pictures/plan.bmp", std::nullopt};
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_FALSE(std::filesystem::exists(exports + "/plan.bmp"));
+    Trigger(*window, "Ulozjakoobrazek1");
+    EXPECT_EQ(prompts.asked.at(0), "Save Save as image " + rooms + "/");
+    EXPECT_EQ(prompts.asked.at(3), "Save Save as image " + home.path() + "/pictures/");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path() + "/pictures"),
+                            std::filesystem::directory_iterator()),
+              1) << "the cancelled chooser wrote nothing";
 }
 
 TEST_F(ImageExportCommandsTest, AFileThatCannotBeWrittenIsReported)

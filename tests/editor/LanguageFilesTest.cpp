@@ -33,6 +33,11 @@ struct ShippedLanguage {
     int32_t id;
 };
 
+void PrintTo(const ShippedLanguage& language, std::ostream* out)
+{
+    *out << language.file;
+}
+
 const ShippedLanguage Shipped[] = {
     {"English.lng", 1033},
     {"Deutsch.lng", 1031},

@@ -10,6 +10,7 @@
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
+#include "support/Widgets.h"
 
 #include <QAction>
 #include <QLabel>
@@ -59,41 +60,12 @@ protected:
 
     std::string SettingsPath() const { return home.path() + "/config/Kelvora/Planzeta.ini"; }
 
-    // Runs the steps on the language chooser as soon as it shows; fails when it does not.
     static void AnswerChooser(TForm1& window, std::function<void(TFormLang&)> steps)
     {
-        QTimer::singleShot(0, &window, [&window, steps] {
-            auto* chooser = window.findChild<TFormLang*>("TFormLang");
-            if (!chooser || !chooser->isVisible()) {
-                ADD_FAILURE() << "the language chooser was not shown";
-                return;
-            }
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(chooser));
-            steps(*chooser);
-            if (chooser->isVisible()) {
-                ADD_FAILURE() << "the language chooser is still open";
-                chooser->reject();
-            }
-        });
+        WhenShown<TFormLang>(window, "TFormLang", std::move(steps));
     }
-
-    static void Click(QWidget& dialog, const char* button)
-    {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-
-    static QListWidget& List(TFormLang& chooser) { return *chooser.findChild<QListWidget*>("LsLang"); }
-
-    static QString ActionText(TForm1& window, const char* name)
-    {
-        return window.findChild<QAction*>(name)->text();
-    }
-
-    void Show(TForm1& window)
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
+    static QListWidget& List(TFormLang& chooser) { return *Control<QListWidget>(chooser, "LsLang"); }
+    static QString ActionText(TForm1& window, const char* name) { return Control<QAction>(window, name)->text(); }
 
     TempDir home;
     const std::string data = home.path() + "/data";
@@ -114,8 +86,8 @@ TEST_F(LanguageSwitchTest, AFirstRunInALanguageWithAFileOffersItInThatLanguage)
         TForm1 window(prompts, {});
         AnswerChooser(window, [](TFormLang& chooser) {
             EXPECT_EQ(chooser.windowTitle(), "Sprache / Select the Language");
-            EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Sprachen");
-            EXPECT_EQ(chooser.findChild<QPushButton*>("BtnOK")->text(), "Gut");
+            EXPECT_EQ(Text(chooser, "LbLang"), "Sprachen");
+            EXPECT_EQ(Text(chooser, "BtnOK"), "Gut");
             ASSERT_EQ(List(chooser).count(), 2);
             EXPECT_EQ(List(chooser).item(0)->text(), "Alpha");
             EXPECT_TRUE(List(chooser).item(0)->isSelected());
@@ -148,7 +120,7 @@ TEST_F(LanguageSwitchTest, AFirstRunInALanguageWithoutAFileOffersTheListInEnglis
         TForm1 window(prompts, {});
         AnswerChooser(window, [](TFormLang& chooser) {
             EXPECT_EQ(chooser.windowTitle(), "Select the Language");
-            EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Available languages");
+            EXPECT_EQ(Text(chooser, "LbLang"), "Available languages");
             ASSERT_EQ(List(chooser).count(), 2);
             EXPECT_EQ(List(chooser).item(0)->text(), "Alpha") << "sorted by name";
             EXPECT_EQ(List(chooser).item(1)->data(Qt::UserRole).toInt(), 1029);
@@ -193,7 +165,7 @@ TEST_F(LanguageSwitchTest, SwitchingKeepsTheTextsTheNewLanguageLacks)
     // without another choice keeps the language.
     AnswerChooser(window, [](TFormLang& chooser) {
         EXPECT_EQ(chooser.windowTitle(), "Select the Language");
-        EXPECT_EQ(chooser.findChild<QLabel*>("LbLang")->text(), "Jazyky");
+        EXPECT_EQ(Text(chooser, "LbLang"), "Jazyky");
         Click(chooser, "BtnOK");
     });
     window.findChild<QAction*>("Language1")->trigger();
@@ -210,26 +182,23 @@ TEST_F(LanguageSwitchTest, ADialogWithoutItsSectionStaysEnglishWhileItsMessagesA
     TForm1 window(prompts, {});
     Show(window);
 
-    QTimer::singleShot(0, &window, [this, &window] {
-        auto* dialog = window.findChild<QDialog*>("TFormRoom");
-        ASSERT_TRUE(dialog && dialog->isVisible());
-        EXPECT_EQ(dialog->windowTitle(), "Room Size");
-        EXPECT_EQ(dialog->findChild<QPushButton*>("BtnOK")->text(), "OK");
-        EXPECT_EQ(dialog->findChild<QPushButton*>("BtnCancel")->text(), "Cancel");
-        dialog->findChild<QLineEdit*>("EdWidth")->setText("0");
+    WhenShown(window, "TFormRoom", [this](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Room Size");
+        EXPECT_EQ(Text(dialog, "BtnOK"), "OK");
+        Type(dialog, "EdWidth", "0");
         prompts.buttons = {ButtonOk};
-        Click(*dialog, "BtnOK");
+        Click(dialog, "BtnOK");
         ASSERT_FALSE(prompts.asked.empty());
         EXPECT_EQ(prompts.asked.back().rfind("Message Fehler: ", 0), 0u) << prompts.asked.back();
-        Click(*dialog, "BtnCancel");
+        Click(dialog, "BtnCancel");
     });
     window.findChild<QAction*>("Zmenrozmery1")->trigger();
 
     // A dialog whose section exists takes the common buttons from the messages.
     auto* rename = window.findChild<QDialog*>("TFormRename");
     EXPECT_EQ(rename->windowTitle(), "Umbenennen");
-    EXPECT_EQ(rename->findChild<QPushButton*>("BtnOK")->text(), "Gut");
-    EXPECT_EQ(rename->findChild<QPushButton*>("BtnCancel")->text(), "Nein");
+    EXPECT_EQ(Text(*rename, "BtnOK"), "Gut");
+    EXPECT_EQ(Text(*rename, "BtnCancel"), "Nein");
 }
 
 TEST_F(LanguageSwitchTest, WithoutLanguageFilesTheChooserSaysSoAndChangesNothing)

@@ -6,6 +6,8 @@
 #include "support/PlanWindowTest.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -70,19 +72,14 @@ TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStep)
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(PointerTest, ClickWithoutMovingRecordsNothing)
+TEST_F(PointerTest, ADragEndsWhereverTheButtonIsReleasedEvenOnAPopupAndAClickRecordsNothing)
 {
     const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
     Press(Pixel(30, 30));
     Release(Pixel(30, 30));
-    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
     EXPECT_FALSE(Room().Modified);
     EXPECT_FALSE(Action("Undo1")->isEnabled());
-}
 
-TEST_F(PointerTest, DragEndsWhereverTheButtonIsReleased)
-{
-    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
     Press(Pixel(30, 30));
     MoveTo(Pixel(40, 35));
     const QPoint outside(plan->width() + 40, -30);
@@ -90,17 +87,13 @@ TEST_F(PointerTest, DragEndsWhereverTheButtonIsReleased)
     Release(outside);
     const Point dropped = PositionOf(index);
     EXPECT_EQ(dropped, (Point{20 + outside.x() - Pixel(30, 30).x(), 20 + outside.y() - Pixel(30, 30).y()}));
-
     MoveTo(Pixel(100, 60));
     EXPECT_EQ(PositionOf(index), dropped);
     Action("Undo1")->trigger();
     EXPECT_EQ(PositionOf(index), (Point{20, 20}));
     EXPECT_FALSE(Action("Undo1")->isEnabled());
-}
 
-TEST_F(PointerTest, ReleaseLostToAPopupEndsTheDragAtTheNextMove)
-{
-    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    // A release the plan never sees, taken by a popup, ends the drag at the next move.
     Press(Pixel(30, 30));
     MoveTo(Pixel(40, 30));
     QMenu popup;
@@ -109,12 +102,8 @@ TEST_F(PointerTest, ReleaseLostToAPopupEndsTheDragAtTheNextMove)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
     QTest::mouseRelease(&popup, Qt::LeftButton, {}, QPoint(5, 5));
     popup.close();
-
     MoveTo(Pixel(60, 50));
     EXPECT_EQ(PositionOf(index), (Point{30, 20}));
-    EXPECT_TRUE(Action("Undo1")->isEnabled());
-    Action("Undo1")->trigger();
-    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
 }
 
 TEST_F(PointerTest, DoorSlidesAlongTheWallItIsDraggedTo)
@@ -233,30 +222,25 @@ TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
     EXPECT_FALSE(Action("Undo1")->isEnabled());
 }
 
-TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheButtonAndKeepsItsStartThroughAZoom)
+TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheRightButtonAndKeepsItsStartThroughAZoom)
 {
     const QImage plain = plan->Image().copy();
-    Action("ToolButtonMeasAction")->trigger();
-    Press(Pixel(20, 20));
-    Release(Pixel(20, 20));
-    QTest::keyClick(plan, Qt::Key_Plus, Qt::NoModifier);
-    ASSERT_DOUBLE_EQ(form->Zoom(), 1.3);
-    MoveTo(Pixel(120, 20));
-    EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
-    QTest::keyClick(plan, Qt::Key_Escape);
-    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
-    QTest::keyClick(plan, Qt::Key_Slash, Qt::NoModifier);
-    EXPECT_EQ(plan->Image(), plain);
-
-    // A right click ends a line without a message.
-    Action("ToolButtonMeasAction")->trigger();
-    Press(Pixel(20, 20));
-    Release(Pixel(20, 20));
-    MoveTo(Pixel(60, 20));
-    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(60, 20));
-    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
+    for (const bool escape : {true, false}) {
+        Action("ToolButtonMeasAction")->trigger();
+        Press(Pixel(20, 20));
+        Release(Pixel(20, 20));
+        QTest::keyClick(plan, Qt::Key_Plus, Qt::NoModifier);
+        MoveTo(Pixel(120, 20));
+        EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
+        if (escape)
+            QTest::keyClick(plan, Qt::Key_Escape);
+        else
+            QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(120, 20));
+        EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
+        QTest::keyClick(plan, Qt::Key_Slash, Qt::NoModifier);
+        EXPECT_EQ(plan->Image(), plain);
+    }
     EXPECT_TRUE(prompts.asked.empty());
-    EXPECT_EQ(plan->Image(), plain);
 }
 
 TEST_F(PointerTest, RightClickOffersTheObjectsOrTheNewObjectMenu)
@@ -293,4 +277,64 @@ TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
     EXPECT_TRUE(plan->toolTip().isEmpty());
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(Panel(2)->text(), " Position [cm]: 150, 90");
+}
+
+TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
+{
+    const int table = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int wardrobe = Add(MakePart(Rectangle, 100, 30, 80, 30));
+    const QImage plain = plan->Image();
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u);
+    EXPECT_EQ(plan->Image(), plain) << "the marks lie over the plan image, not in it";
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(150, 100));
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty()) << "a click on the empty plan";
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Tab);
+    EXPECT_EQ(plan->SelectionMarks()[0], Pixel(100, 30)) << "Tab walks in drawing order";
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    QTest::keyClick(plan, Qt::Key_Backtab, Qt::ShiftModifier);
+
+    // Arrows and Shift+arrows are one undo step until another command.
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize}));
+    QTest::keyClick(plan, Qt::Key_Delete);
+    EXPECT_FALSE(Room().Parts[wardrobe].InUse);
+    EXPECT_TRUE(Room().Parts[table].InUse);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    Action("Undo1")->trigger();
+    EXPECT_TRUE(Room().Parts[wardrobe].InUse);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize})) << "the removal is a step of its own";
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(wardrobe), (Point{100, 30}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Right);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u) << "undo keeps the selection of an object that still exists";
+}
+
+TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
+{
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->text(), QString::fromUtf8("24,000.0 cm²"));
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->toolTip(),
+              QString::fromUtf8("Floor area: 24,000.0 cm²\nPerimeter: 640.0 cm"));
+
+    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    form->SetZoom(3.0);
+    QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
+    const QPoint at((100 + Margin) * 3, (60 + Margin) * 3);
+    const QPoint global = viewport->mapToGlobal(at);
+    QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
+    const Point held = form->PlanPointAt(plan->mapFromGlobal(global));
+    EXPECT_NEAR(held.x, 100, 1);
+    EXPECT_NEAR(held.y, 60, 1);
+    QTest::keyClick(plan, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 1.0);
 }

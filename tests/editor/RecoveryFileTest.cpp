@@ -1,6 +1,5 @@
 #include "editor/RecoveryFile.h"
 
-#include "localize/MessageFormat.h"
 #include "model/ModelServices.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -81,12 +80,4 @@ TEST(RecoveryFile, LivesInTheUserDataFolder)
     TempDir dir;
     ScopedEnv dataHome("XDG_DATA_HOME", dir.path().c_str());
     EXPECT_EQ(RecoveryFolder(), dir.file("planzeta/recovery"));
-}
-
-TEST(MessageFormat, FillsPlacesInOrderAndNeverReadsATranslationAsAFormat)
-{
-    EXPECT_EQ(FillPlaceholders("Room %s at %s.", {"a.mst", "10:00"}), "Room a.mst at 10:00.");
-    EXPECT_EQ(FillPlaceholders("%s%s%s %n %d %%s 100%", {"x", "y"}), "xy %n %d %s 100%");
-    EXPECT_EQ(FillPlaceholders("No places", {"x"}), "No places");
-    EXPECT_EQ(FillPlaceholders("%", {}), "%");
 }

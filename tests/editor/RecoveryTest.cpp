@@ -10,6 +10,7 @@
 #include "editor/PlanWidget.h"
 #include "editor/RecoveryFile.h"
 #include "platform/FileIo.h"
+#include "support/EditorHome.h"
 #include "support/MakePart.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
@@ -39,14 +40,6 @@ constexpr const char* ChildVariable = "PLANZETA_TEST_RECOVERY_CHILD";
 
 class RecoveryTest : public ::testing::Test {
 protected:
-    RecoveryTest()
-    {
-        fs::create_directories(home.path() + "/config/Kelvora");
-        fs::create_directories(rooms);
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
-    }
-
     void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
 
     std::string OwnCopy() const { return RecoveryFilePath(RecoveryFolder(), QCoreApplication::applicationPid()); }
@@ -77,11 +70,8 @@ protected:
 
     static void Trigger(TForm1& window, const char* name) { window.findChild<QAction*>(name)->trigger(); }
 
-    TempDir home;
-    const std::string rooms = home.path() + "/rooms";
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
-    ScopedEnv installation{"PLANZETA_DATA_DIR", (home.path() + "/install").c_str()};
+    EditorHome home;
+    const std::string rooms = home.rooms;
     ScopedEnv interval{"PLANZETA_RECOVERY_INTERVAL_MS", "20"};
     ScriptedPrompts prompts;
 };

@@ -21,11 +21,13 @@ CRoom MakeRoom(int32_t width, int32_t height, std::array<int32_t, 4> margins = {
     return room;
 }
 
+// The levels a step goes through from the zoom until it stops; a step that never stops gives
+// more levels than there are.
 template <typename Step>
 std::vector<double> Steps(double zoom, Step step)
 {
     std::vector<double> levels;
-    for (std::optional<double> next = step(zoom); next; next = step(*next))
+    for (std::optional<double> next = step(zoom); next && levels.size() <= 16; next = step(*next))
         levels.push_back(*next);
     return levels;
 }

@@ -13,6 +13,11 @@ struct Target {
     void (*entry)(std::string_view);
 };
 
+void PrintTo(const Target& target, std::ostream* out)
+{
+    *out << target.name;
+}
+
 class FuzzRegressions : public ::testing::TestWithParam<Target> {};
 
 TEST_P(FuzzRegressions, EveryKeptInputIsHandled)

@@ -52,6 +52,9 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     ApplyFields(fields, ObjectRoom{}, hexagon);
     EXPECT_EQ(hexagon.Type, Hexagon);
     EXPECT_FALSE(TypeControlsFor(-1, hexagon));
+    fields.type = Rectangle;  // the first type, numbered 0
+    ApplyFields(fields, ObjectRoom{}, hexagon);
+    EXPECT_EQ(hexagon.Type, Rectangle);
 }
 
 TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)
@@ -88,6 +91,13 @@ TEST(ObjectPropertyRulesTest, ACatalogueEntryIsWhatTheFileGivesBack)
     ASSERT_TRUE(StoreInCatalogue(catalogue, desk, CentimetreUnit, [] { return false; }));
     EXPECT_EQ(catalogue.FindByCaption("Desk"), 0);
     EXPECT_EQ(catalogue.Count(), 2);
+
+    // Storing a second "Desk" asks first, and the entry stays when the user declines.
+    int asked = 0;
+    desk.Width = 800;
+    EXPECT_FALSE(StoreInCatalogue(catalogue, desk, CentimetreUnit, [&asked] { return ++asked, false; }));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(catalogue.Entry(0).Width, 600);
 }
 
 TEST(ObjectPropertyRulesTest, ThePreviewCentresTheObjectAndShrinksButNeverEnlargesIt)

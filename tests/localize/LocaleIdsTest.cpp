@@ -2,6 +2,8 @@
 
 #include "support/ScopedEnv.h"
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 TEST(LocaleIds, PosixNamesGiveTheIdentifiersOfTheirLanguageAndTerritory)
@@ -45,4 +47,17 @@ TEST(LocaleIds, TheUserLocaleFollowsTheCLibrarysOrderOfVariables)
     EXPECT_EQ(UserLocaleId(), 1031);
     const ScopedEnv noLang("LANG", nullptr);
     EXPECT_EQ(UserLocaleId(), 0);
+}
+
+TEST(LocaleIds, EveryLanguageHasAnIdentifierOfItsOwnThatNamesItAgain)
+{
+    std::set<int32_t> seen;
+    for (const char* code : {"ar", "bg", "ca", "zh", "cs", "da", "de", "el", "en", "es", "fi", "fr", "he", "hu", "is",
+                             "it", "ja", "ko", "nl", "nb", "nn", "pl", "pt", "ro", "ru", "hr", "sk", "sv", "tr", "uk",
+                             "sl", "et", "lv", "lt", "sr"}) {
+        const int32_t id = LocaleIdFromPosix(code);
+        EXPECT_TRUE(seen.insert(id).second) << code << " shares " << id;
+        EXPECT_EQ(PosixLanguage(id), code) << id;
+    }
+    EXPECT_EQ(LocaleIdFromPosix("no"), LocaleIdFromPosix("nb")) << "two names of one language";
 }

@@ -42,19 +42,11 @@ protected:
 TEST_F(TFormLangTest, TheCaptionAddsTheEnglishOneOnlyToADifferentTranslation)
 {
     EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText1=Odaberite jezik\n"), "Odaberite jezik / Select the Language");
-}
-
-TEST_F(TFormLangTest, ATranslationEqualToTheEnglishCaptionStandsAlone)
-{
     EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText1=Select the Language\n"), "Select the Language");
-}
-
-TEST_F(TFormLangTest, WithoutATranslatedCaptionTheEnglishOneShows)
-{
     EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText2=Jezici\n"), "Select the Language");
 }
 
-TEST_F(TFormLangTest, OkChoosesTheSelectedLanguageAndF1AsksForTheLanguagesHelp)
+TEST_F(TFormLangTest, OkChoosesTheSelectedLanguage)
 {
     TempDir::WriteFile(folder.file("a.lng"), "[Main]\nLanguage=Hrvatski\nLanguageID=1050\n");
     TempDir::WriteFile(folder.file("b.lng"), "[Main]\nLanguage=Dansk\nLanguageID=1030\n");
@@ -62,19 +54,15 @@ TEST_F(TFormLangTest, OkChoosesTheSelectedLanguageAndF1AsksForTheLanguagesHelp)
     TempDir::WriteFile(folder.file("d.lng"), "[Main]\nLanguage=Čeština\nLanguageID=1029\n");
     localizer.ScanFiles(folder.path());
     std::vector<int32_t> chosen;
-    std::vector<int> help;
     chooser.SetLanguageChoice([&chosen](int32_t id) { chosen.push_back(id); });
-    chooser.SetHelpRequest([&help](int context) { help.push_back(context); });
     QTimer::singleShot(0, &chooser, [this] {
         auto* list = chooser.findChild<QListWidget*>("LsLang");
         ASSERT_EQ(list->count(), 3) << "a file without a language name is not offered";
         EXPECT_EQ(list->item(0)->text(), "Čeština") << "sorted by character codes, not alphabetically";
         EXPECT_EQ(list->item(1)->text(), "Dansk");
-        QTest::keyClick(list, Qt::Key_F1);
         list->setCurrentRow(2);
         QTest::mouseClick(chooser.findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
     });
     EXPECT_EQ(chooser.exec(), TFormLang::ResultOk);
     EXPECT_EQ(chosen, std::vector<int32_t>{1050});
-    EXPECT_EQ(help, std::vector<int>{TFormLang::HelpContext});
 }

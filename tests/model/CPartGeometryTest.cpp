@@ -78,3 +78,29 @@ TEST(CPartGeometry, DegenerateSizesAndExtremeValuesAreSafe)
     EXPECT_EQ(huge.Corners(4.0)[1].x, INT32_MAX);
     EXPECT_EQ(huge.ScreenCorners(INT32_MAX, INT32_MIN, 4.0)[1], (Point{INT32_MAX, INT32_MIN}));
 }
+
+TEST(CPartGeometry, RotateInPlaceKeepsTheMiddleAndTurnsBackExactly)
+{
+    struct Row {
+        const char* name;
+        CPart part;
+        int32_t degrees;
+        Point turned;
+    };
+    const Row rows[] = {
+        {"wardrobe turned right", MakePart(Rectangle, 100, 100, 200, 60), 90, {230, 30}},
+        {"odd width turned left", MakePart(Rectangle, 100, 100, 201, 60), -90, {171, 231}},
+        {"triangle keeps its box", MakePart(Triangle, -50, -50, 100, 40), 180, {50, -10}},
+    };
+    for (const Row& row : rows) {
+        CPart part = row.part;
+        part.RotateInPlace(row.degrees);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), row.turned) << row.name;
+        EXPECT_EQ(part.Rotation, row.part.Rotation + row.degrees) << row.name;
+        part.RotateInPlace(-row.degrees);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), (Point{row.part.PosX, row.part.PosY})) << row.name << ", back";
+        for (int turn = 0; turn < 4; ++turn)
+            part.RotateInPlace(90);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), (Point{row.part.PosX, row.part.PosY})) << row.name << ", round";
+    }
+}

@@ -64,6 +64,17 @@ TEST(CPartSnap, DoorTakesTheNearestQuarterTurnAndStaysOnTheWall)
     door.SnapToWall(walls, 295, 990, true);
     EXPECT_EQ(door.WallLink, 1);
     EXPECT_EQ(door.Bounds(1.0).right, 300);
+
+    // On an upright wall the hinge offsets turn with the wall.
+    CRoomWalls room;
+    room.MakeRectangle(500, 300, 10);
+    for (auto [rotation, x, y] : {std::array{0, 0, 110}, {90, 80, 110}, {180, -10, 190}, {270, -90, 190}}) {
+        CPart upright = Snapping(Door, 80, rotation);
+        upright.SnapToWall(room, 0, 150, true);
+        EXPECT_EQ((std::array{upright.WallLink & 0xFFFF, upright.PosX, upright.PosY}), (std::array{1, x, y})) << rotation;
+        const Rect span = upright.Bounds(1.0);
+        EXPECT_EQ((std::array{span.top, span.bottom}), (std::array{110, 190})) << rotation;
+    }
 }
 
 TEST(CPartSnap, DoorRotationHoldsForAnyAngle)

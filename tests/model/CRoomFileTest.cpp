@@ -118,6 +118,7 @@ TEST_F(CRoomFileTest, AbsentKeysTakeTheReadersDefaults)
     const CRoom room = LoadText("[Room]\nWidth=400\nHeight=200\n[Part1]\nType=Door\n"
                                 "[Part2]\nType=Window\n[Part3]\nType=Hexagon\n");
     EXPECT_EQ(room.WallThickness, 0);
+    EXPECT_EQ(room.WallZHeight, 265);
     EXPECT_EQ(room.Walls[0].thickness, 0);
     EXPECT_EQ(room.Walls[3].x1, 400);
     EXPECT_TRUE(room.Walls.IsDefault());

@@ -123,6 +123,8 @@ TEST_F(CRoomTest, UnitsConvertThroughCentimetres)
     EXPECT_EQ(room.ToCentimetres(10), 300);
     room.Unit = UnitFromAbbreviation("\"");
     EXPECT_EQ(room.FromCentimetres(100), 39);
+    EXPECT_EQ(room.ToCentimetres(1), 3);  // 2.54 rounds up
+    EXPECT_EQ(room.ToCentimetres(-1), -2);
     room.Unit = UnitFromAbbreviation("km");
     EXPECT_EQ(room.ToCentimetres(2000000000), INT32_MAX);
 }

@@ -158,6 +158,10 @@ TEST_F(PlanRenderingTest, DoorsSwingAndCutTheirOpeningIntoTheWall)
     EXPECT_TRUE(Contains(log, "Brush Solid 0xFFFFFF"));
     EXPECT_TRUE(Contains(log, "Polygon (100,-10) (180,-10) (180,0) (100,0)"));
 
+    // A door that does not snap to the wall leaves the wall closed.
+    door.SnapToWallFlag = false;
+    EXPECT_FALSE(Contains(DrawOne(door), "Polygon (100,-10) (180,-10) (180,0) (100,0)"));
+
     door.LineColor = NoColour;
     EXPECT_TRUE(DrawOne(door).size() == 4u);
 }

@@ -1,7 +1,5 @@
 #include "model/RoomFileText.h"
 
-#include "library/LibraryCategories.h"
-
 #include <gtest/gtest.h>
 
 TEST(RoomFileText, ColoursHaveAtLeastSixUpperCaseDigits)
@@ -19,6 +17,7 @@ TEST(RoomFileText, ScansIntegersLikeAFormatWithBars)
     EXPECT_EQ(ScanIntegers("1|x|3", 3), (V{1}));
     EXPECT_EQ(ScanIntegers("1| 2|+3|4|5", 3), (V{1, 2, 3}));
     EXPECT_EQ(ScanIntegers("1 |2", 2), (V{1}));
+    EXPECT_EQ(ScanIntegers("1;2", 2), (V{1})) << "only the separator goes between numbers";
     EXPECT_EQ(ScanIntegers("", 3), V{});
     EXPECT_EQ(ScanIntegers("99999999999|-99999999999", 2), (V{INT32_MAX, INT32_MIN}));
 }
@@ -49,14 +48,4 @@ TEST(RoomFileText, FontTextRoundTripsAndFillsMissingFieldsFromPresets)
     EXPECT_EQ(partial->charSet, CFont::DefaultCharSet);
     EXPECT_EQ(partial->pitch, 0);  // reading stopped at the field that failed
     EXPECT_EQ(ParseFontText("Serif|")->size, 10);
-}
-
-TEST(LibraryCategories, ParsesBarSeparatedKeys)
-{
-    EXPECT_EQ(ParseLibraryCategories(""), 1u);
-    EXPECT_EQ(ParseLibraryCategories("Chairs"), 1u << 2);
-    EXPECT_EQ(ParseLibraryCategories("Chairs|Kitchen"), (1u << 2) | (1u << 6));
-    EXPECT_EQ(ParseLibraryCategories("|Tables||Other"), (1u << 3) | (1u << 9));
-    EXPECT_EQ(ParseLibraryCategories("Tables|"), (1u << 3) | 1u);
-    EXPECT_EQ(ParseLibraryCategories("tables"), 1u);  // keys are case-sensitive
 }

@@ -74,6 +74,13 @@ TEST(CPrintSizeCalculator, ARequestedScaleFitsOnlyWhenSmallerThanTheLargest)
     EXPECT_DOUBLE_EQ(calculator.Factor, maximized);
     calculator.RequestedScale = largest * 0.99;
     EXPECT_FALSE(calculator.Calculate(room, {}));
+    // Also where the sums come out exactly equal to the fit.
+    CRoom narrower = Room();
+    narrower.Width = 500;
+    CPrintSizeCalculator exact = Calculator(570, 490);
+    ASSERT_TRUE(exact.Calculate(narrower, {}));
+    exact.RequestedScale = exact.MaxScale;
+    EXPECT_FALSE(exact.Calculate(narrower, {}));
 
     // At 1 : 50 the 590 cm become 11.8 cm on paper.
     calculator.RequestedScale = 50;

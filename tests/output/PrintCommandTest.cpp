@@ -3,10 +3,10 @@
 
 #include "editor/TForm1.h"
 
-#include "dialogs/DriveDialog.h"
+#include "support/Widgets.h"
 #include "output/TFormPrint.h"
 #include "support/PdfFacts.h"
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
 
@@ -34,9 +34,7 @@ class PrintCommandTest : public ::testing::Test {
 protected:
     PrintCommandTest()
     {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nLastOpenFolder=" + home.path() + "\n");
+        editorHome.WriteSettings(std::string(EditorHome::Steady) + "LastOpenFolder=" + home.path() + "\n");
         TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\n"
                                  "[Part1]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=80\r\nHeight=60\r\n"
                                  "FillColor=0x2040E0\r\n");
@@ -58,10 +56,9 @@ protected:
         window->findChild<QAction*>("Print1")->trigger();
     }
 
-    TempDir home;
+    EditorHome editorHome;
+    const TempDir& home = editorHome.dir;
     const std::string room = home.file("Kitchen.mst");
-    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
     ScriptedPrompts prompts;
     std::unique_ptr<TForm1> window;
     TFormPrint* form = nullptr;

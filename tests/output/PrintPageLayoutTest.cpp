@@ -57,7 +57,7 @@ TEST(PrintPageLayout, TheDrawingIsCentredBetweenTheSideBordersBelowTheTitle)
 TEST(PrintPageLayout, TheScaleBarIsAboutAnInchOfWholeGridStepsEndingAtTheLastGridLine)
 {
     // An inch is 190.5 cm of room at 1 : 75; the bar takes the next whole number of steps.
-    const std::pair<int32_t, int32_t> grids[] = {{50, 200}, {30, 210}, {100, 200}, {0, 200}, {-5, 200}};
+    const std::pair<int32_t, int32_t> grids[] = {{50, 200}, {30, 210}, {3, 192}, {100, 200}, {0, 200}, {-5, 200}};
     for (const auto& [grid, units] : grids) {
         const CRoom room = Room(grid);
         const PageLayout page = Page(room, {.scaleBar = true});

@@ -8,6 +8,7 @@
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
+#include "support/Widgets.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,26 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr QRgb Black = 0xFF000000;
-
-template <typename Widget>
-Widget* Control(QWidget& parent, const char* name)
-{
-    Widget* widget = parent.findChild<Widget*>(name);
-    if (!widget)
-        ADD_FAILURE() << "no control " << name;
-    return widget;
-}
-
-void Retype(QWidget& parent, const char* edit, const QString& text)
-{
-    Control<QLineEdit>(parent, edit)->selectAll();
-    QTest::keyClicks(Control<QLineEdit>(parent, edit), text);
-}
-
-QString Text(QWidget& parent, const char* edit)
-{
-    return Control<QLineEdit>(parent, edit)->text();
-}
 
 void Click(QWidget* widget, QPoint at = {}, Qt::KeyboardModifiers modifiers = {})
 {
@@ -79,13 +60,6 @@ protected:
         options.Zoom3D = 50;
     }
 
-    void Show()
-    {
-        dialog.Load(room, options);
-        dialog.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    }
-
     // Runs the dialog modally while `user` works it.
     int Edit(std::function<void()> user)
     {
@@ -100,119 +74,53 @@ protected:
 
 }  // namespace
 
-TEST_F(TForm3DTest, ShowsTheStartOnThePreviewAndTheOptions)
-{
-    Show();
-    EXPECT_EQ(Text(dialog, "EdPosX"), "120");
-    EXPECT_EQ(Text(dialog, "EdPosY"), "80");
-    EXPECT_EQ(Text(dialog, "EdRotation"), "30");
-    EXPECT_EQ(Text(dialog, "EdZoom"), "50");
-    auto* walls = Control<QComboBox>(dialog, "CbWallsTransp");
-    ASSERT_EQ(walls->count(), 2);
-    EXPECT_EQ(walls->itemText(0), "Solid");
-    EXPECT_EQ(walls->itemText(1), "Invisible");
-    EXPECT_EQ(walls->currentIndex(), 1);
-    EXPECT_EQ(dialog.focusWidget(), Control<QPushButton>(dialog, "BtnOK"));
-
-    // Margins and room are each cut to whole pixels: 17 + 285 + 17 by 17 + 150 + 17.
-    auto* plan = Control<QLabel>(dialog, "ImgPlan");
-    EXPECT_EQ(plan->pixmap().size(), QSize(319, 184));
-    EXPECT_TRUE(IsMark(PixelOf(plan, {77, 57})));
-
-    // Any stored choice but 0 leaves the walls out, so it shows as "Invisible".
-    options.WallsTransp3D = 7;
-    dialog.Load(room, options);
-    EXPECT_EQ(walls->currentIndex(), 1);
-}
-
-TEST_F(TForm3DTest, ClickingOrDraggingOnThePreviewPicksTheStart)
-{
-    Show();
-    auto* plan = Control<QLabel>(dialog, "ImgPlan");
-    Click(plan, {117, 67});
-    EXPECT_EQ(Text(dialog, "EdPosX"), "200");
-    EXPECT_EQ(Text(dialog, "EdPosY"), "100");
-    EXPECT_TRUE(IsMark(PixelOf(plan, {117, 67})));
-    EXPECT_FALSE(IsMark(PixelOf(plan, {77, 57})));
-
-    // The start follows the pointer while the button is held, into the margins too.
-    QTest::mousePress(plan, Qt::LeftButton, {}, {27, 27});
-    QTest::mouseMove(plan, {7, 47});
-    QTest::mouseRelease(plan, Qt::LeftButton, {}, {7, 47});
-    QTest::mouseMove(plan, {100, 100});
-    EXPECT_EQ(Text(dialog, "EdPosX"), "-20");
-    EXPECT_EQ(Text(dialog, "EdPosY"), "60");
-}
-
-TEST_F(TForm3DTest, TheDialTurnsToThePointerAndShiftSnapsIt)
-{
-    Show();
-    auto* dial = Control<QLabel>(dialog, "ImgPreview");
-    ASSERT_EQ(dial->size(), QSize(40, 40));
-    const std::pair<QPoint, QString> turns[] = {{{35, 20}, "90"}, {{20, 35}, "180"}, {{5, 20}, "270"},
-                                                {{20, 5}, "0"},   {{27, 7}, "28"}};
-    for (const auto& [at, angle] : turns) {
-        Click(dial, at);
-        EXPECT_EQ(Text(dialog, "EdRotation"), angle) << at.x() << ", " << at.y();
-    }
-    Click(dial, {27, 7}, Qt::ShiftModifier);
-    EXPECT_EQ(Text(dialog, "EdRotation"), "45");
-    Click(dial, {25, 6}, Qt::ShiftModifier);
-    EXPECT_EQ(Text(dialog, "EdRotation"), "0");
-
-    // A drag turns the needle along: it points right at 90 degrees and down at 180.
-    QTest::mousePress(dial, Qt::LeftButton, {}, {35, 20});
-    EXPECT_EQ(PixelOf(dial, {30, 20}), Black);
-    EXPECT_NE(PixelOf(dial, {20, 30}), Black);
-    QTest::mouseMove(dial, {20, 35});
-    QTest::mouseRelease(dial, Qt::LeftButton, {}, {20, 35});
-    EXPECT_EQ(Text(dialog, "EdRotation"), "180");
-    EXPECT_EQ(PixelOf(dial, {20, 30}), Black);
-    EXPECT_NE(PixelOf(dial, {30, 20}), Black);
-}
-
-TEST_F(TForm3DTest, OKStoresTheOptionsAndGivesTheStartCancelKeepsThem)
+TEST_F(TForm3DTest, ShowsTheStartWhichThePreviewAndTheDialPickAndOKGivesWithTheOptions)
 {
     EXPECT_EQ(Edit([this] {
-                  Retype(dialog, "EdZoom", "200");
+                  EXPECT_EQ(Text(dialog, "EdPosX"), "120");
+                  EXPECT_EQ(Text(dialog, "EdRotation"), "30");
+                  EXPECT_EQ(Text(dialog, "EdZoom"), "50");
+                  EXPECT_EQ(Control<QComboBox>(dialog, "CbWallsTransp")->currentIndex(), 1);
+                  EXPECT_EQ(dialog.focusWidget(), Control(dialog, "BtnOK"));
+                  // The room at half size: the start's mark where it stands, and a click
+                  // elsewhere moves it there.
+                  auto* plan = Control<QLabel>(dialog, "ImgPlan");
+                  EXPECT_EQ(plan->pixmap().size(), QSize(319, 184));
+                  EXPECT_TRUE(IsMark(PixelOf(plan, {77, 57})));
+                  Click(plan, {117, 67});
+                  EXPECT_TRUE(IsMark(PixelOf(plan, {117, 67})));
+                  EXPECT_FALSE(IsMark(PixelOf(plan, {77, 57})));
+                  // The dial turns to the pointer, by eighths with Shift; the needle follows.
+                  auto* dial = Control<QLabel>(dialog, "ImgPreview");
+                  Click(dial, {27, 7});
+                  EXPECT_EQ(Text(dialog, "EdRotation"), "28");
+                  Click(dial, {27, 7}, Qt::ShiftModifier);
+                  EXPECT_EQ(Text(dialog, "EdRotation"), "45");
+                  Click(dial, {20, 35});
+                  EXPECT_EQ(PixelOf(dial, {20, 30}), Black);
+                  // Text that is no integer keeps the value, and so does a zoom that is not
+                  // positive, which would make the scene empty or mirrored.
+                  Type(dialog, "EdZoom", "-100");
+                  Type(dialog, "EdPosY", "12.5");
                   Control<QComboBox>(dialog, "CbWallsTransp")->setCurrentIndex(0);
-                  QTest::keyClick(&dialog, Qt::Key_Escape);
-              }),
-              TForm3D::ResultCancel);
-    EXPECT_EQ(options.Zoom3D, 50);
-    EXPECT_EQ(options.WallsTransp3D, 1);
-
-    // Text that is no integer keeps the value, and so does a zoom that is not positive, which
-    // would make the scene empty or mirrored.
-    EXPECT_EQ(Edit([this] {
-                  Retype(dialog, "EdZoom", "-100");
-                  Retype(dialog, "EdPosX", "12.5");
-                  Retype(dialog, "EdPosY", " 90 ");
-                  Retype(dialog, "EdRotation", "-45");
-                  Control<QComboBox>(dialog, "CbWallsTransp")->setCurrentIndex(0);
-                  Click(Control<QPushButton>(dialog, "BtnOK"));
+                  Click(dialog, "BtnOK");
               }),
               TForm3D::ResultOk);
     EXPECT_EQ(options.Zoom3D, 50);
     EXPECT_EQ(options.WallsTransp3D, 0);
-    EXPECT_EQ(dialog.ChosenStart(), (TForm3D::Start{120, 90, -45}));
+    EXPECT_EQ(dialog.ChosenStart(), (TForm3D::Start{200, 80, 180}));
     EXPECT_EQ(room.Start3D, (TForm3D::Start{120, 80, 30})) << "the caller stores the start";
 
-    Edit([this] {
-        Retype(dialog, "EdZoom", "250");
-        QTest::keyClick(&dialog, Qt::Key_Return);
-    });
-    EXPECT_EQ(options.Zoom3D, 250);
-}
-
-TEST_F(TForm3DTest, HelpButtonAndF1AskForTheDialogsHelpTopic)
-{
-    std::vector<int> asked;
-    dialog.SetHelpRequest([&asked](int context) { asked.push_back(context); });
-    Show();
-    Click(Control<QPushButton>(dialog, "BtnHelp"));
-    QTest::keyClick(Control<QLineEdit>(dialog, "EdPosX"), Qt::Key_F1);
-    EXPECT_EQ(asked, (std::vector<int>{10, 10}));
+    EXPECT_EQ(Edit([this] {
+                  Type(dialog, "EdZoom", "200");
+                  QTest::keyClick(&dialog, Qt::Key_Escape);
+              }),
+              TForm3D::ResultCancel);
+    EXPECT_EQ(options.Zoom3D, 50);
+    // Any stored choice but 0 leaves the walls out, so it shows as "Invisible".
+    options.WallsTransp3D = 7;
+    dialog.Load(room, options);
+    EXPECT_EQ(Control<QComboBox>(dialog, "CbWallsTransp")->currentIndex(), 1);
 }
 
 namespace {
@@ -238,7 +146,7 @@ protected:
         window.findChild<QAction*>("Explorein3D1")->trigger();
     }
 
-    static void PressOK(TForm3D& dialog) { Click(Control<QPushButton>(dialog, "BtnOK")); }
+    static void PressOK(TForm3D& dialog) { Click(dialog, "BtnOK"); }
 
     // What the viewer was started with, one argument a line.
     std::string ViewerArguments() const
@@ -263,10 +171,17 @@ protected:
 
 }  // namespace
 
-TEST_F(Explore3DCommandTest, WritesTheSceneIntoThePrivateFolderAndOpensItInTheViewer)
+TEST_F(Explore3DCommandTest, WritesTheSceneIntoThePrivateFolderOpensItAndANewStartIsOneUndoStep)
 {
+    const TForm3D::Start before = window.Room().Start3D;
     Explore([](TForm3D& dialog) {
-        Retype(dialog, "EdZoom", "150");
+        Type(dialog, "EdPosX", "150");
+        Click(dialog, "BtnCancel");
+    });
+    EXPECT_FALSE(fs::exists(scene));
+
+    Explore([](TForm3D& dialog) {
+        Type(dialog, "EdZoom", "150");
         PressOK(dialog);
     });
     EXPECT_EQ(ViewerArguments(), scene + "\n");
@@ -276,34 +191,19 @@ TEST_F(Explore3DCommandTest, WritesTheSceneIntoThePrivateFolderAndOpensItInTheVi
     // The start stayed as it was: the room is unchanged and there is nothing to undo.
     EXPECT_FALSE(window.Room().Modified);
     EXPECT_FALSE(Enabled("Undo1"));
-    EXPECT_TRUE(prompts.asked.empty());
-}
-
-TEST_F(Explore3DCommandTest, CancelChangesNothingAndANewStartIsOneUndoStep)
-{
-    const TForm3D::Start before = window.Room().Start3D;
-    Explore([](TForm3D& dialog) {
-        Retype(dialog, "EdPosX", "150");
-        Click(Control<QPushButton>(dialog, "BtnCancel"));
-    });
-    EXPECT_EQ(window.Room().Start3D, before);
-    EXPECT_FALSE(Enabled("Undo1"));
-    EXPECT_FALSE(fs::exists(scene));
 
     Explore([](TForm3D& dialog) {
-        Retype(dialog, "EdPosX", "150");
-        Retype(dialog, "EdPosY", "75");
+        Type(dialog, "EdPosX", "150");
+        Type(dialog, "EdPosY", "75");
         Click(Control<QLabel>(dialog, "ImgPreview"), {35, 20});
         PressOK(dialog);
     });
     EXPECT_EQ(window.Room().Start3D, (TForm3D::Start{150, 75, 90}));
     EXPECT_TRUE(window.Room().Modified);
-    EXPECT_TRUE(Enabled("Uloizit1"));
-    EXPECT_EQ(ViewerArguments(), scene + "\n");
-
     window.findChild<QAction*>("Undo1")->trigger();
     EXPECT_EQ(window.Room().Start3D, before);
     EXPECT_FALSE(Enabled("Undo1"));
+    EXPECT_TRUE(prompts.asked.empty());
 }
 
 TEST_F(Explore3DCommandTest, WithoutAViewerTheUserLearnsWhereTheSceneIs)

@@ -53,4 +53,8 @@ TEST(Paths, ThePrivateTempFolderIsTheUsersAlone)
     std::filesystem::remove(dir.file("planzeta"));
     std::filesystem::create_directory_symlink(dir.path(), dir.file("planzeta"));
     EXPECT_EQ(PrivateTempFolder(), "");  // a link is not ours
+    std::filesystem::remove(dir.file("planzeta"));
+    TempDir::WriteFile(dir.file("planzeta"), "");
+    std::filesystem::permissions(dir.file("planzeta"), std::filesystem::perms(0600));
+    EXPECT_EQ(PrivateTempFolder(), "");  // nor is a file, however private
 }

@@ -5,9 +5,8 @@
 
 #include "editor/PlanWidget.h"
 #include "editor/TForm1.h"
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,7 +14,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -37,9 +35,6 @@ public:
 protected:
     explicit PlanWindowTest(const std::function<void(CRoom&)>& furnish)
     {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(home.path() + "/config/Kelvora/Planzeta.ini",
-                           "[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n");
         QLocale::setDefault(QLocale::c());
         form = std::make_unique<TForm1>(prompts, QStringList());
         furnish(form->Room());
@@ -88,9 +83,7 @@ protected:
         QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, keys, at);
     }
 
-    TempDir home;
-    ScopedEnv config{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv data{"XDG_DATA_HOME", (home.path() + "/data").c_str()};
+    EditorHome home;
     ScriptedPrompts prompts;
     std::unique_ptr<TForm1> form;
     PlanWidget* plan = nullptr;

@@ -1,0 +1,86 @@
+// Every dialog with a help topic asks for it from its Help button and from F1.
+
+#include "dialogs/COptions.h"
+#include "dialogs/TFormCoord.h"
+#include "dialogs/TFormRename.h"
+#include "dialogs/TFormWalls.h"
+#include "library/TFormProp.h"
+#include "localize/CALocalize.h"
+#include "localize/TFormLang.h"
+#include "model/CRoom.h"
+#include "output/TForm3D.h"
+#include "output/TFormPrint.h"
+#include "support/ScriptedPrompts.h"
+#include "support/Widgets.h"
+
+#include <memory>
+
+namespace {
+
+struct Needs {
+    ScriptedPrompts prompts;
+    TFormRename rename;
+    COptions options;
+    CALocalize localizer;
+    CRoom room;
+};
+
+using HelpRequest = std::function<void(int)>;
+
+struct HelpRow {
+    const char* dialog;
+    std::function<std::unique_ptr<QDialog>(Needs&, HelpRequest)> make;
+    int context;
+    bool hasButton;
+    // Shows the dialog modally as its callers do, when a plain exec() would not.
+    std::function<void(QDialog&, Needs&)> run = [](QDialog& dialog, Needs&) { dialog.exec(); };
+};
+
+// The dialog made with the help request installed.
+template <typename Dialog, typename... Args>
+std::unique_ptr<QDialog> Make(HelpRequest request, Args&... args)
+{
+    auto dialog = std::make_unique<Dialog>(args...);
+    dialog->SetHelpRequest(std::move(request));
+    return dialog;
+}
+
+void PrintTo(const HelpRow& row, std::ostream* out)
+{
+    *out << row.dialog;
+}
+
+class HelpButtonsTest : public ::testing::TestWithParam<HelpRow> {};
+
+}  // namespace
+
+TEST_P(HelpButtonsTest, TheButtonAndF1AskForTheDialogsTopic)
+{
+    const HelpRow& row = GetParam();
+    Needs needs;
+    std::vector<int> asked;
+    const auto dialog = row.make(needs, [&asked](int context) { asked.push_back(context); });
+    const QByteArray name = dialog->objectName().toUtf8();
+    WhenShown(*dialog, name.constData(), [&row](QDialog& shown) {
+        if (row.hasButton)
+            Click(shown, "BtnHelp");
+        QTest::keyClick(&shown, Qt::Key_F1);
+        EXPECT_TRUE(shown.isVisible());
+        shown.reject();
+    });
+    row.run(*dialog, needs);
+    EXPECT_EQ(asked, std::vector<int>(row.hasButton ? 2 : 1, row.context));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, HelpButtonsTest,
+    ::testing::Values(
+        HelpRow{"Walls", [](Needs& n, HelpRequest r) { return Make<TFormWalls>(r, n.prompts); }, 4, true},
+        HelpRow{"Coordinates", [](Needs&, HelpRequest r) { return Make<TFormCoord>(r); }, 4, true},
+        HelpRow{"ObjectProperties", [](Needs& n, HelpRequest r) { return Make<TFormProp>(r, n.prompts, n.rename); }, 6,
+                true},
+        HelpRow{"Print", [](Needs& n, HelpRequest r) { return Make<TFormPrint>(r, n.prompts, n.options); }, 7, true,
+                [](QDialog& dialog, Needs& n) { static_cast<TFormPrint&>(dialog).Edit(n.room, QSize(100, 80), ""); }},
+        HelpRow{"Languages", [](Needs& n, HelpRequest r) { return Make<TFormLang>(r, n.localizer); }, 9, false},
+        HelpRow{"Explore3D", [](Needs&, HelpRequest r) { return Make<TForm3D>(r); }, 10, true}),
+    [](const ::testing::TestParamInfo<HelpRow>& info) { return std::string(info.param.dialog); });
