@@ -1,5 +1,6 @@
 #include "app/TaskSupport.h"
 
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "platform/FileIo.h"
@@ -16,10 +17,9 @@ int UsageError(const std::string& problem)
 bool LoadRoom(CRoom& room, const std::string& path)
 {
     ReadFailure failure = ReadFailure::Unreadable;
-    if (room.Load(path, &failure))
+    if (room.Load(path, CodePageHintFor(UserLocaleId()), &failure))
         return true;
-    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << ReadFailureText(failure) << '\n'
-              << path << '\n';
+    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << CannotReadText(failure, path) << '\n';
     return false;
 }
 

@@ -79,6 +79,8 @@ std::string RecoveryFileText(const CRoom& room, const std::string& fileName, int
     room.Write(ini);
     ini.WriteString(RecoverySection, "FileName", fileName);
     ini.WriteString(RecoverySection, "SavedAt", std::to_string(savedAt));
+    // The restored room is saved back in its file's encoding, as it would have been.
+    ini.WriteInteger(RecoverySection, "Encoding", static_cast<int>(room.Encoding));
     return ini.Text();
 }
 
@@ -98,6 +100,9 @@ std::optional<RecoveredRoom> ReadRecoveryFile(const std::string& path)
     recovered.room.Read(*ini);
     recovered.room.Modified = true;
     recovered.fileName = ini->ReadString(RecoverySection, "FileName", "");
+    const int encoding = ini->ReadInteger(RecoverySection, "Encoding", 0);
+    if (encoding >= 0 && encoding <= static_cast<int>(TextEncoding::Windows1252))
+        recovered.room.Encoding = static_cast<TextEncoding>(encoding);
     const std::string savedAt = ini->ReadString(RecoverySection, "SavedAt", "0");
     std::from_chars(savedAt.data(), savedAt.data() + savedAt.size(), recovered.savedAt);
     return recovered;

@@ -2,8 +2,10 @@
 
 #include "editor/MainWindowTexts.h"
 #include "editor/ZoomLevels.h"
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 
 #include <QAction>
@@ -57,7 +59,7 @@ bool TForm1::OpenRoomFile(const QString& requested)
         path = QString::fromStdString(*chosen);
     }
     if (const std::optional<std::string> problem = LoadRoomFrom(path)) {
-        prompts_.Message(Msg(MsgCannotOpenFile), *problem + "\n" + path.toStdString(), PromptIcon::Error, ButtonOk);
+        prompts_.Message(Msg(MsgCannotOpenFile), *problem, PromptIcon::Error, ButtonOk);
         return false;
     }
     fileName_ = path;
@@ -71,13 +73,14 @@ bool TForm1::OpenRoomFile(const QString& requested)
 std::optional<std::string> TForm1::LoadRoomFrom(const QString& path)
 {
     ReadFailure failure = ReadFailure::Unreadable;
+    const CodePageHint hint = CodePageHintFor(engines_.localizer.CurrentLanguageID());
     try {
-        if (room_.Load(path.toStdString(), &failure))
+        if (room_.Load(path.toStdString(), hint, &failure))
             return std::nullopt;
     } catch (const std::bad_alloc&) {
-        return Msg(MsgOutOfMemory);
+        return Msg(MsgOutOfMemory) + "\n" + path.toStdString();
     }
-    return ReadFailureText(failure);
+    return CannotReadText(failure, path.toStdString());
 }
 
 void TForm1::StartEditingLoadedRoom()
@@ -103,7 +106,7 @@ void TForm1::StartEditingLoadedRoom()
 bool TForm1::SaveTo(const QString& path)
 {
     try {
-        room_.Save(path.toStdString());
+        room_.Encoding = room_.Save(path.toStdString());
     } catch (const FileWriteError& error) {
         prompts_.Message(Msg(MsgError), error.what(), PromptIcon::Error, ButtonOk);
         return false;

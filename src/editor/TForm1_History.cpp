@@ -45,14 +45,17 @@ void TForm1::Redo()
     RestoreSnapshot(undo_.Redo());
 }
 
-// Undo and redo never touch the local coordinates: they are a setting of the view.
+// Undo and redo never touch the local coordinates, a setting of the view, nor the encoding
+// of the room's file, which is the file's as the last save left it.
 void TForm1::RestoreSnapshot(const CRoom& snapshot)
 {
     const int32_t originX = room_.UserCoordOriginX;
     const int32_t originY = room_.UserCoordOriginY;
+    const TextEncoding encoding = room_.Encoding;
     room_ = snapshot;
     room_.UserCoordOriginX = originX;
     room_.UserCoordOriginY = originY;
+    room_.Encoding = encoding;
     room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
     selection_.EndMoveRun();
     selection_.Keep(room_);

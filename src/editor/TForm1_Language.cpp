@@ -2,6 +2,8 @@
 
 #include "dialogs/WindowTexts.h"
 #include "editor/LocalizedWindows.h"
+#include "library/TFormLibrary.h"
+#include "library/TFormProp.h"
 #include "localize/LocaleIds.h"
 #include "localize/QtTranslations.h"
 #include "localize/TFormLang.h"
@@ -26,6 +28,8 @@ void TForm1::SetLanguage(int32_t id)
         return;
     engines_.UseLanguage(&engines_.localizer);
     UseQtTranslations(id);
+    FormProp->SetCodePageHint(CodePageHintFor(id));
+    FormLibrary->SetCodePageHint(CodePageHintFor(id));
     UpdateTitle();
     UpdateZoomPanel();
     UpdateRoomPanel();

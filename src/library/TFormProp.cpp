@@ -10,6 +10,7 @@
 #include "model/CRoom.h"
 #include "output/Explore3DGeometry.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
@@ -401,7 +402,9 @@ void TFormProp::ApplyToPart(CPart& target) const
 void TFormProp::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        catalogue_.Load(cataloguePath_, false);
+        ReadFailure failure = ReadFailure::Unreadable;
+        if (!catalogue_.Load(cataloguePath_, false, codePageHint_, &failure))
+            prompts_.Message(Msg(MsgError), CannotReadText(failure, cataloguePath_), PromptIcon::Error, ButtonOk);
         ShowCatalogue(browseMode_);
         ShowMode();
         ShowListTexts();

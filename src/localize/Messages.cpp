@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 62> EnglishTexts = {{
+constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -84,6 +84,8 @@ constexpr std::array<MessageText, 62> EnglishTexts = {{
     {MsgFileTooLarge, "The file is larger than 64 MB, far more than any room holds."},
     {MsgNoRoomInFile, "The file holds no room: it has neither a [Room] section nor objects."},
     {MsgOutOfMemory, "There is not enough memory to open the file."},
+    {MsgNotTextFile, "The file is not a text file: it holds null bytes."},
+    {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
 }};
@@ -115,16 +117,23 @@ std::string Msg(int id)
     return Current ? Current->Message(id, english) : std::string(english);
 }
 
-std::string ReadFailureText(ReadFailure failure)
+std::string CannotReadText(ReadFailure failure, const std::string& path)
 {
-    switch (failure) {
-    case ReadFailure::NotRegularFile:
-        return Msg(MsgNotRegularFile);
-    case ReadFailure::TooLarge:
-        return Msg(MsgFileTooLarge);
-    case ReadFailure::WrongContent:
-        return Msg(MsgNoRoomInFile);
-    default:
+    return [failure] {
+        switch (failure) {
+        case ReadFailure::NotRegularFile:
+            return Msg(MsgNotRegularFile);
+        case ReadFailure::TooLarge:
+            return Msg(MsgFileTooLarge);
+        case ReadFailure::WrongContent:
+            return Msg(MsgNoRoomInFile);
+        case ReadFailure::NotText:
+            return Msg(MsgNotTextFile);
+        case ReadFailure::DamagedUtf16:
+            return Msg(MsgDamagedUtf16);
+        case ReadFailure::Unreadable:
+            break;
+        }
         return Msg(MsgCannotReadFile);
-    }
+    }() + "\n" + path;
 }

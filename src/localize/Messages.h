@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+enum class ReadFailure;
 class CALocalize;
 
 enum MessageId : int {
@@ -71,15 +72,13 @@ enum MessageId : int {
     MsgFileTooLarge = 81,
     MsgNoRoomInFile = 82,
     MsgOutOfMemory = 83,
+    // Files that are not text in an encoding the reader knows.
+    MsgNotTextFile = 100,
+    MsgDamagedUtf16 = 101,
     // The floor of the room.
     MsgFloorArea = 110,
     MsgPerimeter = 111,
 };
-
-enum class ReadFailure;
-
-// Why a file could not be read, in the current language.
-std::string ReadFailureText(ReadFailure failure);
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
 std::string_view EnglishMessage(int id);
@@ -91,3 +90,6 @@ const CALocalize* CurrentLocalizer();
 
 // A message in the current language, or in English when it has no text for it.
 std::string Msg(int id);
+
+// Why a file could not be read, and its name on the next line.
+std::string CannotReadText(ReadFailure failure, const std::string& path);

@@ -7,9 +7,9 @@
 
 namespace {
 
-// Cosine and sine of a whole number of degrees. The angle is reduced first, so that any
-// int32 rotation is valid and -90 and 270 give the same result, and quarter turns are exact,
-// so that an object turned by them keeps its edges on whole units.
+// Cosine and sine of a whole number of degrees, taken of the angle itself rather than of its
+// remainder by 360, whose last bits differ and can tip a rounding at an exact half. Quarter turns are exact, so that an object
+// turned by them keeps its edges on whole units and -90 and 270 give the same corners.
 PointF UnitVector(int64_t degrees)
 {
     const int64_t reduced = (degrees % 360 + 360) % 360;
@@ -17,7 +17,7 @@ PointF UnitVector(int64_t degrees)
         static constexpr PointF quarterTurns[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
         return quarterTurns[reduced / 90];
     }
-    const double a = DegToRad(static_cast<double>(reduced));
+    const double a = DegToRad(static_cast<double>(degrees));
     return {std::cos(a), std::sin(a)};
 }
 

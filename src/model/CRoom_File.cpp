@@ -37,12 +37,13 @@ void WarnAboutNewerVersion()
 
 }  // namespace
 
-void CRoom::Save(const std::string& fileName) const
+TextEncoding CRoom::Save(const std::string& fileName) const
 {
     // A fresh file: whatever sections the old one held are gone, as the format expects.
     CIniFile ini;
     Write(ini);
-    ini.Save(fileName);
+    ini.SetEncoding(Encoding);
+    return ini.Save(fileName);
 }
 
 void CRoom::Write(CIniFile& ini) const
@@ -70,9 +71,9 @@ void CRoom::Write(CIniFile& ini) const
             part.Save(ini, "Part" + std::to_string(++number), false);
 }
 
-bool CRoom::Load(const std::string& fileName, ReadFailure* failure)
+bool CRoom::Load(const std::string& fileName, CodePageHint hint, ReadFailure* failure)
 {
-    const std::optional<CIniFile> file = CIniFile::Read(fileName, failure);
+    const std::optional<CIniFile> file = CIniFile::Read(fileName, hint, failure);
     if (!file)
         return false;
     if (!HoldsRoom(*file)) {
@@ -82,6 +83,7 @@ bool CRoom::Load(const std::string& fileName, ReadFailure* failure)
     }
     CRoom loaded;
     loaded.Read(*file);
+    loaded.Encoding = file->Encoding();
     *this = std::move(loaded);
     return true;
 }

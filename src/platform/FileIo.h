@@ -25,7 +25,7 @@ private:
 inline constexpr uintmax_t MaxInputFileSize = 64u << 20;
 
 // Why a file could not be read as what it was opened for.
-enum class ReadFailure { Unreadable, NotRegularFile, TooLarge, WrongContent };
+enum class ReadFailure { Unreadable, NotRegularFile, TooLarge, WrongContent, NotText, DamagedUtf16 };
 
 // The file's bytes, or nothing when it is missing, not readable, not a regular file (a pipe
 // or a device is never waited on) or larger than MaxInputFileSize; `failure` then says why.

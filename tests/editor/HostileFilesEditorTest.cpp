@@ -52,7 +52,9 @@ TEST_F(HostileFilesEditorTest, AFolderOrAFileWithoutARoomIsRefusedWithAMessageAn
     TForm1 window(prompts, {});
     ASSERT_TRUE(window.OpenRoomFile(Write("kept.mst", "[Room]\nWidth=456\n")));
     for (const auto& [path, why] : {std::pair{home.file("folder.mst"), "It is not a regular file"},
-                                    {Write("empty.mst", "").toStdString(), "The file holds no room"}}) {
+                                    {Write("empty.mst", "").toStdString(), "The file holds no room"},
+                                    {Write("binary.mst", std::string("[Room]\0", 7)).toStdString(),
+                                     "The file is not a text file"}}) {
         prompts.asked.clear();
         prompts.buttons = {ButtonOk};
         EXPECT_FALSE(window.OpenRoomFile(QString::fromStdString(path)));

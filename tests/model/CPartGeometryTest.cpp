@@ -20,6 +20,8 @@ TEST(CPartGeometry, CornersRoundHalvesAwayFromZeroAndTurnWithRotation)
     EXPECT_EQ(MakePart(Triangle, 0, 0, 30, 20).Corners(1.0), (Corners{{{0, 0}, {30, 0}, {0, 20}, {0, 20}}}));
     EXPECT_EQ(MakePart(Rectangle, 100, 100, 40, 20, 90).Corners(1.0),
               (Corners{{{100, 100}, {100, 140}, {80, 140}, {80, 100}}}));
+    // sin(-30°) is a hair above -0.5 and sin(330°) a hair below: the angle is taken as it stands.
+    EXPECT_EQ(MakePart(Circle, 0, 93, 100, 100, -30).Corners(1.5)[1].y, 65);
     for (auto [rotation, same] : {std::pair{-90, 270}, {90, INT32_MAX - 37}, {232, INT32_MIN}, {45, -315}})
         EXPECT_EQ(MakePart(Rectangle, 7, 9, 40, 20, rotation).Corners(1.0),
                   MakePart(Rectangle, 7, 9, 40, 20, same).Corners(1.0)) << same;

@@ -130,14 +130,15 @@ TEST_F(HostileFilesTest, FilesWithoutARoomPipesFoldersAndOversizedFilesAreRefuse
         garbage += static_cast<char>((i * 7919) % 256);
     for (const std::string& text : {std::string(), garbage, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n[\x01]\n", 24),
                                     std::string("[\0R\0o\0o\0m\0]\0\n\0", 14), std::string("[part1]\n[Other]\nWidth=5\n")}) {
-        refused.emplace_back(dir.file("no-room" + std::to_string(refused.size())), ReadFailure::WrongContent);
+        refused.emplace_back(dir.file("no-room" + std::to_string(refused.size())),
+                             text.find('\0') == std::string::npos ? ReadFailure::WrongContent : ReadFailure::NotText);
         TempDir::WriteFile(refused.back().first, text);
     }
     for (const auto& [path, expected] : refused) {
         CRoom room;
         room.Width = 123;
         ReadFailure failure = ReadFailure::Unreadable;
-        EXPECT_FALSE(room.Load(path, &failure)) << path;
+        EXPECT_FALSE(room.Load(path, CodePageHint::Western, &failure)) << path;
         EXPECT_EQ(failure, expected) << path;
         EXPECT_EQ(room.Width, 123) << "a refused file left the room changed";
         CPartsCatalogue catalogue;
