@@ -207,7 +207,6 @@ TEST_F(TFormRoomTest, F1AsksForTheHelpTopic)
 {
     int asked = 0;
     dialog.SetHelpTopic(4, [&asked](int context) { asked = context; });
-    Show();
     QTest::keyClick(&dialog, Qt::Key_F1);
     EXPECT_EQ(asked, 4);
 }
