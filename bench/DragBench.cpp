@@ -36,8 +36,7 @@ void BM_DragStep(benchmark::State& state)
     form.UpdateScale();
     form.Redraw(true);
     form.show();
-    form.NoteRoomChange(false);
-    form.StartPlacing(index, QPoint(40, 40));
+    form.StartPlacing(index, QPoint(40, 40), form.NoteRoomChange(false));
     QWidget* plan = form.findChild<QWidget*>("Obr");
     int step = 0;
     bench::MeasureAgainst(

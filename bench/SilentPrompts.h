@@ -11,7 +11,8 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&) override
+    std::optional<std::string> SaveFileName(const std::string&, const std::string&, const std::string&,
+                                            std::string*) override
     {
         return std::nullopt;
     }

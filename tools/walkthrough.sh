@@ -10,14 +10,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 out=${1:-/tmp/planzeta-walk}
 mkdir -p "$out"
-need=()
-for tool in Xvfb:xvfb openbox:openbox xdotool:xdotool import:imagemagick; do
-    command -v "${tool%%:*}" >/dev/null || need+=("${tool#*:}")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=$([ "$(id -u)" -eq 0 ] || echo sudo)
-    $sudo apt-get install -y -q "${need[@]}"
-fi
+tools/install-x-tools.sh
 
 home=$(mktemp -d)
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run

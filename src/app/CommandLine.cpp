@@ -88,13 +88,23 @@ constexpr std::string_view Version =
     "This is free software: you are free to change and redistribute it.\n"
     "There is NO WARRANTY, to the extent permitted by law.\n";
 
+// Flushes standard output and reports when it could not take everything (a full disk, a
+// closed pipe).
+int FlushOutput()
+{
+    if (std::cout.flush())
+        return Success;
+    std::cerr << "planzeta: unable to write to standard output\n";
+    return WriteFailed;
+}
+
 int DumpJson(const std::string& path)
 {
     CRoom room;
     if (!LoadRoom(room, path))
         return BadInput;
-    std::cout << RoomToJson(room) << '\n' << std::flush;
-    return std::cout ? Success : WriteFailed;
+    std::cout << RoomToJson(room) << '\n';
+    return FlushOutput();
 }
 
 int PrintListing(const std::string& path)
@@ -103,8 +113,8 @@ int PrintListing(const std::string& path)
     if (!LoadRoom(room, path))
         return BadInput;
     room.SnapAllToWalls();
-    std::cout << ListingText(ListingRows(room)) << std::flush;
-    return std::cout ? Success : WriteFailed;
+    std::cout << ListingText(ListingRows(room));
+    return FlushOutput();
 }
 
 int Resave(const std::string& out, const std::string& in)
@@ -221,11 +231,8 @@ int ExportVrmlTask(const std::vector<std::string>& args, COptions options)
     return files ? ExportVrml((*files)[0], (*files)[1], options) : BadInput;
 }
 
-}  // namespace
-
-std::optional<int> RunCommandLine(int argc, char** argv)
+std::optional<int> RunTask(const std::vector<std::string>& args)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0].rfind("--", 0) != 0)
         return args.size() <= 1 ? std::nullopt : std::optional(UsageError("too many files named"));
     const std::string& option = args[0];
@@ -234,11 +241,11 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return std::nullopt;  // the editor, which main() tells to end after its first paint
     if (option == "--help" && expect(0)) {
         std::cout << Usage;
-        return Success;
+        return FlushOutput();
     }
     if (option == "--version" && expect(0)) {
         std::cout << Version;
-        return Success;
+        return FlushOutput();
     }
     // The tasks read rooms as the editor does: with the user's options, the library's default
     // heights and names, and messages in the user's language.
@@ -259,4 +266,19 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         option == "--resave")
         return UsageError("wrong number of files for " + option);
     return UsageError("unknown option " + option);
+}
+
+}  // namespace
+
+std::optional<int> RunCommandLine(int argc, char** argv)
+{
+    RemoveTemporaryFilesOnSignals();
+    try {
+        return RunTask(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        std::cerr << "planzeta: " << Msg(MsgOutOfMemory) << '\n';
+    } catch (const std::exception& error) {
+        std::cerr << "planzeta: " << error.what() << '\n';
+    }
+    return WriteFailed;
 }

@@ -3,6 +3,7 @@
 #include "app/TaskSupport.h"
 #include "dialogs/TFormPrint.h"
 #include "model/CRoom.h"
+#include "model/ZoomLevels.h"
 #include "output/ImageExport.h"
 #include "output/PrintJob.h"
 #include "output/PrintTexts.h"
@@ -116,6 +117,13 @@ int Print(const std::string& out, const std::string& in, const PrintRequest& req
     if (!LoadRoom(room, in))
         return BadInput;
     room.SnapAllToWalls();
+    if (!ImageFits(room, 1.0)) {
+        std::cerr << "planzeta: the room is too large to print here: its drawing takes one pixel per room unit, "
+                     "which would exceed "
+                  << MaxImageSide << " pixels on a side or " << MaxImagePixels / 1'000'000
+                  << " megapixels whatever --scale says. Print it from the editor at a smaller zoom.\n";
+        return WriteFailed;
+    }
     const auto app = OffscreenApplication();
     try {
         const QImage drawing = RenderRoomImage(room, {});

@@ -1,7 +1,9 @@
 #include "app/TaskSupport.h"
 
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 #include <iostream>
@@ -14,11 +16,10 @@ int UsageError(const std::string& problem)
 
 bool LoadRoom(CRoom& room, const std::string& path)
 {
-    if (room.Load(path))
+    ReadFailure failure = ReadFailure::Unreadable;
+    if (room.Load(path, CodePageHintFor(UserLocaleId()), &failure))
         return true;
-    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << Msg(MsgCannotReadFile)
-              << '\n'
-              << path << '\n';
+    std::cerr << "planzeta: " << Msg(MsgCannotOpenFile) << ": " << CannotReadText(failure, path) << '\n';
     return false;
 }
 
@@ -38,6 +39,11 @@ std::optional<std::array<std::string, 2>> TaskFiles(const std::vector<std::strin
     }
     if (files.size() != 2) {
         UsageError("wrong number of files for " + args[0]);
+        return std::nullopt;
+    }
+    // A picture, scene or document written over the room would destroy it.
+    if (IsSameFile(files[0], files[1])) {
+        UsageError(files[0] + " is the room file itself; name another file to write");
         return std::nullopt;
     }
     return std::array{files[0], files[1]};

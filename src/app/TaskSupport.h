@@ -31,7 +31,8 @@ using Problem = std::optional<std::string>;
 using SwitchHandler = std::function<Problem(const std::string& name, const NextValue& value)>;
 
 // The task's output and room files, with the switches handled wherever they stand after the
-// task's name. A wrong switch or number of files is reported as a usage error.
+// task's name. A wrong switch or number of files, or an output file that is the room file, is
+// reported as a usage error.
 std::optional<std::array<std::string, 2>> TaskFiles(const std::vector<std::string>& args,
                                                     const SwitchHandler& handleSwitch);
 

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int SignificantDigits = 7;
-constexpr int Decimals = 2;
 
 double RoundToSignificantDigits(double value, int digits)
 {
@@ -31,21 +30,24 @@ std::string Grouped(std::string_view digits, const std::string& separator)
     return grouped;
 }
 
-std::string FormatNumber(double value, const NumberPunctuation& punctuation)
+std::string FormatNumber(double value, const NumberPunctuation& punctuation, int decimals)
 {
     char text[400];  // the longest double in fixed notation has 309 integer digits
     const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, Decimals);
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     const std::string_view number(text, static_cast<size_t>(written.ptr - text));
     const size_t point = number.find('.');
+    if (point == std::string_view::npos)
+        return Grouped(number, punctuation.groupSeparator);
     return Grouped(number.substr(0, point), punctuation.groupSeparator) + punctuation.decimalPoint +
            std::string(number.substr(point + 1));
 }
 
 }  // namespace
 
-std::string DecimalText(double value, const NumberPunctuation& punctuation)
+std::string DecimalText(double value, const NumberPunctuation& punctuation, int decimals)
 {
-    const std::string digits = FormatNumber(RoundToSignificantDigits(std::fabs(value), SignificantDigits), punctuation);
+    const std::string digits =
+        FormatNumber(RoundToSignificantDigits(std::fabs(value), SignificantDigits), punctuation, decimals);
     return value < 0 ? "-" + digits : digits;
 }

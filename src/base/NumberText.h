@@ -9,5 +9,6 @@ struct NumberPunctuation {
     std::string groupSeparator = ",";
 };
 
-// "-1,234.50": rounded to 7 significant digits and shown with 2 decimals and grouped thousands.
-std::string DecimalText(double value, const NumberPunctuation& punctuation = {});
+// "-1,234.50": rounded to 7 significant digits and shown with 2 decimals (or as many as asked)
+// and grouped thousands.
+std::string DecimalText(double value, const NumberPunctuation& punctuation = {}, int decimals = 2);

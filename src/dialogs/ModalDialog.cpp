@@ -5,6 +5,7 @@
 #include "platform/QtConversions.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -29,4 +30,18 @@ QDialogButtonBox* ModalDialog::MakeButtonBox(bool withHelp, bool okIsDefault)
         BtnHelp = AddButton(box, "BtnHelp", MsgHelp, QDialogButtonBox::HelpRole);
     BtnOK->setDefault(okIsDefault);
     return box;
+}
+
+void ModalDialog::SetHelpTopic(int context, HelpTopicRequest request)
+{
+    helpContext_ = context;
+    helpRequest_ = std::move(request);
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && helpRequest_)
+        helpRequest_(helpContext_);
+    else
+        QDialog::keyPressEvent(event);
 }

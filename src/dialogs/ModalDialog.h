@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QDialogButtonBox;
 class QPushButton;
 
@@ -17,7 +19,13 @@ public:
     // Escape, the window's close button and Cancel all close with Cancel's result.
     void reject() override { done(ResultCancel); }
 
+    // F1 asks for the help about the dialog, its topic given by the context number.
+    using HelpTopicRequest = std::function<void(int context)>;
+    void SetHelpTopic(int context, HelpTopicRequest request);
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
     // Makes BtnOK, BtnCancel and, when asked for, BtnHelp, in a button box that orders them as
     // the desktop does. OK is the default button unless the dialog gives Enter to something
     // else. Their captions are English until the dialog is localized, and stay so when its
@@ -27,4 +35,8 @@ protected:
     QPushButton* BtnOK = nullptr;
     QPushButton* BtnCancel = nullptr;
     QPushButton* BtnHelp = nullptr;
+
+private:
+    int helpContext_ = 0;
+    HelpTopicRequest helpRequest_;
 };

@@ -69,10 +69,26 @@ std::vector<ListingRow> ListingRows(const CRoom& room)
     return rows;
 }
 
+std::string WithoutControlCharacters(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // The C1 controls U+0080 to U+009F, which some terminals obey too, are C2 80 to C2 9F.
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0 &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80;
+        if (c1)
+            ++i;
+        out += byte < 0x20 || byte == 0x7F || c1 ? ' ' : text[i];
+    }
+    return out;
+}
+
 std::string ListingText(std::span<const ListingRow> rows)
 {
     std::string text;
     for (const ListingRow& row : rows)
-        text += row.name + '\t' + row.size + "\r\n";
+        text += WithoutControlCharacters(row.name) + '\t' + row.size + "\r\n";
     return text;
 }

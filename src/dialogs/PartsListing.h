@@ -32,5 +32,9 @@ std::string NumberedName(int number, int slotCount);
 // the same name stay in room order.
 std::vector<ListingRow> ListingRows(const CRoom& room);
 
-// One line per row: the name, a tab, the size and CR LF.
+// The text with every control character, C0 and C1, replaced by a blank.
+std::string WithoutControlCharacters(std::string_view text);
+
+// One line per row: the name, a tab, the size and CR LF. Control characters in a name, a tab
+// or an escape sequence for a terminal among them, become blanks.
 std::string ListingText(std::span<const ListingRow> rows);

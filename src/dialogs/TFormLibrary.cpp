@@ -142,7 +142,7 @@ void TFormLibrary::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         CPartsCatalogue& catalogue = library_.Catalogue();
         catalogue.Truncate(libraryCount_);
-        catalogue.Load(UserCataloguePath(), true);
+        catalogue.Load(UserCataloguePath(), true, codePageHint_);
         const int page = options_.LastLibraryPage;
         const int category = page >= 0 && page < LibCategoryCount ? page : 0;
         {

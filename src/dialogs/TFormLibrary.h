@@ -9,6 +9,7 @@
 #include "dialogs/DialogTexts.h"
 #include "dialogs/ModalDialog.h"
 #include "model/Units.h"
+#include "platform/TextCodec.h"
 
 #include <span>
 #include <string_view>
@@ -38,6 +39,8 @@ public:
 
     // The room the chosen object goes into: its unit shows in the list and sizes the object.
     void SetRoom(const CRoom& room);
+    // The code page the user catalogue leans to when its letters do not tell (see TextCodec.h).
+    void SetCodePageHint(CodePageHint hint) { codePageHint_ = hint; }
     // After OK: fills the new object from the chosen entry, keeping its position.
     void GetSelectedPart(CPart& target) const;
 
@@ -53,6 +56,7 @@ private:
     void Choose();
 
     bool chooseOnRelease_ = false;  // a double click waits for its release
+    CodePageHint codePageHint_ = CodePageHint::Western;
 
     QWidget* Panel1;
     QLabel* LbSelectObject;

@@ -158,6 +158,12 @@ void TFormPartsList::EditSelected()
         FillList();
 }
 
+int TFormPartsList::CurrentObject() const
+{
+    const QTreeWidgetItem* item = PartView->currentItem();
+    return item && item->isSelected() ? item->data(0, Qt::UserRole).toInt() : -1;
+}
+
 void TFormPartsList::OpenPopup(const QPoint& pos)
 {
     if (QTreeWidgetItem* item = PartView->itemAt(pos)) {

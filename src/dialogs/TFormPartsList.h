@@ -41,6 +41,8 @@ public:
     void CopyListing();
     void RemoveSelected();
     void EditSelected();
+    // The slot of the object in the list's current row; -1 for none.
+    int CurrentObject() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -11,6 +11,7 @@
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 #include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
@@ -393,7 +394,9 @@ void TFormProp::ApplyToPart(CPart& target) const
 void TFormProp::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
-        catalogue_.Load(cataloguePath_, false);
+        ReadFailure failure = ReadFailure::Unreadable;
+        if (!catalogue_.Load(cataloguePath_, false, codePageHint_, &failure))
+            ReportError(prompts_, CannotReadText(failure, cataloguePath_));
         ShowCatalogue(browseMode_);
         ShowMode();
         ShowListTexts();

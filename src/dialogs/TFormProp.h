@@ -56,6 +56,8 @@ public:
     // before SetPart, which shows the position in the room's coordinates.
     void SetRoom(const CRoom& room);
     void SetBrowseMode(bool browse) { browseMode_ = browse; }
+    // The code page the user catalogue leans to when its letters do not tell (see TextCodec.h).
+    void SetCodePageHint(CodePageHint hint) { codePageHint_ = hint; }
 
     // Shows an object. With keepPosition the position and rotation fields stay as they are.
     void SetPart(const CPart& source, bool keepPosition);
@@ -155,6 +157,7 @@ private:
     HelpRequest helpRequest_;
     const std::string cataloguePath_;
     CPartsCatalogue catalogue_;
+    CodePageHint codePageHint_ = CodePageHint::Western;
     ObjectRoom room_;
     CPart working_;
     bool browseMode_ = false;

@@ -5,6 +5,7 @@
 #include "dialogs/RoomDialogRules.h"
 #include "dialogs/TFormWalls.h"
 #include "localize/Messages.h"
+#include "model/RoomFloor.h"
 #include "model/Units.h"
 #include "platform/Prompts.h"
 #include "platform/QtConversions.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -159,7 +161,9 @@ QGridLayout* TFormRoom::MakeRoomFields()
     room->addWidget(LbUnitText, 6, 0);
     room->addWidget(CbUnitText, 6, 1, 1, 2);
     room->addWidget(BtnWalls, 7, 0, 1, 3);
-    room->setRowStretch(8, 1);
+    LbFloor = Named<QLabel>("LbFloor");
+    room->addWidget(LbFloor, 8, 0, 1, 3);
+    room->setRowStretch(9, 1);
     return room;
 }
 
@@ -224,6 +228,18 @@ void TFormRoom::Load(const CRoom& room)
     const bool knownUnit = room_.Unit >= 0 && room_.Unit < UnitCount;
     CbUnitText->setCurrentIndex(knownUnit ? room_.Unit : CentimetreUnit);
     ShowUnit(CbUnitText->currentIndex());
+    ShowFloor();
+}
+
+void TFormRoom::ShowFloor()
+{
+    const auto floor = MeasureFloor(room_);
+    const QString unit = ToQString(room_.UnitName);
+    const QLocale locale;
+    LbFloor->setText(floor ? QString("%1: %2 %3²\n%4: %5 %3")
+                                 .arg(ToQString(Msg(MsgFloorArea)), locale.toString(floor->area, 'f', 1), unit,
+                                      ToQString(Msg(MsgPerimeter)), locale.toString(floor->perimeter, 'f', 1))
+                           : QString());
 }
 
 void TFormRoom::showEvent(QShowEvent* event)
@@ -298,6 +314,7 @@ void TFormRoom::EditWalls()
         ShowSize();
         EdThick->setText(ToQString(ThicknessText(room_)));
     }
+    ShowFloor();
 }
 
 void TFormRoom::OkClicked()

@@ -52,6 +52,7 @@ private:
     QGroupBox* MakeGridGroup();
     void ShowSize();
     void ShowUnit(int unit);
+    void ShowFloor();
     // False, with the field pointed out, when a field holds a number it does not take.
     bool Acceptable(std::span<const NumberField> fields);
     void TakeSizeFields();
@@ -71,6 +72,7 @@ private:
     QLabel* LbWallZHeight;
     QLineEdit* EdWallZHeight;
     QLabel* LbUnit4;
+    QLabel* LbFloor;  // the floor area and perimeter of the room as it stands
     QLabel* LbWallColor;
     ColourSwatch* ImgWallColor;
     QLabel* LbBackColor;

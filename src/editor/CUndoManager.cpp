@@ -2,20 +2,23 @@
 
 CUndoManager::CUndoManager(const CRoom& room)
 {
-    snapshots_.push_back(std::make_unique<CRoom>(room));
+    snapshots_.push_back(std::make_shared<CRoom>(room));
 }
 
 void CUndoManager::Reset(const CRoom* room)
 {
+    beforePush_.clear();
     snapshots_.resize(1);
     current_ = 0;
     if (room)
-        snapshots_.front() = std::make_unique<CRoom>(*room);
+        snapshots_.front() = std::make_shared<CRoom>(*room);
 }
 
 void CUndoManager::Push(const CRoom& room)
 {
-    auto copy = std::make_unique<CRoom>(room);
+    auto copy = std::make_shared<CRoom>(room);
+    beforePush_ = snapshots_;
+    currentBeforePush_ = current_;
     snapshots_.resize(current_ + 1);  // the redo states go
     snapshots_.back() = std::move(copy);
     snapshots_.emplace_back();  // the placeholder for the live room
@@ -23,11 +26,23 @@ void CUndoManager::Push(const CRoom& room)
     Trim();
 }
 
+std::shared_ptr<const CRoom> CUndoManager::Withdraw()
+{
+    if (beforePush_.empty())
+        return nullptr;
+    std::shared_ptr<const CRoom> recorded = snapshots_[current_ - 1];
+    snapshots_ = std::move(beforePush_);
+    beforePush_.clear();
+    current_ = currentBeforePush_;
+    return recorded;
+}
+
 const CRoom& CUndoManager::Undo(const CRoom* room)
 {
+    beforePush_.clear();
     const bool atNewest = current_ + 1 == snapshots_.size();
     if (atNewest && room)
-        snapshots_.back() = std::make_unique<CRoom>(*room);
+        snapshots_.back() = std::make_shared<CRoom>(*room);
     else if (atNewest && !snapshots_.back())
         // Without the live room there is nothing for Redo to come back to, and offering it
         // the empty placeholder would blank the room.
@@ -39,6 +54,7 @@ const CRoom& CUndoManager::Undo(const CRoom* room)
 
 const CRoom& CUndoManager::Redo()
 {
+    beforePush_.clear();
     if (CanRedo())
         ++current_;
     return *snapshots_[current_];
@@ -46,12 +62,14 @@ const CRoom& CUndoManager::Redo()
 
 void CUndoManager::SetLimit(uint32_t n)
 {
+    beforePush_.clear();
     limit_ = n != 0 && n < 3 ? 3 : n;
     Trim();
 }
 
 void CUndoManager::MarkAllModified()
 {
+    beforePush_.clear();  // the stored rooms change in place
     for (const auto& snapshot : snapshots_)
         if (snapshot)
             snapshot->Modified = true;

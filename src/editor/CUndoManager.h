@@ -30,6 +30,11 @@ public:
     bool CanUndo() const { return current_ > 0; }
     bool CanRedo() const { return current_ + 1 < snapshots_.size(); }
 
+    // Takes back the last Push while nothing else has happened to the history since: the
+    // history is again as it was before it, the redo states included, and the state that Push
+    // recorded comes back for the caller to restore. Null when there is no such Push.
+    std::shared_ptr<const CRoom> Withdraw();
+
     // At most n entries, the oldest dropped first; 0 means no limit and 1 or 2 count as 3.
     void SetLimit(uint32_t n);
     // Makes every stored state count as unsaved, after the live room was saved.
@@ -38,7 +43,12 @@ public:
 private:
     void Trim();
 
-    std::deque<std::unique_ptr<CRoom>> snapshots_;  // never empty; null is the placeholder
+    using Snapshots = std::deque<std::shared_ptr<CRoom>>;
+    Snapshots snapshots_;  // never empty; null is the placeholder
+    // The history as it was before the last Push, while that Push can still be taken back;
+    // it shares the stored rooms, which are never changed in place meanwhile.
+    Snapshots beforePush_;
+    size_t currentBeforePush_ = 0;
     uint32_t limit_ = std::numeric_limits<uint32_t>::max();
     size_t current_ = 0;
 };

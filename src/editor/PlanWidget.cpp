@@ -3,6 +3,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+
+// Blue on a white rim shows on any fill, light or dark.
+const QColor MarkColour(0, 102, 204);
+constexpr int HandleSize = 7;
+constexpr int RimWidth = 3;
+
+}  // namespace
+
 PlanWidget::PlanWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName("Obr");
@@ -17,8 +26,64 @@ void PlanWidget::Resize(QSize size)
     setFixedSize(size);
 }
 
+void PlanWidget::SetSelectionMarks(const QPolygon& corners)
+{
+    if (corners == marks_)
+        return;
+    update(MarksArea(marks_));
+    marks_ = corners;
+    update(MarksArea(marks_));
+}
+
+QRect PlanWidget::MarksArea(const QPolygon& corners)
+{
+    const int reach = HandleSize / 2 + RimWidth;
+    return corners.isEmpty() ? QRect() : corners.boundingRect().adjusted(-reach, -reach, reach, reach);
+}
+
+void PlanWidget::SetMeasurement(const QLine& line, const QString& length)
+{
+    update(MeasurementArea());
+    measureLine_ = line;
+    measureText_ = length;
+    update(MeasurementArea());
+}
+
+QRect PlanWidget::LengthBox() const
+{
+    const QRect text = fontMetrics().boundingRect(measureText_).adjusted(-3, -1, 3, 1);
+    return text.translated(measureLine_.p2() + QPoint(8, -8) - text.bottomLeft());
+}
+
+QRect PlanWidget::MeasurementArea() const
+{
+    if (measureLine_.isNull())
+        return {};
+    return QRect(measureLine_.p1(), measureLine_.p2()).normalized().adjusted(-RimWidth, -RimWidth, RimWidth, RimWidth) |
+           LengthBox();
+}
+
 void PlanWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawImage(event->rect(), image_, event->rect());
+    if (!measureLine_.isNull()) {
+        painter.setPen(QPen(Qt::white, RimWidth));
+        painter.drawLine(measureLine_);
+        painter.setPen(QPen(MarkColour, 1));
+        painter.drawLine(measureLine_);
+        painter.fillRect(LengthBox(), Qt::white);
+        painter.drawRect(LengthBox().adjusted(0, 0, -1, -1));
+        painter.drawText(LengthBox(), Qt::AlignCenter, measureText_);
+    }
+    if (marks_.isEmpty())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, RimWidth));
+    painter.drawPolygon(marks_);
+    painter.setPen(QPen(MarkColour, 1));
+    painter.drawPolygon(marks_);
+    painter.setBrush(Qt::white);
+    for (const QPoint& corner : marks_)
+        painter.drawRect(corner.x() - HandleSize / 2, corner.y() - HandleSize / 2, HandleSize - 1, HandleSize - 1);
 }

@@ -3,6 +3,8 @@
 // reports what the pointer does on it.
 
 #include <QImage>
+#include <QLine>
+#include <QPolygon>
 #include <QWidget>
 
 class PlanWidget : public QWidget {
@@ -15,6 +17,17 @@ public:
     void Resize(QSize size);
 
     QSize sizeHint() const override { return image_.size(); }
+
+    // The outline and corner handles of the selected object, drawn over the image and never
+    // into it, so that no exported or printed picture shows them. The corners are image
+    // pixels; none when empty.
+    void SetSelectionMarks(const QPolygon& corners);
+    const QPolygon& SelectionMarks() const { return marks_; }
+
+    // The last measuring line, in image pixels, and its length, left over the plan after the
+    // measurement; none when the line is null.
+    void SetMeasurement(const QLine& line, const QString& length);
+    bool ShowsMeasurement() const { return !measureLine_.isNull(); }
 
 signals:
     void MouseDown(QMouseEvent* event);
@@ -30,5 +43,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override { emit DoubleClick(event); }
 
 private:
+    // The area the marks of these corners cover.
+    static QRect MarksArea(const QPolygon& corners);
+    // Where the measurement's line and length are drawn.
+    QRect MeasurementArea() const;
+    QRect LengthBox() const;
+
     QImage image_;
+    QPolygon marks_;
+    QLine measureLine_;
+    QString measureText_;
 };

@@ -5,11 +5,15 @@
 #include "platform/Paths.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
+#include <utility>
 
-#include <signal.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -34,10 +38,27 @@ std::optional<int64_t> OwnerOf(const fs::path& file)
     return pid;
 }
 
-bool IsRunning(int64_t pid)
+std::string LockPath(const std::string& recoveryFile)
 {
-    // A process of another user still counts as running (EPERM).
-    return pid <= INT32_MAX && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+    return recoveryFile + ".lock";
+}
+
+void MakePrivateFolder(const std::string& folder)
+{
+    EnsureFolder(folder);
+    // A folder made earlier, or by hand, may let others in.
+    ::chmod(folder.c_str(), 0700);
+}
+
+// Whether an editor holds the file's lock, without keeping it.
+bool IsLocked(const std::string& recoveryFile)
+{
+    const int fd = ::open(LockPath(recoveryFile).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
+    ::close(fd);
+    return locked;
 }
 
 }  // namespace
@@ -58,13 +79,16 @@ std::string RecoveryFileText(const CRoom& room, const std::string& fileName, int
     room.Write(ini);
     ini.WriteString(RecoverySection, "FileName", fileName);
     ini.WriteString(RecoverySection, "SavedAt", std::to_string(savedAt));
+    // The restored room is saved back in its file's encoding, as it would have been.
+    ini.WriteInteger(RecoverySection, "Encoding", static_cast<int>(room.Encoding));
     return ini.Text();
 }
 
 void WriteRecoveryFile(const std::string& path, const std::string& text)
 {
-    EnsureFolder(fs::path(path).parent_path().string());
+    MakePrivateFolder(fs::path(path).parent_path().string());
     WriteFileAtomically(path, text);
+    ::chmod(path.c_str(), 0600);
 }
 
 std::optional<RecoveredRoom> ReadRecoveryFile(const std::string& path)
@@ -76,6 +100,9 @@ std::optional<RecoveredRoom> ReadRecoveryFile(const std::string& path)
     recovered.room.Read(*ini);
     recovered.room.Modified = true;
     recovered.fileName = ini->ReadString(RecoverySection, "FileName", "");
+    const int encoding = ini->ReadInteger(RecoverySection, "Encoding", 0);
+    if (encoding >= 0 && encoding <= static_cast<int>(TextEncoding::Windows1252))
+        recovered.room.Encoding = static_cast<TextEncoding>(encoding);
     const std::string savedAt = ini->ReadString(RecoverySection, "SavedAt", "0");
     std::from_chars(savedAt.data(), savedAt.data() + savedAt.size(), recovered.savedAt);
     return recovered;
@@ -89,7 +116,7 @@ std::vector<std::string> OrphanedRecoveryFiles(const std::string& folder)
         const std::optional<int64_t> owner = OwnerOf(it->path());
         std::error_code timeError;
         const fs::file_time_type time = it->last_write_time(timeError);
-        if (owner && !IsRunning(*owner) && !timeError)
+        if (owner && !timeError && !IsLocked(it->path().string()))
             found.emplace_back(time, it->path().string());
     }
     std::sort(found.begin(), found.end(), std::greater<>());
@@ -97,4 +124,41 @@ std::vector<std::string> OrphanedRecoveryFiles(const std::string& folder)
     for (auto& [time, path] : found)
         paths.push_back(std::move(path));
     return paths;
+}
+
+std::optional<RecoveryLock> RecoveryLock::Claim(const std::string& recoveryFile)
+{
+    MakePrivateFolder(fs::path(recoveryFile).parent_path().string());
+    const int fd = ::open(LockPath(recoveryFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return std::nullopt;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    return RecoveryLock(recoveryFile, fd);
+}
+
+RecoveryLock::RecoveryLock(RecoveryLock&& other) noexcept
+    : file_(std::move(other.file_)), fd_(std::exchange(other.fd_, -1))
+{
+}
+
+RecoveryLock& RecoveryLock::operator=(RecoveryLock&& other) noexcept
+{
+    std::swap(file_, other.file_);
+    std::swap(fd_, other.fd_);
+    return *this;
+}
+
+RecoveryLock::~RecoveryLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void RecoveryLock::RemoveFile()
+{
+    std::remove(file_.c_str());
+    std::remove(LockPath(file_).c_str());
 }

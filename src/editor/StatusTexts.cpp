@@ -3,14 +3,36 @@
 #include "base/Numeric.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
+#include "model/RoomFloor.h"
 #include "platform/ProductInfo.h"
 
 #include <cmath>
+
+namespace {
+
+constexpr int FloorDecimals = 1;
+
+}  // namespace
 
 std::string RoomPanelText(const CRoom& room)
 {
     return Msg(MsgRoom) + ": " + std::to_string(room.Width) + "×" + std::to_string(room.Height) + " " +
            room.UnitName;
+}
+
+std::string AreaPanelText(const CRoom& room, const NumberPunctuation& punctuation)
+{
+    const auto floor = MeasureFloor(room);
+    return floor ? DecimalText(floor->area, punctuation, FloorDecimals) + " " + room.UnitName + "²" : "";
+}
+
+std::string FloorText(const CRoom& room, const NumberPunctuation& punctuation)
+{
+    const auto floor = MeasureFloor(room);
+    if (!floor)
+        return "";
+    return Msg(MsgFloorArea) + ": " + AreaPanelText(room, punctuation) + "\n" + Msg(MsgPerimeter) + ": " +
+           DecimalText(floor->perimeter, punctuation, FloorDecimals) + " " + room.UnitName;
 }
 
 std::string PositionPanelText(const CRoom& room, Point roomPoint)

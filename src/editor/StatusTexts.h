@@ -12,6 +12,13 @@ class CRoom;
 // "Room: 500×400 cm".
 std::string RoomPanelText(const CRoom& room);
 
+// "150,000.0 cm²": the floor area inside the walls in the room's unit squared; empty when the
+// walls do not close around a floor.
+std::string AreaPanelText(const CRoom& room, const NumberPunctuation& punctuation = {});
+
+// "Floor area: 150,000.0 cm²\nPerimeter: 1,600.0 cm"; empty when the walls do not close.
+std::string FloorText(const CRoom& room, const NumberPunctuation& punctuation = {});
+
 // " Position [cm]: 300, 200" for a room point; with local coordinates on, measured from their
 // origin and followed by " L".
 std::string PositionPanelText(const CRoom& room, Point roomPoint);

@@ -18,6 +18,15 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QScrollArea>
+#include <QWindow>
+
+namespace {
+
+// The help topics of the dialogs without a Help button: getting started and labels.
+constexpr int RoomHelpContext = 4;
+constexpr int LabelHelpContext = 8;
+
+}  // namespace
 
 TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), engines_(settings_), undo_(room_)
@@ -44,20 +53,22 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     FormPrint = new TFormPrint(prompts_, engines_.options, this);
     FormPrint->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormRoom = new TFormRoom(prompts_, *FormWalls, this);
+    FormRoom->SetHelpTopic(RoomHelpContext, [this](int context) { HelpHandler(HelpContext, context); });
     FormRename = new TFormRename(this);
     FormProp = new TFormProp(prompts_, *FormRename, this);
     FormProp->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormLibrary = new TFormLibrary(engines_.library, engines_.options, this);
     FormTextProps = new TFormTextProps(prompts_, engines_.options, this);
+    FormTextProps->SetHelpTopic(LabelHelpContext, [this](int context) { HelpHandler(HelpContext, context); });
     FormOptions = new TFormOptions(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     CreateLanguageChooser();
     ConnectCommands();
+    CreateKeyCommands();
 
     undo_.SetLimit(32);
     ReadSettings();
-    KeepWindowOnScreen();
     findChild<QAction*>("ShowGrid1")->setChecked(showGrid_);
     findChild<QAction*>("ShowCaptions1")->setChecked(showCaptions_);
     UpdateZoomPanel();
@@ -85,9 +96,10 @@ void TForm1::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        // Only a laid-out window knows how much of it the plan area takes.
-        if (engines_.options.Autosize)
-            FitWindowToPlan();
+        shownNormal_ = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+        // The window manager gives the window its frame and, when maximized, its size before
+        // the window is first exposed; only then does the plan area have its own size.
+        windowHandle()->installEventFilter(this);
         FirstShow();
     }
 }

@@ -7,6 +7,8 @@
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/RecoveryFile.h"
+#include "editor/Selection.h"
 #include "editor/StatusTexts.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
@@ -59,8 +61,8 @@ public:
     void UpdateTitle();
     void UpdateUndoButtons();
     // Called before every change of the room; commit = false merges the next change into
-    // this step (a drag is one step).
-    void NoteRoomChange(bool commit);
+    // this step (a drag is one step). True when the change begins a step of its own.
+    bool NoteRoomChange(bool commit);
     void UpdateScale();
     void Redraw(bool repaint);
     // After a move of one object: repaints only what the move changed.
@@ -69,6 +71,7 @@ public:
     void UpdateRoomPanel();
     void UpdateMeasurePanel();
     void UpdatePositionPanel(Point roomPoint);
+    void UpdateAreaPanel();
     void FitWindowToPlan();
     bool OpenRoomFile(const QString& path);
     void HelpHandler(int command, int data);
@@ -91,6 +94,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -111,6 +115,7 @@ private:
     // TForm1_Settings.cpp
     void ReadSettings();
     void KeepWindowOnScreen();
+    void KeepFrameOnScreen();
     void WriteSettings();
     void FirstShow();
     // The options dialog; after OK new objects take its colours and the window fits the plan
@@ -132,10 +137,15 @@ private:
     void RefreshRecentMenu();
     void AddRecentFile(const QString& path);
     void OpenRecent(size_t index);
+    // Reads the room from the file; nothing when it was read, else why it was not. The room is
+    // left as it was when it was not.
+    std::optional<std::string> LoadRoomFrom(const QString& path);
     // The room just read becomes the document: a fresh history, the view at 100 % or best fit.
     void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
+    // Best fit and fitting the window wait for this, the window shown with its final size.
+    void FitViewToShownWindow();
     ViewFrame CurrentFrame() const;
     Rect WorkArea() const;
     // The room point under a screen position over the plan area.
@@ -193,6 +203,7 @@ private:
     bool EditObject(int index);
     void DuplicateObject();
     void RemoveObject();
+    void RemoveObjectAt(int index);
     void RemoveAllObjects();
     void BringObjectToFront();
     void SendObjectToBack();
@@ -233,18 +244,37 @@ private:
     // the room in a recovery file while it has unsaved changes.
     void StartRecovery();
     void OfferRecovery();
+    void OfferRecoveryFrom(const std::string& path, RecoveryLock& claim);
     void KeepRecoveryCopy();
     // Removes the copy: the changes were saved or dropped.
     void DiscardRecoveryCopy();
     std::string recoveryPath_;
+    std::optional<RecoveryLock> recoveryLock_;  // held from the first copy this editor writes
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
+
+    // TForm1_Selection.cpp
+    // The keys that act on the selection, and the familiar shortcuts beside the designed ones.
+    void CreateKeyCommands();
+    void Select(int index);
+    // Escape: no object selected, and no measurement left on the plan.
+    void ClearMarks();
+    // Draws the selected object's marks over the plan, unless the collision view is on.
+    void UpdateSelectionMarks();
+    void MoveSelection(Arrow arrow, bool gridStep);
+    void RemoveSelection();
+    // The change of an arrow move: one undo step for a run of them.
+    void NoteArrowMove();
+    // Ctrl + wheel: the next zoom step in or out, the room point under the pointer staying put.
+    void ZoomAtPointer(bool in, QPoint viewportPos);
+    CSelection selection_;
 
     // TForm1_Pointer.cpp
 public:
     // Places the object in slot `index`, which the caller has added: it follows the pointer,
     // held `grabOffset` pixels from its position, and the next release drops it, as one undo
-    // step with the change the caller noted. Escape takes it out again.
-    void StartPlacing(int index, QPoint grabOffset);
+    // step with the change the caller noted. Escape takes it out again, and when that change
+    // began its own step (`ownStep`), the history and the modified mark are as before it.
+    void StartPlacing(int index, QPoint grabOffset, bool ownStep);
 
 private:
     enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
@@ -265,6 +295,8 @@ private:
     void ToggleMeasureTool();
     void SetMeasureMode(bool on);
     void UpdateMeasurement(bool shift, QPoint pixel);
+    // The second press, or the release of a drag, ends the line there and reports it.
+    void FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     void ReportMeasurement();
     void UpdatePlanCursor(int partUnder);
     void UpdateHint(int partUnder);
@@ -279,7 +311,9 @@ private:
     // A placement ends only with the release of a press on the plan: the release of the
     // double click that chose the object in the library arrives here too.
     bool placingPressed_ = false;
+    bool placingOwnStep_ = false;  // the placement's addition began an undo step of its own
     PointF measureStart_;  // in room units, so that the line keeps its start through a zoom
+    QPoint measurePressPixel_;  // where the press that started the line was
     QLine measureLine_;    // the line as drawn on the plan image
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does
     QMenu* ObjectMenu1 = nullptr;
@@ -303,6 +337,9 @@ private:
     QSize imageSize_{-1, -1};
     PlanComposer composer_;
     bool shownOnce_ = false;
+    bool shownNormal_ = false;  // neither maximized nor full screen at some time since shown
+    bool laidOut_ = false;      // shown and exposed, with the size the window manager gave it
+    bool bestFitOwed_ = false;  // asked for before the window was laid out
 
     // Components, named as in the window's layout.
     QMenu* Mistnost1 = nullptr;
@@ -316,6 +353,7 @@ private:
     QScrollArea* ScrollBox1 = nullptr;
     PlanWidget* Obr = nullptr;
     std::array<QLabel*, 5> panels_{};
+    QLabel* areaPanel_ = nullptr;  // the floor area, with the perimeter as its tip
     QPointer<TFormCoord> FormCoord;
     QPointer<TForm3D> Form3D;
 };

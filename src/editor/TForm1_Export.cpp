@@ -4,6 +4,7 @@
 #include "editor/PlanWidget.h"
 #include "localize/Messages.h"
 #include "output/ImageExport.h"
+#include "output/PrintTexts.h"
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
@@ -14,7 +15,17 @@
 
 namespace {
 
-const std::string ImageFilter = "Bitmaps (*.bmp);;PNG images (*.png)";
+const std::string PngFilter = "PNG images (*.png)";
+const std::string BmpFilter = "Bitmaps (*.bmp)";
+
+// The name as typed when it ends in a picture type, else with the chosen type's extension.
+QString ImageFileName(const QString& typed, const std::string& filter)
+{
+    const QString suffix = QFileInfo(typed).suffix().toLower();
+    if (suffix == "png" || suffix == "bmp")
+        return typed;
+    return typed + (filter == BmpFilter ? ".bmp" : ".png");
+}
 
 }  // namespace
 
@@ -41,12 +52,14 @@ void TForm1::AddInfoText(QImage& image) const
 
 void TForm1::SaveAsImage()
 {
-    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveImageTitle), engines_.options.LastOpenFolder, ImageFilter);
+    const QString suggested = QDir(QString::fromStdString(engines_.options.LastOpenFolder))
+                                  .filePath(QString::fromStdString(DefaultPrintTitle(fileName_.toStdString())) + ".png");
+    std::string filter = PngFilter;
+    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveImageTitle), suggested.toStdString(),
+                                              PngFilter + ";;" + BmpFilter, &filter);
     if (!chosen)
         return;
-    QString path = QString::fromStdString(*chosen);
-    if (QFileInfo(path).suffix().isEmpty())
-        path += ".bmp";
+    const QString path = ImageFileName(QString::fromStdString(*chosen), filter);
     RememberFolderOf(path);
     try {
         QImage image = RenderForExport();

@@ -2,9 +2,11 @@
 
 #include "dialogs/ErrorReport.h"
 #include "editor/MainWindowTexts.h"
+#include "localize/LocaleIds.h"
 #include "localize/Messages.h"
 #include "model/ZoomLevels.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "platform/Prompts.h"
 
 #include <QAction>
@@ -14,7 +16,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include <fstream>
+#include <new>
 
 namespace {
 
@@ -23,11 +25,6 @@ const std::string RoomFilter = "Rooms (*.mst *.MST)";
 bool IsRoomFileName(const QString& path)
 {
     return QFileInfo(path).suffix().toUpper() == "MST";
-}
-
-bool IsReadable(const QString& path)
-{
-    return QFileInfo(path).isFile() && std::ifstream(path.toStdString()).good();
 }
 
 }  // namespace
@@ -62,9 +59,8 @@ bool TForm1::OpenRoomFile(const QString& requested)
             return false;
         path = QString::fromStdString(*chosen);
     }
-    if (!IsReadable(path) || !room_.Load(path.toStdString())) {
-        prompts_.Message(Msg(MsgCannotOpenFile), Msg(MsgCannotReadFile) + "\n" + path.toStdString(),
-                         PromptIcon::Error, ButtonOk);
+    if (const std::optional<std::string> problem = LoadRoomFrom(path)) {
+        prompts_.Message(Msg(MsgCannotOpenFile), *problem, PromptIcon::Error, ButtonOk);
         return false;
     }
     fileName_ = path;
@@ -75,8 +71,22 @@ bool TForm1::OpenRoomFile(const QString& requested)
     return true;
 }
 
+std::optional<std::string> TForm1::LoadRoomFrom(const QString& path)
+{
+    ReadFailure failure = ReadFailure::Unreadable;
+    const CodePageHint hint = CodePageHintFor(engines_.localizer.CurrentLanguageID());
+    try {
+        if (room_.Load(path.toStdString(), hint, &failure))
+            return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return Msg(MsgOutOfMemory) + "\n" + path.toStdString();
+    }
+    return CannotReadText(failure, path.toStdString());
+}
+
 void TForm1::StartEditingLoadedRoom()
 {
+    selection_.Clear();
     SetSaveEnabled(room_.Modified);
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
     UpdateScale();
@@ -97,7 +107,7 @@ void TForm1::StartEditingLoadedRoom()
 bool TForm1::SaveTo(const QString& path)
 {
     try {
-        room_.Save(path.toStdString());
+        room_.Encoding = room_.Save(path.toStdString());
     } catch (const FileWriteError& error) {
         ReportError(prompts_, error.what());
         return false;
@@ -119,7 +129,7 @@ bool TForm1::Save()
 
 bool TForm1::SaveAs()
 {
-    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter);
+    const auto chosen = prompts_.SaveFileName(Msg(MsgSaveRoomTitle), engines_.options.LastOpenFolder, RoomFilter, nullptr);
     if (!chosen)
         return false;
     QString path = QString::fromStdString(*chosen);
@@ -136,6 +146,7 @@ void TForm1::New()
     if (!AskToSaveChanges())
         return;
     room_.Reset();
+    selection_.Clear();
     EditRoomProperties();
     undo_.Reset();
     pendingSnapshot_ = true;

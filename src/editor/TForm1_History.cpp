@@ -4,9 +4,13 @@
 
 #include <QAction>
 
-void TForm1::NoteRoomChange(bool commit)
+bool TForm1::NoteRoomChange(bool commit)
 {
-    if (pendingSnapshot_)
+    // A run of arrow moves ends here: this change is a step of its own.
+    if (selection_.EndMoveRun())
+        pendingSnapshot_ = true;
+    const bool newStep = pendingSnapshot_;
+    if (newStep)
         undo_.Push(room_);
     pendingSnapshot_ = commit;
     if (!room_.Modified) {
@@ -15,6 +19,7 @@ void TForm1::NoteRoomChange(bool commit)
         UpdateTitle();
     }
     UpdateUndoButtons();
+    return newStep;
 }
 
 void TForm1::UpdateUndoButtons()
@@ -40,15 +45,20 @@ void TForm1::Redo()
     RestoreSnapshot(undo_.Redo());
 }
 
-// Undo and redo never touch the local coordinates: they are a setting of the view.
+// Undo and redo never touch the local coordinates, a setting of the view, nor the encoding
+// of the room's file, which is the file's as the last save left it.
 void TForm1::RestoreSnapshot(const CRoom& snapshot)
 {
     const int32_t originX = room_.UserCoordOriginX;
     const int32_t originY = room_.UserCoordOriginY;
+    const TextEncoding encoding = room_.Encoding;
     room_ = snapshot;
     room_.UserCoordOriginX = originX;
     room_.UserCoordOriginY = originY;
+    room_.Encoding = encoding;
     room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
+    selection_.EndMoveRun();
+    selection_.Keep(room_);
     SetSaveEnabled(room_.Modified || fileName_.isEmpty());
     UpdateUndoButtons();
     UpdateTitle();

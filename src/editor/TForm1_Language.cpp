@@ -1,6 +1,8 @@
 #include "editor/TForm1.h"
 
 #include "dialogs/TFormLang.h"
+#include "dialogs/TFormLibrary.h"
+#include "dialogs/TFormProp.h"
 #include "dialogs/WindowTexts.h"
 #include "editor/LocalizedWindows.h"
 #include "localize/LocaleIds.h"
@@ -26,9 +28,12 @@ void TForm1::SetLanguage(int32_t id)
         return;
     engines_.UseLanguage(&engines_.localizer);
     UseQtTranslations(id);
+    FormProp->SetCodePageHint(CodePageHintFor(id));
+    FormLibrary->SetCodePageHint(CodePageHintFor(id));
     UpdateTitle();
     UpdateZoomPanel();
     UpdateRoomPanel();
+    UpdateAreaPanel();
     for (const LocalizedWindow& window : LocalizedWindows())
         LocalizeWindow(window);
     RefreshRecentMenu();

@@ -25,10 +25,11 @@ void TForm1::ShowPartsList()
     TFormPartsList& list = PartsList();
     list.Changed = false;
     list.exec();
-    if (!list.Changed)
-        return;
-    room_.InvalidateParts();
-    room_.SnapAllToWalls();
+    selection_.Select(list.CurrentObject());
+    if (list.Changed) {
+        room_.InvalidateParts();
+        room_.SnapAllToWalls();
+    }
     Redraw(true);
 }
 

@@ -170,6 +170,10 @@ void TForm1::CreateStatusBar()
         statusBar()->addWidget(panel, i == 2 ? 1 : 0);
         panels_[i] = panel;
     }
+    areaPanel_ = new QLabel(this);
+    areaPanel_->setObjectName("StatusPanelArea");
+    areaPanel_->setAlignment(Qt::AlignCenter);
+    statusBar()->insertWidget(2, areaPanel_);
 }
 
 void TForm1::ConnectCommands()

@@ -67,18 +67,21 @@ bool TForm1::ChooseNewObject(int index)
 }
 
 // The undo step is noted while the slot is still free, so that undoing it removes the new
-// object; without a point the placement that follows belongs to the same step.
+// object; without a point the placement that follows belongs to the same step. A catalogue
+// entry brings its own in-use flag into the slot, so the slot is freed again first.
 void TForm1::FinishAddition(int index, bool atPoint)
 {
-    NoteRoomChange(atPoint);
+    PartAtSlot(index).InUse = false;
+    const bool ownStep = NoteRoomChange(atPoint);
     CPart& part = PartAtSlot(index);
     part.InUse = true;
     part.InvalidateCorners();
+    selection_.Select(index);
     Redraw(true);
     if (atPoint)
         return;
     const Rect bounds = part.Bounds(zoom_);
-    StartPlacing(index, QPoint((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2));
+    StartPlacing(index, QPoint((bounds.right - bounds.left) / 2, (bounds.bottom - bounds.top) / 2), ownStep);
 }
 
 bool TForm1::EditObject(int index)
@@ -116,15 +119,20 @@ void TForm1::DuplicateObject()
     if (source < 0)
         return;
     const CPart original = PartAtSlot(source);  // adding a slot may move the list
-    NoteRoomChange(false);
+    const bool ownStep = NoteRoomChange(false);
     int index = -1;
     room_.AddPart(&index) = original;
-    StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)));
+    Select(index);
+    StartPlacing(index, ToQPoint(GrabOffset(clickPoint_, {original.PosX, original.PosY}, zoom_)), ownStep);
 }
 
 void TForm1::RemoveObject()
 {
-    const int index = TargetPart();
+    RemoveObjectAt(TargetPart());
+}
+
+void TForm1::RemoveObjectAt(int index)
+{
     if (index < 0)
         return;
     NoteRoomChange(true);
@@ -146,6 +154,8 @@ void TForm1::BringObjectToFront()
         return;
     NoteRoomChange(true);
     room_.BringToFront(index);
+    if (selection_.Index() == index)
+        selection_.Select(room_.PartCount() - 1);
     Redraw(true);
 }
 
@@ -156,10 +166,15 @@ void TForm1::SendObjectToBack()
         return;
     NoteRoomChange(true);
     room_.SendToBack(index);
+    if (selection_.Index() == index)
+        selection_.Select(0);
+    else if (selection_.Index() >= 0 && selection_.Index() < index)
+        selection_.Select(selection_.Index() + 1);
     Redraw(true);
 }
 
-// Windows and labels always lie along the plan's axes.
+// Windows and labels always lie along the plan's axes. An object turns about its middle; a door
+// then snaps back to its wall.
 void TForm1::RotateObject(int degrees)
 {
     const int index = TargetPart();
@@ -170,9 +185,8 @@ void TForm1::RotateObject(int degrees)
         return;
     NoteRoomChange(true);
     CPart& part = PartAtSlot(index);
-    part.Rotation = SaturateToInt(int64_t{part.Rotation} + degrees);
-    part.SnapToWall(room_.Walls, part.PosX, part.PosY, false);
-    part.InvalidateCorners();
+    part.RotateInPlace(degrees);
+    MovePartBy(room_, index, {0, 0});
     Redraw(true);
 }
 

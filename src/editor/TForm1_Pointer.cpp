@@ -3,18 +3,21 @@
 #include "base/Numeric.h"
 #include "editor/Measurement.h"
 #include "editor/PlanWidget.h"
+#include "editor/StatusTexts.h"
 #include "localize/Messages.h"
 #include "model/ZoomLevels.h"
 #include "platform/Prompts.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusBar>
 #include <QToolTip>
 
 namespace {
@@ -50,8 +53,13 @@ void TForm1::ConnectPointer()
     });
     connect(Obr, &PlanWidget::MouseMove, this,
             [this](QMouseEvent* event) { ObrMouseMove(event->modifiers(), event->position().toPoint()); });
-    connect(Obr, &PlanWidget::MouseUp, this, [this] {
-        if (pointerMode_ != PointerMode::Placing || placingPressed_)
+    connect(Obr, &PlanWidget::MouseUp, this, [this](QMouseEvent* event) {
+        const QPoint pixel = event->position().toPoint();
+        // A press, a drag and a release measure as two clicks do.
+        if (pointerMode_ == PointerMode::Measuring &&
+            (pixel - measurePressPixel_).manhattanLength() >= QApplication::startDragDistance())
+            FinishMeasurement(event->button(), event->modifiers(), pixel);
+        else if (pointerMode_ != PointerMode::Placing || placingPressed_)
             ObrMouseUp();
     });
     connect(Obr, &PlanWidget::DoubleClick, this,
@@ -65,6 +73,8 @@ bool TForm1::FormKeyPress(QKeyEvent* event)
             CancelPlacing();
         else if (pointerMode_ != PointerMode::Idle)
             SetMeasureMode(false);
+        else if (selection_.Index() >= 0 || Obr->ShowsMeasurement())
+            ClearMarks();
         else
             return false;
         return true;
@@ -89,21 +99,20 @@ bool TForm1::FormKeyPress(QKeyEvent* event)
 
 void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
 {
+    Obr->SetMeasurement({}, {});
     switch (pointerMode_) {
     case PointerMode::Placing:
         placingPressed_ = true;  // the release that follows drops the object
         return;
     case PointerMode::MeasureWait:
         measureStart_ = RoomPointAt(RoomPixel(pixel), zoom_);
+        measurePressPixel_ = pixel;
         measureImageKey_ = 0;
         pointerMode_ = PointerMode::Measuring;
         ObrMouseMove(modifiers, pixel);
         return;
     case PointerMode::Measuring:
-        UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
-        SetMeasureMode(false);
-        if (button == Qt::LeftButton)
-            ReportMeasurement();
+        FinishMeasurement(button, modifiers, pixel);
         return;
     case PointerMode::Idle:
         PressOnPlan(button, pixel);
@@ -116,6 +125,8 @@ void TForm1::PressOnPlan(Qt::MouseButton button, QPoint pixel)
     ObrMouseUp();  // a drag still open here has lost its release
     clickPoint_ = RoomPixel(pixel);
     const int index = room_.PartAt(clickPoint_.x, clickPoint_.y, zoom_);
+    if (button == Qt::LeftButton || button == Qt::RightButton)
+        Select(index);
     if (button == Qt::LeftButton && index >= 0) {
         const CPart& part = room_.Parts[static_cast<size_t>(index)];
         dragIndex_ = index;
@@ -174,8 +185,10 @@ void TForm1::EndDrag()
 {
     moved_ = false;
     dragIndex_ = -1;
-    if (pointerMode_ == PointerMode::Placing)
+    if (pointerMode_ == PointerMode::Placing) {
         pointerMode_ = PointerMode::Idle;
+        statusBar()->clearMessage();
+    }
 }
 
 void TForm1::ObrDblClick(QPoint pixel)
@@ -186,7 +199,7 @@ void TForm1::ObrDblClick(QPoint pixel)
         EditObject(index);
 }
 
-void TForm1::StartPlacing(int index, QPoint grabOffset)
+void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
 {
     if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
         SetMeasureMode(false);
@@ -194,15 +207,26 @@ void TForm1::StartPlacing(int index, QPoint grabOffset)
     grabOffset_ = FromQPoint(grabOffset);
     moved_ = true;
     placingPressed_ = false;
+    placingOwnStep_ = ownStep;
     pointerMode_ = PointerMode::Placing;
     UpdatePlanCursor(index);
+    statusBar()->showMessage(ToQString(Msg(MsgPlacingHint)));
 }
 
-// The addition is cancelled. Its undo step stays open, so the next change takes it over.
+// The addition is cancelled: the room goes back to the state its step recorded, with the
+// history and the modified mark as they were. When the addition merged into an earlier step,
+// or a command meanwhile closed its step, only the object goes.
 void TForm1::CancelPlacing()
 {
-    room_.RemovePart(dragIndex_);
+    const int index = dragIndex_;
     EndDrag();
+    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
+        pendingSnapshot_ = true;
+        RestoreSnapshot(*before);
+        return;
+    }
+    room_.RemovePart(index);
     Redraw(true);
 }
 
@@ -217,6 +241,7 @@ void TForm1::SetMeasureMode(bool on)
     // While measuring, the length has the status bar to itself.
     for (size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setVisible((i == MeasurePanel) == on);
+    areaPanel_->setVisible(!on);
     if (on) {
         lastMeasurement_ = 0.0;
         UpdateMeasurePanel();
@@ -253,6 +278,16 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     Obr->repaint();
     lastMeasurement_ = MeasuredLength(start, end, zoom_);
     UpdateMeasurePanel();
+}
+
+void TForm1::FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
+{
+    UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
+    SetMeasureMode(false);
+    // The line and its length stay on the plan until the next click.
+    Obr->SetMeasurement(measureLine_, ToQString(DecimalText(lastMeasurement_, LocalePunctuation()) + room_.UnitName));
+    if (button == Qt::LeftButton)
+        ReportMeasurement();
 }
 
 void TForm1::ReportMeasurement()

@@ -3,6 +3,7 @@
 #include "dialogs/ErrorReport.h"
 #include "dialogs/TFormPrint.h"
 #include "editor/PlanWidget.h"
+#include "localize/Messages.h"
 #include "output/ImageExport.h"
 #include "output/PrintJob.h"
 #include "output/PrintTexts.h"
@@ -69,7 +70,7 @@ void TForm1::Print1Click()
         const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
                                      : PrintOnPrinter(*FormPrint, room_, drawing);
         if (!printed)
-            ReportError(prompts_, "The printer could not be started.");
+            ReportError(prompts_, Msg(MsgPrinterNotStarted));
     } catch (const ImageExportError& error) {
         ReportError(prompts_, error.what());
     } catch (const FileWriteError& error) {
@@ -84,7 +85,7 @@ std::optional<QString> TForm1::AskPdfName()
     if (suggested.isEmpty())
         suggested = QDir(QString::fromStdString(engines_.options.LastOpenFolder))
                         .filePath(QString::fromStdString(DefaultPrintTitle(fileName_.toStdString())) + ".pdf");
-    const auto chosen = prompts_.SaveFileName(FormPrint->windowTitle().toStdString(), suggested.toStdString(), PdfFilter);
+    const auto chosen = prompts_.SaveFileName(FormPrint->windowTitle().toStdString(), suggested.toStdString(), PdfFilter, nullptr);
     if (!chosen)
         return std::nullopt;
     QString path = QString::fromStdString(*chosen);

@@ -11,8 +11,8 @@
 #include <QLocale>
 #include <QTimer>
 
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -46,15 +46,23 @@ void TForm1::StartRecovery()
 
 void TForm1::OfferRecovery()
 {
-    const std::vector<std::string> orphans = OrphanedRecoveryFiles(RecoveryFolder());
-    if (orphans.empty())
+    for (const std::string& path : OrphanedRecoveryFiles(RecoveryFolder())) {
+        // Another editor may have claimed the copy first, or dealt with it already.
+        std::optional<RecoveryLock> claim = RecoveryLock::Claim(path);
+        if (!claim || !std::filesystem::exists(path))
+            continue;
+        // One room at a time: any older copies are offered at the next start.
+        OfferRecoveryFrom(path, *claim);
         return;
-    // One room at a time: any older copies are offered at the next start.
-    const std::string& path = orphans.front();
+    }
+}
+
+void TForm1::OfferRecoveryFrom(const std::string& path, RecoveryLock& claim)
+{
     std::optional<RecoveredRoom> recovered = ReadRecoveryFile(path);
     if (!recovered) {
         prompts_.Message(Msg(MsgRecoverTitle), Msg(MsgRecoverFailed) + "\n" + path, PromptIcon::Error, ButtonOk);
-        std::remove(path.c_str());
+        claim.RemoveFile();
         return;
     }
     const std::string room = recovered->fileName.empty() ? Msg(MsgUntitled) : recovered->fileName;
@@ -69,7 +77,7 @@ void TForm1::OfferRecovery()
         if (recoveryText_.empty())
             return;
     }
-    std::remove(path.c_str());
+    claim.RemoveFile();
 }
 
 void TForm1::KeepRecoveryCopy()
@@ -85,6 +93,10 @@ void TForm1::KeepRecoveryCopy()
     std::string timeless = RecoveryFileText(room_, fileName, 0);
     if (timeless == recoveryText_)
         return;
+    if (!recoveryLock_)
+        recoveryLock_ = RecoveryLock::Claim(recoveryPath_);
+    if (!recoveryLock_)
+        return;  // another editor is restoring a copy of the same name; the next tick tries again
     try {
         WriteRecoveryFile(recoveryPath_, RecoveryFileText(room_, fileName, QDateTime::currentSecsSinceEpoch()));
         recoveryText_ = std::move(timeless);
@@ -95,7 +107,8 @@ void TForm1::KeepRecoveryCopy()
 
 void TForm1::DiscardRecoveryCopy()
 {
-    if (!recoveryPath_.empty())
-        std::remove(recoveryPath_.c_str());
+    if (recoveryLock_)
+        recoveryLock_->RemoveFile();
+    recoveryLock_.reset();
     recoveryText_.clear();
 }

@@ -19,6 +19,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWheelEvent>
+#include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -76,8 +79,22 @@ Rect TForm1::WorkArea() const
     return screen ? FromQRect(screen->availableGeometry()) : Rect{0, 0, width(), height()};
 }
 
+void TForm1::FitViewToShownWindow()
+{
+    laidOut_ = true;
+    KeepFrameOnScreen();
+    if (std::exchange(bestFitOwed_, false))
+        BestFit();
+    else if (engines_.options.Autosize)
+        FitWindowToPlan();
+}
+
 void TForm1::BestFit()
 {
+    if (!laidOut_) {
+        bestFitOwed_ = true;
+        return;
+    }
     const PixelSize area = BestFitArea(CurrentFrame(), WorkArea(), engines_.options.Autosize);
     if (const auto zoom = BestFitZoom(room_, area))
         SetZoom(*zoom);
@@ -90,6 +107,8 @@ void TForm1::UpdateScale()
     const PlanView view = WholeRoomView(room_, zoom_);
     PrepareForView(room_, view);
     composer_.Invalidate();
+    UpdateAreaPanel();
+    Obr->SetMeasurement({}, {});  // its pixels belonged to the old scale
 }
 
 PlanView TForm1::CurrentView() const
@@ -111,6 +130,7 @@ void TForm1::Redraw(bool repaint)
     }
     UpdateRoomPanel();
     composer_.DrawAll(room_, CurrentView(), Obr->Image());
+    UpdateSelectionMarks();
     if (repaint)
         Obr->repaint();
     else
@@ -123,10 +143,12 @@ void TForm1::RedrawMoved(int index)
     const auto changed = QSize(size.width, size.height) == imageSize_
                              ? composer_.DrawMoved(room_, CurrentView(), Obr->Image(), static_cast<size_t>(index))
                              : std::nullopt;
-    if (changed)
-        Obr->repaint(*changed);
-    else
+    if (!changed) {
         Redraw(true);
+        return;
+    }
+    UpdateSelectionMarks();
+    Obr->repaint(*changed);
 }
 
 void TForm1::UpdateZoomPanel()
@@ -138,6 +160,12 @@ void TForm1::UpdateZoomPanel()
 void TForm1::UpdateRoomPanel()
 {
     panels_[RoomPanel]->setText(ToQString(RoomPanelText(room_)));
+}
+
+void TForm1::UpdateAreaPanel()
+{
+    areaPanel_->setText(ToQString(AreaPanelText(room_, LocalePunctuation())));
+    areaPanel_->setToolTip(ToQString(FloorText(room_, LocalePunctuation())));
 }
 
 void TForm1::UpdateMeasurePanel()
@@ -157,7 +185,7 @@ Point TForm1::PlanPointAt(QPoint imagePixel) const
 
 void TForm1::FitWindowToPlan()
 {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+    if (!laidOut_ || windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
         return;
     QWidget* lastButton = ToolBar1->widgetForAction(ToolBar1->actions().last());
     const int minimumWidth = lastButton ? lastButton->geometry().right() + 16 : 0;
@@ -237,6 +265,10 @@ void TForm1::wheelEvent(QWheelEvent* event)
         return;
     }
     event->accept();
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomAtPointer(delta > 0, ScrollBox1->viewport()->mapFromGlobal(event->globalPosition().toPoint()));
+        return;
+    }
     QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) ? ScrollBox1->horizontalScrollBar()
                                                                : ScrollBox1->verticalScrollBar();
     bar->setValue(bar->value() - delta / 3);
@@ -251,6 +283,11 @@ void TForm1::resizeEvent(QResizeEvent* event)
 // The wheel scrolls the plan by our own step, over the plan as anywhere else in the window.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        FitViewToShownWindow();
+        return false;
+    }
     if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return event->isAccepted();

@@ -1,6 +1,7 @@
 #include "library/CPartsCatalogue.h"
 
 #include "model/PartSlots.h"
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
@@ -8,15 +9,21 @@
 #include <filesystem>
 #include <optional>
 
-void CPartsCatalogue::Load(const std::string& fileName, bool append)
+bool CPartsCatalogue::Load(const std::string& fileName, bool append, CodePageHint hint, ReadFailure* failure)
 {
-    if (!append)
-        Clear();
+    ReadFailure why = ReadFailure::Unreadable;
     // A read-only file is read like any other: only saving into it is refused, so the user's
     // objects stay visible and are never replaced by an empty list.
-    const std::optional<CIniFile> ini = CIniFile::Read(fileName);
+    const std::optional<CIniFile> ini = CIniFile::Read(fileName, hint, &why);
+    if (!append) {
+        Clear();
+        encoding_ = ini ? ini->Encoding() : TextEncoding::Utf8;
+        refused_ = !ini && why != ReadFailure::Unreadable;
+    }
+    if (failure)
+        *failure = why;
     if (!ini)
-        return;
+        return why == ReadFailure::Unreadable;
     // Any section named "Part..." is an entry, whatever follows, so that files written by
     // hand or by other tools load too.
     for (const std::string& section : ini->SectionNames()) {
@@ -28,10 +35,13 @@ void CPartsCatalogue::Load(const std::string& fileName, bool append)
         entry.PosY = 0;
         entry.Rotation = 0;
     }
+    return true;
 }
 
-void CPartsCatalogue::Save(const std::string& fileName) const
+void CPartsCatalogue::Save(const std::string& fileName)
 {
+    if (refused_)
+        throw FileWriteError(fileName);
     // The user's catalogue folder does not exist before the first save. Should creating it
     // fail, the write below reports the error.
     const std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
@@ -43,7 +53,8 @@ void CPartsCatalogue::Save(const std::string& fileName) const
     for (const CPart& entry : entries_)
         if (entry.InUse)
             entry.Save(ini, "Part" + std::to_string(++number), true);
-    ini.Save(fileName);
+    ini.SetEncoding(encoding_);
+    encoding_ = ini.Save(fileName);
 }
 
 CPart& CPartsCatalogue::AddEntry(int* index, bool forceAppend)

@@ -5,10 +5,13 @@
 // and the free slot is skipped by searches and saves until the next load.
 
 #include "model/CPart.h"
+#include "platform/TextCodec.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+enum class ReadFailure;
 
 class CPartsCatalogue {
 public:
@@ -20,11 +23,15 @@ public:
 
     // Reads every part section of a file, in file order, after the present entries when append
     // is set and in their place otherwise. Positions and rotation come back as 0. A missing or
-    // unreadable file adds nothing.
-    void Load(const std::string& fileName, bool append);
+    // unreadable file adds nothing; false, with the reason in `failure`, when the file exists
+    // but is not text. Without append the file's encoding is kept for Save.
+    bool Load(const std::string& fileName, bool append, CodePageHint hint = CodePageHint::Western,
+              ReadFailure* failure = nullptr);
     // Writes the entries in use as Part1, Part2... without position, replacing the whole file
-    // and creating its folder when missing. Throws FileWriteError and leaves the file as it was.
-    void Save(const std::string& fileName) const;
+    // and creating its folder when missing, in the encoding the file was read in while the
+    // text fits it. Throws FileWriteError and leaves the file as it was, also when the last
+    // load refused the file as not text, which would otherwise be lost.
+    void Save(const std::string& fileName);
 
     // A slot for a new entry: the first free one unless forceAppend is set or none is free, in
     // which case one is appended. The slot is reset and not yet in use.
@@ -38,4 +45,6 @@ public:
 
 private:
     std::vector<CPart> entries_;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    bool refused_ = false;
 };

@@ -127,7 +127,7 @@ void CALocalize::LoadSections(const std::string& path)
     sections_.clear();
     messagesSection_ = -1;
     librarySection_ = -1;
-    const std::optional<CIniFile> ini = CIniFile::Read(path);
+    const std::optional<CIniFile> ini = ReadLanguageFile(path);
     if (!ini)
         return;
     for (const std::string& name : ini->SectionNames()) {

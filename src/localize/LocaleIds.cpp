@@ -69,3 +69,11 @@ int32_t UserLocaleId()
             return LocaleIdFromPosix(value);
     return 0;
 }
+
+CodePageHint CodePageHintFor(int32_t id)
+{
+    constexpr std::string_view CentralEuropean[] = {"cs", "sk", "pl", "hu", "sl", "hr", "ro"};
+    const std::string language = PosixLanguage(id);
+    const bool central = std::find(std::begin(CentralEuropean), std::end(CentralEuropean), language) != std::end(CentralEuropean);
+    return central ? CodePageHint::CentralEuropean : CodePageHint::Western;
+}

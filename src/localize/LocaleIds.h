@@ -2,6 +2,8 @@
 // The numeric locale identifiers that language files carry, derived from POSIX locale names
 // such as "de_AT.UTF-8" or "cs_CZ@euro".
 
+#include "platform/TextCodec.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,3 +23,7 @@ std::string PosixLanguage(int32_t id);
 // The identifier of the user's locale for messages, from LC_ALL, LC_MESSAGES or LANG, the
 // first one set and not empty, as the C library chooses.
 int32_t UserLocaleId();
+
+// Central European languages, whose Windows text is in code page 1250 (Czech, Slovak, Polish,
+// Hungarian, Slovenian, Croatian, Romanian), lean to that code page; all others to 1252.
+CodePageHint CodePageHintFor(int32_t id);

@@ -1,6 +1,7 @@
 #include "localize/Messages.h"
 
 #include "localize/CALocalize.h"
+#include "platform/FileIo.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 51> EnglishTexts = {{
+constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -72,6 +73,21 @@ constexpr std::array<MessageText, 51> EnglishTexts = {{
      "Planzeta was stopped without saving the room %s.\n"
      "Its changes up to %s were kept.\n\nDo you want to restore them?"},
     {MsgRecoverFailed, "The unsaved work could not be restored."},
+    {MsgPlacingHint, "Click to place the object, Esc cancels"},
+    {MsgNoAreaToDraw, "The room has no area to draw."},
+    {MsgPictureTooLarge,
+     "The picture would be %s × %s pixels; the largest that can be exported is %s pixels on a side and %s "
+     "megapixels. Choose a smaller zoom."},
+    {MsgNoMemoryForPicture, "There is not enough memory for a picture of %s × %s pixels."},
+    {MsgPrinterNotStarted, "The printer could not be started."},
+    {MsgNotRegularFile, "It is not a regular file: a folder, a pipe or a device cannot be opened."},
+    {MsgFileTooLarge, "The file is larger than 64 MB, far more than any room holds."},
+    {MsgNoRoomInFile, "The file holds no room: it has neither a [Room] section nor objects."},
+    {MsgOutOfMemory, "There is not enough memory to open the file."},
+    {MsgNotTextFile, "The file is not a text file: it holds null bytes."},
+    {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
+    {MsgFloorArea, "Floor area"},
+    {MsgPerimeter, "Perimeter"},
 }};
 
 const CALocalize* Current = nullptr;
@@ -99,4 +115,25 @@ std::string Msg(int id)
 {
     const std::string_view english = EnglishMessage(id);
     return Current ? Current->Message(id, english) : std::string(english);
+}
+
+std::string CannotReadText(ReadFailure failure, const std::string& path)
+{
+    return [failure] {
+        switch (failure) {
+        case ReadFailure::NotRegularFile:
+            return Msg(MsgNotRegularFile);
+        case ReadFailure::TooLarge:
+            return Msg(MsgFileTooLarge);
+        case ReadFailure::WrongContent:
+            return Msg(MsgNoRoomInFile);
+        case ReadFailure::NotText:
+            return Msg(MsgNotTextFile);
+        case ReadFailure::DamagedUtf16:
+            return Msg(MsgDamagedUtf16);
+        case ReadFailure::Unreadable:
+            break;
+        }
+        return Msg(MsgCannotReadFile);
+    }() + "\n" + path;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+enum class ReadFailure;
 class CALocalize;
 
 enum MessageId : int {
@@ -60,6 +61,23 @@ enum MessageId : int {
     MsgRecoverTitle = 55,
     MsgRecoverQuestion = 56,
     MsgRecoverFailed = 57,
+    // Editing on the plan, and pictures of it.
+    MsgPlacingHint = 60,
+    MsgNoAreaToDraw = 61,
+    MsgPictureTooLarge = 62,
+    MsgNoMemoryForPicture = 63,
+    MsgPrinterNotStarted = 64,
+    // Why a file could not be opened, beyond message 27.
+    MsgNotRegularFile = 80,
+    MsgFileTooLarge = 81,
+    MsgNoRoomInFile = 82,
+    MsgOutOfMemory = 83,
+    // Files that are not text in an encoding the reader knows.
+    MsgNotTextFile = 100,
+    MsgDamagedUtf16 = 101,
+    // The floor of the room.
+    MsgFloorArea = 110,
+    MsgPerimeter = 111,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
@@ -72,3 +90,6 @@ const CALocalize* CurrentLocalizer();
 
 // A message in the current language, or in English when it has no text for it.
 std::string Msg(int id);
+
+// Why a file could not be read, and its name on the next line.
+std::string CannotReadText(ReadFailure failure, const std::string& path);

@@ -35,6 +35,11 @@ public:
     void InvalidateCorners() { cacheZoom_ = 0.0; }
     Rect ScreenBounds(int32_t offsetX, int32_t offsetY, double zoom);
     Rect Bounds(double zoom) const;
+    // The centre of the bounding box at zoom 1, unrounded.
+    PointF Centre() const;
+    // Turns the object by some degrees about the centre of its bounding box, which stays where
+    // it was (to the nearest unit, so that turning back restores the position exactly).
+    void RotateInPlace(int32_t degrees);
     // Whether a point in device pixels relative to the room origin lies on the object.
     bool HitTest(int32_t x, int32_t y, double zoom) const;
 
@@ -77,6 +82,9 @@ public:
     uint32_t CategoryMask;  // bit i: the object belongs to library category i
 
 private:
+    // The corners at zoom 1, unrounded.
+    std::array<PointF, 4> ExactCorners() const;
+
     std::array<Point, 4> cachedCorners_{};
     double cacheZoom_ = 0.0;
 };

@@ -2,13 +2,14 @@
 
 #include "base/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// Cosine and sine of a whole number of degrees. The angle is reduced first, so that any
-// int32 rotation is valid and -90 and 270 give the same result, and quarter turns are exact,
-// so that an object turned by them keeps its edges on whole units.
+// Cosine and sine of a whole number of degrees, taken of the angle itself rather than of its
+// remainder by 360, whose last bits differ and can tip a rounding at an exact half. Quarter turns are exact, so that an object
+// turned by them keeps its edges on whole units and -90 and 270 give the same corners.
 PointF UnitVector(int64_t degrees)
 {
     const int64_t reduced = (degrees % 360 + 360) % 360;
@@ -16,7 +17,7 @@ PointF UnitVector(int64_t degrees)
         static constexpr PointF quarterTurns[] = {{1, 0}, {0, 1}, {-1, 0}, {0, -1}};
         return quarterTurns[reduced / 90];
     }
-    const double a = DegToRad(static_cast<double>(reduced));
+    const double a = DegToRad(static_cast<double>(degrees));
     return {std::cos(a), std::sin(a)};
 }
 
@@ -42,7 +43,7 @@ bool InTriangle(int64_t u, int64_t v, int64_t width, int64_t height)
 
 }  // namespace
 
-std::array<Point, 4> CPart::Corners(double zoom) const
+std::array<PointF, 4> CPart::ExactCorners() const
 {
     const PointF dir = UnitVector(Rotation);
     const double x = PosX;
@@ -52,12 +53,37 @@ std::array<Point, 4> CPart::Corners(double zoom) const
     const double wy = Width * dir.y;
     const double hx = -(Height * dir.y);
     const double hy = Height * dir.x;
-    const auto at = [zoom](double px, double py) {
-        return Point{RoundToInt(px * zoom), RoundToInt(py * zoom)};
-    };
-    const Point p3 = at(x + hx, y + hy);
-    const Point p2 = ShapeType() == Triangle ? p3 : at(x + wx + hx, y + wy + hy);
-    return {at(x, y), at(x + wx, y + wy), p2, p3};
+    const PointF p3{x + hx, y + hy};
+    const PointF p2 = ShapeType() == Triangle ? p3 : PointF{x + wx + hx, y + wy + hy};
+    return {PointF{x, y}, PointF{x + wx, y + wy}, p2, p3};
+}
+
+std::array<Point, 4> CPart::Corners(double zoom) const
+{
+    std::array<Point, 4> corners;
+    const std::array<PointF, 4> exact = ExactCorners();
+    for (size_t i = 0; i < corners.size(); ++i)
+        corners[i] = {RoundToInt(exact[i].x * zoom), RoundToInt(exact[i].y * zoom)};
+    return corners;
+}
+
+PointF CPart::Centre() const
+{
+    const std::array<PointF, 4> corners = ExactCorners();
+    const auto [left, right] = std::minmax({corners[0].x, corners[1].x, corners[2].x, corners[3].x});
+    const auto [top, bottom] = std::minmax({corners[0].y, corners[1].y, corners[2].y, corners[3].y});
+    return {(left + right) / 2, (top + bottom) / 2};
+}
+
+// The shift is rounded on its own, not the new position: rounding halves away from zero is
+// then the same both ways, and a turn right undone by a turn left restores the position.
+void CPart::RotateInPlace(int32_t degrees)
+{
+    const PointF before = Centre();
+    Rotation = SaturateToInt(int64_t{Rotation} + degrees);
+    const PointF after = Centre();
+    PosX = SaturateToInt(int64_t{PosX} + RoundToInt(before.x - after.x));
+    PosY = SaturateToInt(int64_t{PosY} + RoundToInt(before.y - after.y));
 }
 
 const std::array<Point, 4>& CPart::ScreenCorners(int32_t offsetX, int32_t offsetY, double zoom)

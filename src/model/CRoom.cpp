@@ -20,6 +20,7 @@ void CRoom::Reset()
     if (const int unit = UnitFromAbbreviation(UnitName); unit >= 0)
         Unit = unit;
     Modified = false;
+    Encoding = TextEncoding::Utf8;
     Walls.MakeRectangle(Width, Height, WallThickness);
     UserCoordOriginX = 0;
     UserCoordOriginY = 0;

@@ -4,6 +4,7 @@
 #include "base/Colour.h"
 #include "model/CPart.h"
 #include "model/CRoomWalls.h"
+#include "platform/TextCodec.h"
 
 #include <array>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class CIniFile;
+enum class ReadFailure;
 
 class CRoom {
 public:
@@ -42,11 +44,17 @@ public:
     int32_t ToCentimetres(int32_t length) const;
     int32_t FromCentimetres(int32_t centimetres) const;
 
-    // Writes the whole room; throws FileWriteError and leaves an existing file unharmed.
-    void Save(const std::string& fileName) const;
-    // Replaces the room by the file's content. Returns false, leaving the room as it was, when
-    // the file cannot be read.
-    bool Load(const std::string& fileName);
+    // Writes the whole room in its Encoding, or in UTF-8 once its text no longer fits that,
+    // and returns the encoding written, which the document then is in. Throws FileWriteError
+    // and leaves an existing file unharmed.
+    TextEncoding Save(const std::string& fileName) const;
+    // Replaces the room by the file's content and records the file's encoding; the hint
+    // settles which code page a file in neither UTF-8 nor UTF-16 is in when its letters do
+    // not. Returns false, leaving the room as it was, when the file cannot be read or holds
+    // no room (no "Room" section, no outline and no object); `failure` then says why. A room
+    // too large for memory throws std::bad_alloc, and the room is left as it was then too.
+    bool Load(const std::string& fileName, CodePageHint hint = CodePageHint::Western,
+              ReadFailure* failure = nullptr);
     // The room as the sections of a room file, and back; reading starts from a new room.
     void Write(CIniFile& ini) const;
     void Read(const CIniFile& ini);
@@ -69,4 +77,6 @@ public:
     std::vector<CPart> Parts;        // drawing order: index 0 lies lowest
     CRoomWalls Walls;
     bool Modified;
+    // The encoding of the room's file; UTF-8 for a new room.
+    TextEncoding Encoding;
 };

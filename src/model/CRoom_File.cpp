@@ -6,6 +6,8 @@
 #include "platform/IniFile.h"
 #include "platform/RoomFileText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int FileVersion = 300;
@@ -17,6 +19,17 @@ Colour ReadColour(const CIniFile& ini, std::string_view key, Colour fallback)
     return static_cast<Colour>(ini.ReadInteger(RoomSection, key, static_cast<int32_t>(fallback)));
 }
 
+// A picture, an empty file or text of some other kind would read as an empty room and, saved
+// again, replace what the file held.
+bool HoldsRoom(const CIniFile& ini)
+{
+    if (ini.HasSection(RoomSection) || ini.HasSection(WallsSection))
+        return true;
+    const std::vector<std::string> sections = ini.SectionNames();
+    return std::any_of(sections.begin(), sections.end(),
+                       [](const std::string& name) { return name.starts_with("Part"); });
+}
+
 void WarnAboutNewerVersion()
 {
     Services().warn(Msg(MsgWarning), Msg(MsgNewerVersion));
@@ -24,12 +37,13 @@ void WarnAboutNewerVersion()
 
 }  // namespace
 
-void CRoom::Save(const std::string& fileName) const
+TextEncoding CRoom::Save(const std::string& fileName) const
 {
     // A fresh file: whatever sections the old one held are gone, as the format expects.
     CIniFile ini;
     Write(ini);
-    ini.Save(fileName);
+    ini.SetEncoding(Encoding);
+    return ini.Save(fileName);
 }
 
 void CRoom::Write(CIniFile& ini) const
@@ -57,12 +71,20 @@ void CRoom::Write(CIniFile& ini) const
             part.Save(ini, "Part" + std::to_string(++number), false);
 }
 
-bool CRoom::Load(const std::string& fileName)
+bool CRoom::Load(const std::string& fileName, CodePageHint hint, ReadFailure* failure)
 {
-    const std::optional<CIniFile> file = CIniFile::Read(fileName);
+    const std::optional<CIniFile> file = CIniFile::Read(fileName, hint, failure);
     if (!file)
         return false;
-    Read(*file);
+    if (!HoldsRoom(*file)) {
+        if (failure)
+            *failure = ReadFailure::WrongContent;
+        return false;
+    }
+    CRoom loaded;
+    loaded.Read(*file);
+    loaded.Encoding = file->Encoding();
+    *this = std::move(loaded);
     return true;
 }
 
@@ -103,7 +125,11 @@ void CRoom::Read(const CIniFile& ini)
     Walls.MakeRectangle(Width, Height, WallThickness);
     Walls.Load(ini, WallsSection);
 
-    for (const std::string& section : ini.SectionNames())
-        if (section != RoomSection && section.compare(0, 4, "Part") == 0)
+    const std::vector<std::string> sections = ini.SectionNames();
+    const auto isPart = [](const std::string& name) { return name != RoomSection && name.starts_with("Part"); };
+    // Growing the list object by object would hold up to three times the room for a moment.
+    Parts.reserve(static_cast<size_t>(std::count_if(sections.begin(), sections.end(), isPart)));
+    for (const std::string& section : sections)
+        if (isPart(section))
             AddPart(nullptr, true).Load(ini, section, Unit);
 }

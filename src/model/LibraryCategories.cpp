@@ -7,7 +7,7 @@ namespace {
 
 constexpr std::array<std::string_view, LibCategoryCount> EnglishTitles = {
     "User Library", "Cabinets", "Chairs", "Tables", "Bathroom",
-    "Bedroom", "Kitchen", "Living Room", "Accessories", "Other",
+    "Bedroom", "Kitchen", "Living Room", "Accessories", "Other", "Doors and windows",
 };
 
 int CategoryOrUserDef(int index)
@@ -27,7 +27,7 @@ std::string LibCategoryTitle(int index)
     const int category = CategoryOrUserDef(index);
     const std::string_view english = EnglishTitles[static_cast<size_t>(category)];
     // The titles share the language file's "Library" section with the object names, as
-    // numbers 1 to 10.
+    // numbers 1 to 11.
     const CALocalize* localizer = CurrentLocalizer();
     return localizer ? localizer->LibraryText(category + 1, english) : std::string(english);
 }

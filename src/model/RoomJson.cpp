@@ -1,7 +1,9 @@
 #include "model/RoomJson.h"
 
 #include "model/CRoom.h"
+#include "model/RoomFloor.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -33,6 +35,13 @@ public:
     {
         Separate();
         text += std::to_string(value);
+    }
+    // The shortest text that reads back as the same double.
+    void Real(double value)
+    {
+        Separate();
+        char digits[32];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
     }
     void Bool(bool value)
     {
@@ -180,6 +189,12 @@ std::string RoomToJson(const CRoom& room)
     json.Key("UserCoord"); json.Bool(room.UserCoord);
     json.Key("3DStart"); json.Numbers(room.Start3D);
     json.Key("PartCount"); json.Number(room.PartCount());
+    // What the editor shows of the floor; null when the walls do not close around one.
+    const auto floor = MeasureFloor(room);
+    json.Key("area");
+    floor ? json.Real(floor->area) : json.Null();
+    json.Key("perimeter");
+    floor ? json.Real(floor->perimeter) : json.Null();
     json.Key("Walls");
     WriteWalls(json, room.Walls);
     json.Key("Parts");

@@ -1,5 +1,6 @@
 #include "output/ImageExport.h"
 
+#include "localize/MessageFormat.h"
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/PlanRendering.h"
@@ -13,20 +14,15 @@
 
 namespace {
 
-std::string SizeText(int64_t width, int64_t height)
-{
-    return std::to_string(width) + " × " + std::to_string(height) + " pixels";
-}
-
 void CheckSize(const CRoom& room, const PlanView& view)
 {
     if (view.width < 1 || view.height < 1)
-        throw ImageExportError("The room has no area to draw.");
+        throw ImageExportError(Msg(MsgNoAreaToDraw));
     if (!ImageFits(room, view.zoom))
-        throw ImageExportError("The picture would be " + SizeText(view.width, view.height) +
-                               "; the largest that can be exported is " + std::to_string(MaxImageSide) +
-                               " pixels on a side and " + std::to_string(MaxImagePixels / 1'000'000) +
-                               " megapixels. Choose a smaller zoom.");
+        throw ImageExportError(FillPlaceholders(Msg(MsgPictureTooLarge),
+                                                {std::to_string(view.width), std::to_string(view.height),
+                                                 std::to_string(MaxImageSide),
+                                                 std::to_string(MaxImagePixels / 1'000'000)}));
 }
 
 bool IsPngName(const std::string& fileName)
@@ -45,8 +41,8 @@ QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
     view.showCollisions = options.showCollisions;
     QImage image(view.width, view.height, QImage::Format_RGB32);
     if (image.isNull())
-        throw ImageExportError("There is not enough memory for a picture of " +
-                               SizeText(view.width, view.height) + ".");
+        throw ImageExportError(FillPlaceholders(Msg(MsgNoMemoryForPicture),
+                                                {std::to_string(view.width), std::to_string(view.height)}));
     PrepareForView(room, view);
     {
         QtCanvas canvas(image);

@@ -55,25 +55,71 @@ WallPiece Opening(const CPart& part, const CWall& wall)
     return {a, part.PosZ, a + part.Width, int64_t{part.PosZ} + part.ZHeight};
 }
 
-// Replaces every piece the opening overlaps by the parts of it left, right, below and above
-// the opening. The parts go to the end of the list; none of them overlaps the opening again.
-void CutOut(std::vector<WallPiece>& pieces, const WallPiece& opening)
+// What is left of a column of the wall, from `left` to `right`, once the openings that span it
+// are cut out: spans of height from bottom to top, as pieces.
+void FreeSpans(const WallPiece& wall, std::vector<WallPiece> covering, int64_t left, int64_t right,
+               std::vector<WallPiece>& spans)
 {
-    for (size_t i = 0; i < pieces.size();) {
-        const WallPiece p = pieces[i];
-        const WallPiece cut = Intersection(p, opening);
-        if (IsEmpty(cut)) {
-            ++i;
-            continue;
-        }
-        pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(i));
-        for (const WallPiece& part : {WallPiece{p.left, p.top, cut.left, p.bottom},
-                                      WallPiece{cut.right, p.top, p.right, p.bottom},
-                                      WallPiece{cut.left, p.top, cut.right, cut.top},
-                                      WallPiece{cut.left, cut.bottom, cut.right, p.bottom}})
-            if (!IsEmpty(part))
-                pieces.push_back(part);
+    std::sort(covering.begin(), covering.end(), [](const WallPiece& a, const WallPiece& b) { return a.top < b.top; });
+    int64_t free = wall.top;
+    for (const WallPiece& opening : covering) {
+        if (opening.top > free)
+            spans.push_back({left, free, right, opening.top});
+        free = std::max(free, opening.bottom);
     }
+    if (free < wall.bottom)
+        spans.push_back({left, free, right, wall.bottom});
+}
+
+// Cuts the openings out of the wall column by column, a column running between two neighbouring
+// edges of openings, so that the same openings span all of it. A span of the same height as one
+// of the column before lengthens that piece rather than starting another, so openings side by
+// side cost a few pieces each, however many there are.
+std::vector<WallPiece> CutOut(const WallPiece& wall, std::vector<WallPiece> openings)
+{
+    if (IsEmpty(wall))
+        return {wall};  // nothing to cut: written as it stands, a unit long or high
+    std::erase_if(openings, [&](WallPiece& opening) {
+        opening = Intersection(opening, wall);
+        return IsEmpty(opening);
+    });
+    std::vector<int64_t> edges{wall.left, wall.right};
+    for (const WallPiece& opening : openings) {
+        edges.push_back(opening.left);
+        edges.push_back(opening.right);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::sort(openings.begin(), openings.end(), [](const WallPiece& a, const WallPiece& b) { return a.left < b.left; });
+
+    std::vector<WallPiece> pieces;
+    std::vector<size_t> previous;  // the pieces that reach the column's left edge, from the bottom up
+    std::vector<WallPiece> covering;
+    size_t next = 0;
+    for (size_t e = 0; e + 1 < edges.size(); ++e) {
+        const int64_t left = edges[e];
+        std::erase_if(covering, [&](const WallPiece& opening) { return opening.right <= left; });
+        for (; next < openings.size() && openings[next].left <= left; ++next)
+            covering.push_back(openings[next]);
+        std::vector<WallPiece> spans;
+        FreeSpans(wall, covering, left, edges[e + 1], spans);
+        std::vector<size_t> current;
+        size_t match = 0;
+        for (const WallPiece& span : spans) {
+            while (match < previous.size() && pieces[previous[match]].top < span.top)
+                ++match;
+            if (match < previous.size() && pieces[previous[match]].top == span.top &&
+                pieces[previous[match]].bottom == span.bottom) {
+                pieces[previous[match]].right = span.right;
+                current.push_back(previous[match]);
+            } else {
+                current.push_back(pieces.size());
+                pieces.push_back(span);
+            }
+        }
+        previous = std::move(current);
+    }
+    return pieces;
 }
 
 // How far the wall's body lies across its line, towards the scene's z axis of the wall.
@@ -115,11 +161,11 @@ void AppendWall(std::string& out, const CRoom& room, int wallIndex, double scale
 std::vector<WallPiece> WallPieces(const CRoom& room, int wallIndex)
 {
     const CWall& wall = room.Walls[wallIndex];
-    std::vector<WallPiece> pieces{{0, 0, TruncToInt(wall.length), room.WallZHeight}};
+    std::vector<WallPiece> openings;
     for (const CPart& part : room.Parts)
         if (IsOpeningIn(part, wallIndex))
-            CutOut(pieces, Opening(part, wall));
-    return pieces;
+            openings.push_back(Opening(part, wall));
+    return CutOut({0, 0, TruncToInt(wall.length), room.WallZHeight}, std::move(openings));
 }
 
 void AppendWalls(std::string& out, std::string_view libraryPrefix, const CRoom& room, double scale,

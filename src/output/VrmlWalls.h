@@ -20,8 +20,9 @@ struct WallPiece {
     friend bool operator==(const WallPiece&, const WallPiece&) = default;
 };
 
-// What remains of a wall of the room once every opening in it is cut out, in the order the
-// cutting leaves the pieces.
+// What remains of a wall of the room once every opening in it is cut out, from the wall's start
+// along it and, within a stretch, from the floor up. Openings side by side leave a number of
+// pieces that grows with theirs, not with its square.
 std::vector<WallPiece> WallPieces(const CRoom& room, int wallIndex);
 
 // The "Wall" prototype declaration, then every piece of every wall, the walls in list order.

@@ -126,10 +126,17 @@ bool IsWrittenAsObject(const CPart& part)
            part.Width != 0 && part.Height != 0 && part.ZHeight != 0;
 }
 
-// A library object is its library number's prototype; one without a number is a plain box.
+// library.wrl holds a model for each number of the built-in library.
+bool HasLibraryModel(int32_t libObjID)
+{
+    return libObjID >= 20 && libObjID <= 99;
+}
+
+// A library object is its library number's model; one without a number, or with a number
+// the library has no model for, is a plain box.
 std::string PrototypeName(const CPart& part)
 {
-    if (part.LibObjID != 0)
+    if (HasLibraryModel(part.LibObjID))
         return "LibraryObject" + std::to_string(part.LibObjID);
     return std::string(TypeName(part.Type == LibraryObject ? Rectangle : part.Type));
 }
@@ -143,13 +150,15 @@ void AppendObjects(std::string& out, const CRoom& room, double scale, std::strin
         if (!IsWrittenAsObject(part))
             continue;
         const std::string name = PrototypeName(part);
-        if (part.LibObjID != 0 && declared.insert(part.LibObjID).second)
+        if (HasLibraryModel(part.LibObjID) && declared.insert(part.LibObjID).second)
             AppendPrototype(out, name, libraryPrefix);
         const double width = part.Width * scale;
         const double depth = part.Height * scale;
         const double height = part.ZHeight * scale;
         if (!IsVisibleSize(width) || !IsVisibleSize(depth) || !IsVisibleSize(height))
             continue;
+        if (part.LibObjID != 0 && !HasLibraryModel(part.LibObjID))
+            out += "# library number " + std::to_string(part.LibObjID) + " has no model: a box of its size\n";
         // The translation is the reference corner, about which the plan turns the object.
         AppendLine(out, "Transform {translation %.2f %.2f %.2f rotation 0 1 0 %.2f scale %.2f %.2f %.2f",
                    {part.PosX * scale, part.PosZ * scale, part.PosY * scale, SceneAngle(part.Rotation),

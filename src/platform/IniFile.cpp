@@ -1,7 +1,6 @@
 #include "platform/IniFile.h"
 
 #include "platform/FileIo.h"
-#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <utility>
@@ -58,48 +57,66 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         text.remove_prefix(1);
     }
     int base = 10;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') && IsDigit(text[2], 16)) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
         text.remove_prefix(2);
     }
-    if (text.empty() || !IsDigit(text[0], base))
+    if (text.empty())
         return std::nullopt;
-    uint32_t value = 0;  // unsigned, so that long numbers wrap instead of overflowing
-    for (char c : text) {
+    // Negative numbers reach -2^31; others the whole unsigned range, read as its bit pattern.
+    const uint64_t limit = negative ? uint64_t{1} << 31 : UINT32_MAX;
+    uint64_t value = 0;
+    for (const char c : text) {
         if (!IsDigit(c, base))
-            break;
-        value = value * static_cast<uint32_t>(base) + DigitValue(c);
+            return std::nullopt;
+        value = value * static_cast<uint64_t>(base) + DigitValue(c);
+        if (value > limit)
+            return std::nullopt;
     }
-    if (negative)
-        value = 0u - value;
-    return static_cast<int32_t>(value);
+    const auto bits = static_cast<uint32_t>(negative ? 0 - value : value);
+    return static_cast<int32_t>(bits);
 }
 
-std::optional<CIniFile> CIniFile::Read(const std::string& path)
+std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hint, ReadFailure* failure)
 {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const auto fail = [failure](ReadFailure why) {
+        if (failure)
+            *failure = why;
+        return std::nullopt;
+    };
+    const std::optional<std::string> bytes = ReadWholeFile(path, failure);
     if (!bytes)
         return std::nullopt;
-    return Parse(*bytes);
+    DecodedText decoded = DecodeText(*bytes, hint);
+    switch (decoded.problem) {
+    case DecodeProblem::NotText:
+        return fail(ReadFailure::NotText);
+    case DecodeProblem::DamagedUtf16:
+        return fail(ReadFailure::DamagedUtf16);
+    case DecodeProblem::None:
+        break;
+    }
+    CIniFile ini = Parse(decoded.text);
+    ini.encoding_ = decoded.encoding;
+    return ini;
 }
 
-CIniFile CIniFile::Parse(std::string_view bytes)
+CIniFile CIniFile::Parse(std::string_view text)
 {
-    const std::string text = DecodeLegacyText(bytes);
     CIniFile ini;
     Section* current = nullptr;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string_view line = Trim(std::string_view(text).substr(pos, end - pos));
-        pos = end + 1;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = Trim(text.substr(0, end));
+        const bool crlf = text.substr(end).starts_with("\r\n");
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
         if (line.empty() || line[0] == ';')
             continue;
         if (line[0] == '[') {
             const size_t close = line.find(']');
-            current = &ini.FindOrAdd(Trim(line.substr(1, close == std::string_view::npos ? close : close - 1)));
+            const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
+            // A later section of a name already seen adds nothing to the first.
+            current = ini.Find(name) ? nullptr : &ini.FindOrAdd(name);
             continue;
         }
         const size_t eq = line.find('=');
@@ -126,9 +143,15 @@ std::string CIniFile::Text() const
     return out;
 }
 
-void CIniFile::Save(const std::string& path) const
+TextEncoding CIniFile::Save(const std::string& path) const
 {
-    WriteFileAtomically(path, Text());
+    const std::string text = Text();
+    if (const std::optional<std::string> bytes = EncodeText(text, encoding_)) {
+        WriteFileAtomically(path, *bytes);
+        return encoding_;
+    }
+    WriteFileAtomically(path, text);
+    return TextEncoding::Utf8;
 }
 
 std::vector<std::string> CIniFile::SectionNames() const

@@ -28,8 +28,9 @@ public:
     // A file to open or to save; `filter` is in the form "Rooms (*.mst);;All files (*)".
     virtual std::optional<std::string> OpenFileName(const std::string& title, const std::string& folder,
                                                     const std::string& filter) = 0;
+    // `selectedFilter`, when given, names the filter shown first and receives the one chosen.
     virtual std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
-                                                    const std::string& filter) = 0;
+                                                    const std::string& filter, std::string* selectedFilter) = 0;
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
     virtual std::optional<CFont> ChooseFont(const CFont& initial) = 0;
 };

@@ -59,9 +59,13 @@ std::optional<std::string> QtPrompts::OpenFileName(const std::string& title, con
 }
 
 std::optional<std::string> QtPrompts::SaveFileName(const std::string& title, const std::string& suggested,
-                                                   const std::string& filter)
+                                                   const std::string& filter, std::string* selectedFilter)
 {
-    const QString name = QFileDialog::getSaveFileName(parent_, ToQString(title), ToQString(suggested), ToQString(filter));
+    QString chosenFilter = selectedFilter ? ToQString(*selectedFilter) : QString();
+    const QString name = QFileDialog::getSaveFileName(parent_, ToQString(title), ToQString(suggested), ToQString(filter),
+                                                      selectedFilter ? &chosenFilter : nullptr);
+    if (selectedFilter)
+        *selectedFilter = chosenFilter.toStdString();
     return name.isEmpty() ? std::nullopt : std::optional(name.toStdString());
 }
 

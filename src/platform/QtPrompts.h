@@ -16,7 +16,7 @@ public:
     std::optional<std::string> OpenFileName(const std::string& title, const std::string& folder,
                                             const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
-                                            const std::string& filter) override;
+                                            const std::string& filter, std::string* selectedFilter) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
     std::optional<CFont> ChooseFont(const CFont& initial) override;
 

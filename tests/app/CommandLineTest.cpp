@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,14 +129,14 @@ TEST(CommandLine, ListingPrintsTheObjectsButLabelsSortedByNameWithTheirSizes)
     TempDir dir;
     const std::string room = dir.file("room.mst");
     TempDir::WriteFile(room, "[Room]\nWidth=400\nHeight=300\nUnit=mm\n"
-                             "[Part1]\nType=Rectangle\nCaption=Wardrobe\nPosX=10\nPosY=10\nWidth=120\nHeight=60\n"
+                             "[Part1]\nType=Rectangle\nCaption=Ward\trobe\x1b[2J\xc2\x9b" "1m\nPosX=10\nPosY=10\nWidth=120\nHeight=60\n"
                              "[Part2]\nType=Label\nCaption=Kitchen\nWidth=50\nHeight=10\n"
                              "[Part3]\nType=Circle\nPosX=200\nPosY=100\nWidth=80\nHeight=80\n"
                              "[Part4]\nType=Rectangle\nCaption=bed\nWidth=200\nHeight=90\n");
     ProcessResult r = Planzeta({"--listing", room});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "bed\t200\u00D790\r\nCircle\t80\u00D780\r\nWardrobe\t120\u00D760\r\n");
+    EXPECT_EQ(r.out, "bed\t200\u00D790\r\nCircle\t80\u00D780\r\nWard robe [2J 1m\t120\u00D760\r\n");
 
     TempDir::WriteFile(room, "[Room]\nWidth=400\n[Part1]\nType=Label\nCaption=Only a note\n");
     r = Planzeta({"--listing", room});
@@ -200,6 +202,35 @@ TEST(CommandLine, FilesThatCannotBeReadOrWrittenFailWithTheirStatusAndLeaveNothi
         EXPECT_EQ(Planzeta({task.option, dir.file(std::string("out") + task.extension)}).status, 2);
         EXPECT_EQ(FilesIn(dir.path()), 2u) << "no partial or temporary file is left behind";
     }
+}
+
+TEST(CommandLine, PipesRoomlessFilesAndOutputOverTheRoomAreRefused)
+{
+    TempDir dir;
+    const std::string in = dir.file("in.mst");
+    TempDir::WriteFile(in, SampleRoom);
+    ProcessResult r;
+    // Neither a pipe is waited on nor a file without a room written over.
+    const std::string fifo = dir.file("fifo.mst");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    r = Planzeta({"--dump-json", fifo});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("It is not a regular file"), std::string::npos) << r.err;
+    const std::string picture = dir.file("picture.mst");
+    TempDir::WriteFile(picture, "\x89PNG\r\n\x1a\n");
+    r = Planzeta({"--resave", picture, picture});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("The file holds no room"), std::string::npos) << r.err;
+    EXPECT_EQ(TempDir::ReadFile(picture), "\x89PNG\r\n\x1a\n");
+    // No output over the room, even through a link.
+    std::filesystem::create_symlink(in, dir.file("link.png"));
+    for (const char* task : {"--export-image", "--export-vrml", "--print-pdf"}) {
+        r = Planzeta({task, dir.file("link.png"), in});
+        EXPECT_EQ(r.status, 2) << task;
+        EXPECT_NE(r.err.find("is the room file itself"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(TempDir::ReadFile(in), SampleRoom);
+    EXPECT_EQ(RunProcess("/bin/sh", {"-c", std::string(PLANZETA_EXE) + " --help >/dev/full"}).status, 1);
 }
 
 TEST(CommandLine, HelpVersionAndUsageErrors)

@@ -62,6 +62,11 @@ TEST(PrintPdfTask, AScaleThatDoesNotFitWritesNothing)
     TempDir::WriteFile(dir.file("plan.pdf"), "earlier");
     EXPECT_EQ(Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "32.5"}).status, 1);
     EXPECT_EQ(TempDir::ReadFile(dir.file("plan.pdf")), "earlier");
+
+    TempDir::WriteFile(room, "[Room]\nWidth=30000\nHeight=100\n");
+    r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "1000"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("whatever --scale says. Print it from the editor at a smaller zoom."), std::string::npos) << r.err;
 }
 
 TEST(PrintPdfTask, RefusesWrongArgumentsAndFilesItCannotReadOrWrite)

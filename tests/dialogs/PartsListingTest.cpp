@@ -116,6 +116,8 @@ TEST(PartsListing, TheTextHasNameTabAndSizeWithCrLfPerRowInListOrder)
     Add(room, MakePart(Rectangle, 7, 8, 200, 90), "Bed");
     EXPECT_EQ(ListingText(ListingRows(room)), "Bed\t200\u00D790\r\nRug\t30\u00D740\r\nTable\t120\u00D780\r\n");
     EXPECT_EQ(ListingText(ListingRows(CRoom())), "");
+    // Control characters, C0 and C1, would break the columns or reach a terminal; U+00A0 stays.
+    EXPECT_EQ(WithoutControlCharacters("a\tb\x1b[1m\x7f\xc2\x80\xc2\x9f\xc2\xa0\xc2"), "a b [1m   \xc2\xa0\xc2");
 }
 
 TEST(PartsListing, HeadersTakeTheUnitIntoTheirBrackets)

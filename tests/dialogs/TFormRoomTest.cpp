@@ -202,3 +202,11 @@ TEST_F(ChangeSizeCommandTest, NewSetsUpTheFreshRoomInTheDialogAsItsFirstState)
     EXPECT_FALSE(window.Room().Modified);
     EXPECT_FALSE(UndoEnabled());
 }
+
+TEST_F(TFormRoomTest, F1AsksForTheHelpTopic)
+{
+    int asked = 0;
+    dialog.SetHelpTopic(4, [&asked](int context) { asked = context; });
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(asked, 4);
+}

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,30 +46,34 @@ protected:
 
 }  // namespace
 
-TEST_F(HostileFilesEditorTest, AFolderNamedLikeARoomIsRefusedWithAMessage)
+TEST_F(HostileFilesEditorTest, AFolderOrAFileWithoutARoomIsRefusedWithAMessageAndTheRoomKept)
 {
     std::filesystem::create_directory(home.file("folder.mst"));
     TForm1 window(prompts, {});
-    prompts.buttons = {ButtonOk};
-    EXPECT_FALSE(window.OpenRoomFile(QString::fromStdString(home.file("folder.mst"))));
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_TRUE(prompts.asked[0].starts_with("Message Cannot open file: ")) << prompts.asked[0];
-    EXPECT_NE(prompts.asked[0].find(home.file("folder.mst")), std::string::npos);
+    ASSERT_TRUE(window.OpenRoomFile(Write("kept.mst", "[Room]\nWidth=456\n")));
+    for (const auto& [path, why] : {std::pair{home.file("folder.mst"), "It is not a regular file"},
+                                    {Write("empty.mst", "").toStdString(), "The file holds no room"},
+                                    {Write("binary.mst", std::string("[Room]\0", 7)).toStdString(),
+                                     "The file is not a text file"}}) {
+        prompts.asked.clear();
+        prompts.buttons = {ButtonOk};
+        EXPECT_FALSE(window.OpenRoomFile(QString::fromStdString(path)));
+        ASSERT_EQ(prompts.asked.size(), 1u);
+        EXPECT_TRUE(prompts.asked[0].starts_with(std::string("Message Cannot open file: ") + why)) << prompts.asked[0];
+        EXPECT_NE(prompts.asked[0].find(path), std::string::npos);
+        EXPECT_EQ(window.Room().Width, 456);
+    }
     ExpectUsable(window);
 }
 
-TEST_F(HostileFilesEditorTest, EmptyGarbageAndOversizedRoomsOpen)
+TEST_F(HostileFilesEditorTest, OversizedRoomsOpen)
 {
-    std::string garbage;
-    for (int i = 0; i < 100000; ++i)
-        garbage += static_cast<char>((i * 131) % 256);
     std::string walls = "[Room]\nWidth=500\nHeight=300\n[RoomWalls]\nCount=2000000000\n";
     for (int i = 0; i < 100000; ++i)
         walls += "Wall" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "=0|0|" + std::to_string(i % 500) + "|300|0|1\n";
     const std::string huge = "[Room]\nWidth=2147483647\nHeight=-2147483648\nGridSize=1\nSpaceAround=-2147483648|7\n"
                              "[Part1]\nType=Text\nPosX=5\nPosY=5\nCaption=" + std::string(10 * 1024 * 1024, 'w') + "\n";
-    for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"empty.mst", ""}, {"garbage.mst", garbage},
-                                      {"walls.mst", walls}, {"huge.mst", huge}}) {
+    for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"walls.mst", walls}, {"huge.mst", huge}}) {
         SCOPED_TRACE(name);
         TForm1 window(prompts, {});
         EXPECT_TRUE(window.OpenRoomFile(Write(name, bytes)));
@@ -75,4 +81,21 @@ TEST_F(HostileFilesEditorTest, EmptyGarbageAndOversizedRoomsOpen)
         EXPECT_TRUE(prompts.asked.empty());
         ExpectUsable(window);
     }
+}
+
+TEST_F(HostileFilesEditorTest, PipesAsSettingsCatalogueLibraryLanguageAndRecoveryCopyAreNeverWaitedOn)
+{
+    const std::string share = home.path() + "/share/planzeta";
+    std::filesystem::create_directories(share + "/recovery");
+    std::filesystem::create_directories(home.path() + "/install/Language");
+    const std::string settings = home.path() + "/config/Kelvora/Planzeta.ini";
+    std::filesystem::remove(settings);
+    for (const std::string& path : {settings, share + "/Catalog.msk", share + "/recovery/unsaved-1.mst",
+                                    home.path() + "/install/Library.msk", home.path() + "/install/Language/Pipe.lng"})
+        ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
+    prompts.buttons = {ButtonOk};
+    TForm1 window(prompts, {});
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_NE(prompts.asked[0].find("could not be restored"), std::string::npos) << prompts.asked[0];
+    EXPECT_TRUE(window.OpenRoomFile(Write("good.mst", "[Room]\nWidth=321\n")));
 }

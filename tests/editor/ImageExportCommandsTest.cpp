@@ -96,22 +96,29 @@ TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
 
 // --- Files --------------------------------------------------------------------------------
 
-TEST_F(ImageExportCommandsTest, TheNameChoosesTheFormatAndTheChooserRemembersTheFolder)
+TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType)
 {
     auto window = OpenWindow(true, false);
-    prompts.asked.clear();
+    prompts.fileTypes = {"Bitmaps (*.bmp)", "Bitmaps (*.bmp)"};
     SaveAs(*window, "plan.PNG");
-    SaveAs(*window, "plan");  // without extension: a bitmap
+    SaveAs(*window, "bedroom");
+    SaveAs(*window, "plan");  // PNG unless another type is chosen
     EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/bedroom.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.png")).format(), "png");
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
+}
 
+TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolder)
+{
+    auto window = OpenWindow(true, false);
     std::filesystem::create_directories(home.path() + "/pictures");
+    prompts.asked.clear();
     prompts.fileNames = {home.path() + "/pictures/plan.bmp", std::nullopt};
     Trigger(*window, "Ulozjakoobrazek1");
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked.at(0), "Save Save as image " + rooms + "/");
-    EXPECT_EQ(prompts.asked.at(3), "Save Save as image " + home.path() + "/pictures/");
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/Kitchen.png",
+                                                        "Save Save as image " + home.path() + "/pictures/Kitchen.png"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path() + "/pictures"),
                             std::filesystem::directory_iterator()),
               1) << "the cancelled chooser wrote nothing";

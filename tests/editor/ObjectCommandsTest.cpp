@@ -10,6 +10,9 @@
 #include "support/PlanWindowTest.h"
 #include "support/Widgets.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -126,11 +129,13 @@ TEST_F(ObjectCommandsTest, BringToFrontAndSendToBackReorderOnlyWhenThereIsSomewh
 TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
 {
     const int table = Add(MakePart(Rectangle, 60, 40, 40, 20));
-    // It turns about its position, so each turn is asked for where it lies then.
-    RunFromPopup(70, 45, "Rotate90degright1");
+    // It turns about its middle, which stays under the pointer.
+    RunFromPopup(80, 50, "Rotate90degright1");
     EXPECT_EQ(Part(table).Rotation, 90);
-    RunFromPopup(55, 50, "Rotate90DegreesLeft1");
-    RunFromPopup(70, 45, "Rotate90DegreesLeft1");
+    EXPECT_EQ(PositionOf(table), (Point{90, 30}));
+    RunFromPopup(80, 50, "Rotate90DegreesLeft1");
+    EXPECT_EQ(PositionOf(table), (Point{60, 40}));
+    RunFromPopup(80, 50, "Rotate90DegreesLeft1");
     EXPECT_EQ(Part(table).Rotation, -90) << "the angle is not normalised";
 
     // Windows and labels do not turn, and record nothing.
@@ -194,6 +199,47 @@ TEST_F(ObjectCommandsTest, AddedObjectFollowsThePointerByItsCentreOrHasItsCorner
     Action("Undo1")->trigger();
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_FALSE(CanUndo());
+}
+
+// A catalogue entry is in use in its catalogue; the room's undo step must not take that over.
+TEST_F(ObjectCommandsTest, UserLibraryObjectIsOneUndoStepPlacedOrAddedHere)
+{
+    std::filesystem::create_directories(home.dir.path() + "/share/planzeta");
+    TempDir::WriteFile(home.dir.path() + "/share/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
+    const auto pickFromLibrary = [this] {
+        WhenShown(*form, "TFormLibrary", [](QDialog& chooser) {
+            chooser.findChild<QComboBox*>("CbLibraries")->setCurrentIndex(0);
+            auto* view = chooser.findChild<QListWidget*>("ObjectsView");
+            view->setCurrentRow(0);
+            QTest::keyClick(view, Qt::Key_Return);
+        });
+    };
+    pickFromLibrary();
+    Action("Pridejobjekt1")->trigger();
+    Drop(Pixel(100, 60));
+    RunFromPopup(20, 20, "Pridatsemnovyobjekt1", pickFromLibrary);
+    ASSERT_EQ(InUseCount(), 2);
+    EXPECT_EQ(Part(1).Width, 30);
+
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+}
+
+TEST_F(ObjectCommandsTest, CancelledAdditionRecordsNothingAndLeavesItsSlotFree)
+{
+    WhenShown(*form, "TFormLibrary", [](QDialog& chooser) { chooser.reject(); });
+    Action("Pridejobjekt1")->trigger();
+    EXPECT_EQ(InUseCount(), 0);
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+
+    RunFromPopup(120, 50, "Pridatsemnovyobjekt1", [this] { AnswerBasicObject(30, 30); });
+    EXPECT_EQ(Room().PartCount(), 1) << "the free slot was not reused";
+    EXPECT_EQ(InUseCount(), 1);
 }
 
 TEST_F(ObjectCommandsTest, CancelledPropertiesChangeNothingAndAppliedOnesAreOneStep)

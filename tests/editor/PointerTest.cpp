@@ -6,8 +6,11 @@
 #include "support/PlanWindowTest.h"
 
 #include <QLabel>
+#include <QScrollArea>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
@@ -137,13 +140,14 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     const auto startPlacing = [this] {
         int index = -1;
         Room().AddPart(&index) = MakePart(Rectangle, 0, 0, 60, 40);
-        form->NoteRoomChange(false);
+        const bool ownStep = form->NoteRoomChange(false);
         Room().Parts[index].InUse = true;
-        form->StartPlacing(index, QPoint(30, 20));
+        form->StartPlacing(index, QPoint(30, 20), ownStep);
         return index;
     };
     int index = startPlacing();
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(form->statusBar()->currentMessage(), "Click to place the object, Esc cancels");
     // The release of the double click that chose the object in the library, which the
     // window system hands to the plan once the chooser has closed.
     QMouseEvent stray(QEvent::MouseButtonRelease, QPointF(Pixel(5, 5)), plan->mapToGlobal(QPointF(Pixel(5, 5))),
@@ -155,6 +159,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     MoveTo(Pixel(110, 70));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Release(Pixel(110, 70));
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     MoveTo(Pixel(150, 90));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Action("Undo1")->trigger();  // the addition and the placement are one step
@@ -167,8 +172,14 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     QTest::keyClick(plan, Qt::Key_Escape);
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_NE(plan->Image(), withObject);
+    // The history and the modified mark are as before the addition: Redo still brings back
+    // the first placement.
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_TRUE(Action("Redo1")->isEnabled());
+    EXPECT_FALSE(Room().Modified);
+    const Point cancelledAt = PositionOf(index);
     MoveTo(Pixel(120, 80));
-    EXPECT_EQ(PositionOf(index), (Point{70, 40}));
+    EXPECT_EQ(PositionOf(index), cancelledAt);
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
 
     // A command that takes the object away, here Undo, ends the placement too.
@@ -218,6 +229,15 @@ TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
     EXPECT_EQ(plan->Image(), plain);
     EXPECT_FALSE(Room().Modified);
     EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    // A press, a drag and a release measure the same.
+    QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
+    prompts.buttons = {ButtonOk};
+    Press({100, 100});
+    QTest::mouseEvent(QTest::MouseMove, plan, Qt::LeftButton, {}, {160, 180});
+    Release({160, 180});
+    EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 50.00cm.");
+    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
 }
 
 TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheRightButtonAndKeepsItsStartThroughAZoom)
@@ -275,4 +295,64 @@ TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
     EXPECT_TRUE(plan->toolTip().isEmpty());
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(Panel(2)->text(), " Position [cm]: 150, 90");
+}
+
+TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
+{
+    const int table = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int wardrobe = Add(MakePart(Rectangle, 100, 30, 80, 30));
+    const QImage plain = plan->Image();
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u);
+    EXPECT_EQ(plan->Image(), plain) << "the marks lie over the plan image, not in it";
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(150, 100));
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty()) << "a click on the empty plan";
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Tab);
+    EXPECT_EQ(plan->SelectionMarks()[0], Pixel(100, 30)) << "Tab walks in drawing order";
+    QTest::keyClick(plan, Qt::Key_Escape);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    QTest::keyClick(plan, Qt::Key_Backtab, Qt::ShiftModifier);
+
+    // Arrows and Shift+arrows are one undo step until another command.
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Left);
+    QTest::keyClick(plan, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize}));
+    QTest::keyClick(plan, Qt::Key_Delete);
+    EXPECT_FALSE(Room().Parts[wardrobe].InUse);
+    EXPECT_TRUE(Room().Parts[table].InUse);
+    EXPECT_TRUE(plan->SelectionMarks().isEmpty());
+    Action("Undo1")->trigger();
+    EXPECT_TRUE(Room().Parts[wardrobe].InUse);
+    EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize})) << "the removal is a step of its own";
+    Action("Undo1")->trigger();
+    EXPECT_EQ(PositionOf(wardrobe), (Point{100, 30}));
+    EXPECT_FALSE(Action("Undo1")->isEnabled());
+
+    QTest::keyClick(plan, Qt::Key_Tab);
+    QTest::keyClick(plan, Qt::Key_Right);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(plan->SelectionMarks().size(), 4u) << "undo keeps the selection of an object that still exists";
+}
+
+TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
+{
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->text(), QString::fromUtf8("24,000.0 cm²"));
+    EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->toolTip(),
+              QString::fromUtf8("Floor area: 24,000.0 cm²\nPerimeter: 640.0 cm"));
+
+    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    form->SetZoom(3.0);
+    QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
+    const QPoint at((100 + Margin) * 3, (60 + Margin) * 3);
+    const QPoint global = viewport->mapToGlobal(at);
+    QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
+    const Point held = form->PlanPointAt(plan->mapFromGlobal(global));
+    EXPECT_NEAR(held.x, 100, 1);
+    EXPECT_NEAR(held.y, 60, 1);
+    QTest::keyClick(plan, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 1.0);
 }

@@ -35,7 +35,11 @@ TEST(RecoveryFile, HoldsTheRoomItsFileAndTheTimeAndOpensAsARoomFile)
     part.InUse = true;
     const std::string path = RecoveryFilePath(dir.file("recovery"), 42);
     EXPECT_EQ(path, dir.file("recovery/unsaved-42.mst"));
+    std::filesystem::create_directory(dir.file("recovery"));
+    std::filesystem::permissions(dir.file("recovery"), std::filesystem::perms(0755));
     WriteRecoveryFile(path, RecoveryFileText(room, "/home/me/rooms/café.mst", 1733490000));
+    EXPECT_EQ(std::filesystem::status(dir.file("recovery")).permissions(), std::filesystem::perms(0700));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0600));
 
     const std::optional<RecoveredRoom> recovered = ReadRecoveryFile(path);
     ASSERT_TRUE(recovered);
@@ -61,17 +65,23 @@ TEST(RecoveryFile, AFileWithoutARoomIsNoRecovery)
     EXPECT_FALSE(ReadRecoveryFile(dir.path()));
 }
 
-TEST(RecoveryFile, OnlyFilesOfEditorsNoLongerRunningAreOrphansNewestFirst)
+TEST(RecoveryFile, OnlyFilesWhoseLockNobodyHoldsAreOrphansNewestFirst)
 {
     TempDir dir;
     const std::string older = RecoveryFilePath(dir.path(), EndedProcess());
-    const std::string newer = RecoveryFilePath(dir.path(), EndedProcess());
-    for (const std::string& path : {older, newer, RecoveryFilePath(dir.path(), ::getpid()), dir.file("unsaved-x.mst"),
-                                    dir.file("unsaved-0.mst"), dir.file("room.mst")})
+    // A running process took the number of the editor that wrote this one.
+    const std::string newer = RecoveryFilePath(dir.path(), ::getppid());
+    const std::string own = RecoveryFilePath(dir.path(), ::getpid());
+    for (const std::string& path : {older, newer, own, dir.file("unsaved-x.mst"), dir.file("unsaved-0.mst"),
+                                    dir.file("room.mst")})
         TempDir::WriteFile(path, "[Room]\n");
     std::filesystem::last_write_time(older, std::filesystem::last_write_time(newer) - std::chrono::hours(1));
+    const std::optional<RecoveryLock> ownLock = RecoveryLock::Claim(own);
 
     EXPECT_EQ(OrphanedRecoveryFiles(dir.path()), (std::vector<std::string>{newer, older}));
+    const std::optional<RecoveryLock> claimed = RecoveryLock::Claim(newer);
+    EXPECT_TRUE(claimed && !RecoveryLock::Claim(newer)) << "two editors claimed one copy";
+    EXPECT_EQ(OrphanedRecoveryFiles(dir.path()), (std::vector<std::string>{older}));
     EXPECT_TRUE(OrphanedRecoveryFiles(dir.file("missing")).empty());
 }
 

@@ -151,6 +151,47 @@ TEST_F(TForm1Test, GridPlacementAndRecentFilesLastBetweenRuns)
     EXPECT_FALSE(Action(again, "ShowGrid1")->isChecked());
 }
 
+TEST_F(TForm1Test, StoredPlacementIsKeptOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    {
+        // Wider and higher than the screen, and above and left of it.
+        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=-50\nMainWndTop=-20\nMainWndWidth=" +
+                      std::to_string(screen.width() + 300) + "\nMainWndHeight=" +
+                      std::to_string(screen.height() + 200) + "\n");
+        TForm1 window(prompts, {});
+        EXPECT_EQ(window.width(), screen.width());
+        EXPECT_EQ(window.height(), screen.height());
+        EXPECT_EQ(window.pos(), screen.topLeft());
+    }
+    {
+        // Partly beyond the right and the bottom edge: moved back, the size kept.
+        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=" + std::to_string(screen.right() - 100) + "\nMainWndTop=" +
+                      std::to_string(screen.bottom() - 50) + "\nMainWndWidth=500\nMainWndHeight=400\n");
+        TForm1 window(prompts, {});
+        EXPECT_EQ(window.size(), QSize(500, 400));
+        EXPECT_EQ(window.x(), screen.right() + 1 - 500);
+        EXPECT_EQ(window.y(), screen.bottom() + 1 - 400);
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(Stored().ReadInteger("MainWndLeft", -1), screen.right() + 1 - 500);
+    EXPECT_EQ(Stored().ReadInteger("MainWndTop", -1), screen.bottom() + 1 - 400);
+    EXPECT_EQ(Stored().ReadInteger("MainWndWidth", -1), 500);
+    EXPECT_EQ(Stored().ReadInteger("MainWndHeight", -1), 400);
+    {
+        // Maximized comes back maximized, and keeps the placement it returns to.
+        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=40\nMainWndTop=30\nMainWndWidth=500\nMainWndHeight=400\n"
+                                       "MainWndMaximized=1\n");
+        TForm1 window(prompts, {});
+        Show(window);
+        EXPECT_TRUE(window.isMaximized());
+        EXPECT_TRUE(window.close());
+    }
+    EXPECT_EQ(Stored().ReadInteger("MainWndLeft", -1), 40);
+    EXPECT_EQ(Stored().ReadInteger("MainWndWidth", -1), 500);
+    EXPECT_TRUE(Stored().ReadBool("MainWndMaximized", false));
+}
+
 TEST_F(TForm1Test, RoomNamedOnTheCommandLineOpensBeforeTheWindowIsShown)
 {
     const std::string path = WriteRoom("hall.mst", 480, 360);
@@ -246,6 +287,13 @@ TEST_F(TForm1Test, BestFitFillsTheViewWithoutScrollBarsAndNeverEnlarges)
     auto* fittedBox = Control<QScrollArea>(fitting, "ScrollBox1");
     EXPECT_FALSE(fittedBox->verticalScrollBar()->isVisible());
     EXPECT_EQ(fittedBox->viewport()->height(), Control(fitting, "Obr")->height());
+    // Named on the command line, the room is fitted once the window is laid out.
+    home.WriteSettings("LastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=1\n");
+    TForm1 started(prompts, {QString::fromStdString(large)});
+    Show(started);
+    const double fitted = started.Zoom();
+    Trigger(started, "BestFit1");
+    EXPECT_DOUBLE_EQ(started.Zoom(), fitted);
 }
 
 TEST_F(TForm1Test, ViewTogglesAndLocalCoordinatesAreNoChangeOfTheRoom)

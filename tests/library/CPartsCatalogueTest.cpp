@@ -2,6 +2,7 @@
 
 #include "model/ModelServices.h"
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -188,6 +189,20 @@ TEST_F(CPartsCatalogueTest, ReadOnlyFileLoadsAndRefusesToBeReplaced)
     }
     EXPECT_EQ(TempDir::ReadFile(path), original);
     EXPECT_EQ(catalogue.Count(), 2);
+}
+
+TEST_F(CPartsCatalogueTest, AFileThatIsNoTextIsNeverOverwritten)
+{
+    const std::string path = dir.file("Catalog.msk");
+    const std::string original("[Part1]\nCaption=\0", 17);
+    TempDir::WriteFile(path, original);
+    CPartsCatalogue catalogue;
+    ReadFailure failure = ReadFailure::Unreadable;
+    EXPECT_FALSE(catalogue.Load(path, false, CodePageHint::Western, &failure));
+    EXPECT_EQ(failure, ReadFailure::NotText);
+    Add(catalogue, "Armchair");
+    EXPECT_THROW(catalogue.Save(path), FileWriteError);
+    EXPECT_EQ(TempDir::ReadFile(path), original);
 }
 
 TEST_F(CPartsCatalogueTest, SavingCreatesTheMissingFolderAndRewritesTheWholeFile)

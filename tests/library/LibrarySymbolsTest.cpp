@@ -91,6 +91,7 @@ void ExpectInsideCorners(CPart part, double zoom, const std::string& what)
         }
 }
 
+// The library's entries that have symbols; its doors and windows are plain objects.
 std::vector<CPart> LibraryEntries()
 {
     const std::optional<CIniFile> ini = CIniFile::Read(LibraryFile);
@@ -98,9 +99,13 @@ std::vector<CPart> LibraryEntries()
     std::vector<CPart> entries;
     if (!ini)
         return entries;
+    int number = 0;
     for (const std::string& section : ini->SectionNames()) {
-        EXPECT_EQ(section, "Part" + std::to_string(entries.size() + 1));
-        entries.emplace_back().Load(*ini, section);
+        EXPECT_EQ(section, "Part" + std::to_string(++number));
+        CPart part;
+        part.Load(*ini, section);
+        if (part.Type == LibraryObject)
+            entries.push_back(part);
     }
     return entries;
 }

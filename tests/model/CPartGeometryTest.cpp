@@ -20,6 +20,8 @@ TEST(CPartGeometry, CornersRoundHalvesAwayFromZeroAndTurnWithRotation)
     EXPECT_EQ(MakePart(Triangle, 0, 0, 30, 20).Corners(1.0), (Corners{{{0, 0}, {30, 0}, {0, 20}, {0, 20}}}));
     EXPECT_EQ(MakePart(Rectangle, 100, 100, 40, 20, 90).Corners(1.0),
               (Corners{{{100, 100}, {100, 140}, {80, 140}, {80, 100}}}));
+    // sin(-30°) is a hair above -0.5 and sin(330°) a hair below: the angle is taken as it stands.
+    EXPECT_EQ(MakePart(Circle, 0, 93, 100, 100, -30).Corners(1.5)[1].y, 65);
     for (auto [rotation, same] : {std::pair{-90, 270}, {90, INT32_MAX - 37}, {232, INT32_MIN}, {45, -315}})
         EXPECT_EQ(MakePart(Rectangle, 7, 9, 40, 20, rotation).Corners(1.0),
                   MakePart(Rectangle, 7, 9, 40, 20, same).Corners(1.0)) << same;
@@ -75,4 +77,30 @@ TEST(CPartGeometry, DegenerateSizesAndExtremeValuesAreSafe)
     huge.PosX = 2000000000;
     EXPECT_EQ(huge.Corners(4.0)[1].x, INT32_MAX);
     EXPECT_EQ(huge.ScreenCorners(INT32_MAX, INT32_MIN, 4.0)[1], (Point{INT32_MAX, INT32_MIN}));
+}
+
+TEST(CPartGeometry, RotateInPlaceKeepsTheMiddleAndTurnsBackExactly)
+{
+    struct Row {
+        const char* name;
+        CPart part;
+        int32_t degrees;
+        Point turned;
+    };
+    const Row rows[] = {
+        {"wardrobe turned right", MakePart(Rectangle, 100, 100, 200, 60), 90, {230, 30}},
+        {"odd width turned left", MakePart(Rectangle, 100, 100, 201, 60), -90, {171, 231}},
+        {"triangle keeps its box", MakePart(Triangle, -50, -50, 100, 40), 180, {50, -10}},
+    };
+    for (const Row& row : rows) {
+        CPart part = row.part;
+        part.RotateInPlace(row.degrees);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), row.turned) << row.name;
+        EXPECT_EQ(part.Rotation, row.part.Rotation + row.degrees) << row.name;
+        part.RotateInPlace(-row.degrees);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), (Point{row.part.PosX, row.part.PosY})) << row.name << ", back";
+        for (int turn = 0; turn < 4; ++turn)
+            part.RotateInPlace(90);
+        EXPECT_EQ((Point{part.PosX, part.PosY}), (Point{row.part.PosX, row.part.PosY})) << row.name << ", round";
+    }
 }

@@ -221,7 +221,22 @@ TEST_F(CRoomFileTest, AFailedSaveKeepsTheOldFileAndAnUnreadableFileKeepsTheRoom)
     EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=1\n");
     EXPECT_FALSE(room.Load(dir.file("missing.mst")));
     EXPECT_FALSE(room.Load(dir.path()));
+    ReadFailure failure = ReadFailure::Unreadable;
+    TempDir::WriteFile(path + ".bin", std::string("[Room]\nWidth=1\n\0", 17));
+    EXPECT_FALSE(room.Load(path + ".bin", CodePageHint::Western, &failure));
+    EXPECT_EQ(failure, ReadFailure::NotText);
     EXPECT_EQ(room.Width, 999);
+}
+
+TEST_F(CRoomFileTest, ARoomGoesBackInTheCodePageOfItsFileWhileItsTextFits)
+{
+    CRoom room = LoadText("[Room]\r\nWidth=400\r\n[Part1]\r\nCaption=Sk\xF8\xED\xF2\r\n");
+    EXPECT_EQ(room.Encoding, TextEncoding::Windows1250);
+    EXPECT_EQ(room.Parts[0].Caption, "Skříň");
+    EXPECT_NE(SaveText(room).find("Caption=Sk\xF8\xED\xF2\r\n"), std::string::npos);
+    room.Parts[0].Caption = "Skříň ♥";
+    EXPECT_EQ(room.Save(dir.file("out.mst")), TextEncoding::Utf8);
+    EXPECT_EQ(CRoom().Encoding, TextEncoding::Utf8);
 }
 
 TEST_F(CRoomFileTest, HugeLengthsLoadWithoutOverflow)

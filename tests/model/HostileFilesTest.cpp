@@ -8,10 +8,13 @@
 #include "library/CPartsCatalogue.h"
 #include "localize/CALocalize.h"
 #include "model/ModelServices.h"
+#include "platform/FileIo.h"
 #include "support/RecordingCanvas.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -98,34 +101,48 @@ TEST_F(HostileFilesTest, AHugeCaptionLoadsWholeAndDraws)
     EXPECT_GT(DrawCalls(*room), 0u);
 }
 
-TEST_F(HostileFilesTest, EmptyGarbageAndTruncatedFilesGiveTheDefaults)
+TEST_F(HostileFilesTest, TruncatedFilesGiveTheDefaults)
 {
     const std::string furnished = TempDir::ReadFile(std::string(PLANZETA_FUZZ_DIR) + "/corpus/room/Furnished.mst");
-    std::string garbage;
-    for (int i = 0; i < 65536; ++i)
-        garbage += static_cast<char>((i * 7919) % 256);
-    for (const std::string& text : {std::string(), garbage, furnished.substr(0, furnished.size() / 2),
-                                    furnished.substr(0, 7)}) {
+    for (const std::string& text : {furnished.substr(0, furnished.size() / 2), furnished.substr(0, 7),
+                                    std::string("[RoomWalls]\nCount=0\n"), std::string("[Part9]\n")}) {
         std::optional<CRoom> room = Load(text);
-        ASSERT_TRUE(room);
+        ASSERT_TRUE(room) << text;
         DrawCalls(*room);
         EXPECT_GT(room->Width, 0);
     }
-    EXPECT_EQ(Load(std::string())->Width, 500);
-    EXPECT_EQ(Load(garbage)->PartCount(), 0);
 }
 
-TEST_F(HostileFilesTest, AFolderOrAMissingFileIsNoRoom)
+TEST_F(HostileFilesTest, FilesWithoutARoomPipesFoldersAndOversizedFilesAreRefusedAndNeverWaitedOn)
 {
-    CRoom room;
-    room.Width = 123;
-    EXPECT_FALSE(room.Load(dir.path()));
-    EXPECT_FALSE(room.Load(dir.file("missing.mst")));
-    EXPECT_EQ(room.Width, 123) << "a refused file left the room changed";
-
-    CPartsCatalogue catalogue;
-    catalogue.Load(dir.path(), false);
-    EXPECT_EQ(catalogue.Count(), 0);
+    const std::string fifo = dir.file("fifo.mst");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    TempDir::WriteFile(dir.file("large.mst"), "[Room]\n");
+    std::filesystem::resize_file(dir.file("large.mst"), MaxInputFileSize + 1);
+    std::vector<std::pair<std::string, ReadFailure>> refused = {
+        {dir.path(), ReadFailure::NotRegularFile}, {fifo, ReadFailure::NotRegularFile},
+        {"/dev/zero", ReadFailure::NotRegularFile}, {dir.file("large.mst"), ReadFailure::TooLarge},
+        {dir.file("missing.mst"), ReadFailure::Unreadable}};
+    std::string garbage;
+    for (int i = 0; i < 65536; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
+    for (const std::string& text : {std::string(), garbage, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n[\x01]\n", 24),
+                                    std::string("[\0R\0o\0o\0m\0]\0\n\0", 14), std::string("[part1]\n[Other]\nWidth=5\n")}) {
+        refused.emplace_back(dir.file("no-room" + std::to_string(refused.size())),
+                             text.find('\0') == std::string::npos ? ReadFailure::WrongContent : ReadFailure::NotText);
+        TempDir::WriteFile(refused.back().first, text);
+    }
+    for (const auto& [path, expected] : refused) {
+        CRoom room;
+        room.Width = 123;
+        ReadFailure failure = ReadFailure::Unreadable;
+        EXPECT_FALSE(room.Load(path, CodePageHint::Western, &failure)) << path;
+        EXPECT_EQ(failure, expected) << path;
+        EXPECT_EQ(room.Width, 123) << "a refused file left the room changed";
+        CPartsCatalogue catalogue;
+        catalogue.Load(path, false);
+        EXPECT_EQ(catalogue.Count(), 0);
+    }
 }
 
 TEST_F(HostileFilesTest, KeysOfTwoBillionCostOneEntryEach)

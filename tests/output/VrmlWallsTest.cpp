@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -53,7 +54,7 @@ TEST(VrmlWalls, ADoorCutsTheWallIntoThreePiecesWhateverItsQuarterTurn)
         Add(room, SnappedDoor(room, rotation));
         ASSERT_EQ(room.Parts[0].WallLink >> 16, rotation);
         EXPECT_EQ(WallPieces(room, 0),
-                  (std::vector<WallPiece>{{0, 0, 100, 250}, {180, 0, 300, 250}, {100, 200, 180, 250}}))
+                  (std::vector<WallPiece>{{0, 0, 100, 250}, {100, 200, 180, 250}, {180, 0, 300, 250}}))
             << rotation;
     }
 }
@@ -87,10 +88,34 @@ TEST(VrmlWalls, WindowsAboveEachOtherLeaveBothOpeningsFree)
     Add(room, WallWindow(100, 90, 100, 60));   // from 90 to 150 high
     Add(room, WallWindow(100, 170, 100, 50));  // from 170 to 220 high
     EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 100, 250},
-                                                           {200, 0, 300, 250},
                                                            {100, 0, 200, 90},
                                                            {100, 150, 200, 170},
-                                                           {100, 220, 200, 250}}));
+                                                           {100, 220, 200, 250},
+                                                           {200, 0, 300, 250}}));
+}
+
+TEST(VrmlWalls, OverlappingOpeningsLeaveEveryOtherPointOfTheWallInExactlyOnePiece)
+{
+    CRoom room = OneWallRoom();
+    for (int i = 0; i < 40; ++i) {
+        CPart window = WallWindow(i * 7919 % 330, i * 104729 % 265 - 5, i * 31 % 80 + 1, i * 57 % 120 + 1);
+        window.PosY = 0;  // on the wall's line, so that the opening starts at PosX
+        Add(room, window);
+    }
+    const std::vector<WallPiece> pieces = WallPieces(room, 0);
+    for (int64_t x = 0; x < 300; ++x) {
+        for (int64_t y = 0; y < 250; ++y) {
+            const auto holds = [&](const WallPiece& p) { return x >= p.left && x < p.right && y >= p.top && y < p.bottom; };
+            const bool open = std::any_of(room.Parts.begin(), room.Parts.end(), [&](const CPart& w) {
+                return holds({w.PosX, w.PosZ, int64_t{w.PosX} + w.Width, int64_t{w.PosZ} + w.ZHeight});
+            });
+            ASSERT_EQ(std::count_if(pieces.begin(), pieces.end(), holds), open ? 0 : 1) << x << ", " << y;
+        }
+    }
+    room.Parts.clear();
+    for (int i = 0; i < 3000; ++i)
+        Add(room, WallWindow(i % 290, (i * 37) % 200, 10, 50));
+    EXPECT_LT(WallPieces(room, 0).size(), 4u * 3000) << "three thousand windows cost a few pieces each";
 }
 
 TEST(VrmlWalls, OpeningsBeyondTheInt32RangeStillCut)
@@ -115,13 +140,13 @@ TEST(VrmlWalls, EachPieceIsABoxInTheTurnedFrameOfItsWall)
               "  children Transform {translation 0.00 0.00 -0.10 scale 1.01 2.51 0.10\n"
               "     children Wall {color 1 1 1 transparency 0.00}}}\n"
               "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
-              "  children Transform {translation 2.00 0.00 -0.10 scale 1.01 2.51 0.10\n"
-              "     children Wall {color 1 1 1 transparency 0.00}}}\n"
-              "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
               "  children Transform {translation 1.00 0.00 -0.10 scale 1.01 0.91 0.10\n"
               "     children Wall {color 1 1 1 transparency 0.00}}}\n"
               "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
               "  children Transform {translation 1.00 1.50 -0.10 scale 1.01 1.01 0.10\n"
+              "     children Wall {color 1 1 1 transparency 0.00}}}\n"
+              "Transform {translation 0.00 0 0.00 rotation 0 1 0 -0.00\n"
+              "  children Transform {translation 2.00 0.00 -0.10 scale 1.01 2.51 0.10\n"
               "     children Wall {color 1 1 1 transparency 0.00}}}\n"
               "Transform {translation 3.00 0 0.00 rotation 0 1 0 -1.57\n"
               "  children Transform {translation 0.00 0.00 -0.05 scale 2.01 2.51 0.11\n"

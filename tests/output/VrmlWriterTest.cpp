@@ -223,31 +223,33 @@ TEST(VrmlWriter, ObjectsAreScaledTurnedAndColouredInstancesOfTheirPrototypes)
               }));
 }
 
-TEST(VrmlWriter, EveryLibraryNumberIsDeclaredOnceEvenWhenItsObjectIsTooSmallToShow)
+TEST(VrmlWriter, EveryLibraryModelIsDeclaredOnceAndUnknownNumbersAreBoxes)
 {
     CRoom room = EmptyRoom();
     room.Color = 0;
-    Add(room, LibraryPart(250, 0, 0)).Width = 0;       // no size at all: not even declared
-    Add(room, LibraryPart(250, 0, 0)).ZHeight = 0;
-    Add(room, LibraryPart(250, 0, 0)).Height = 0;
-    Add(room, LibraryPart(-3, 0, 0)).Width = 0;
-    Add(room, LibraryPart(250, 0, 0)).Width = 1;       // 0.01 m: declared, too thin to show
-    Add(room, LibraryPart(-3, 0, 0)).Height = -200;    // a negative size would be a negative scale
-    Add(room, LibraryPart(250, 0, 0));
-    Add(room, LibraryPart(-3, 0, 0)).ZHeight = 1;
-    Add(room, LibraryPart(250, 0, 0));
+    Add(room, LibraryPart(40, 0, 0)).Width = 0;       // no size at all: not even declared
+    Add(room, LibraryPart(40, 0, 0)).ZHeight = 0;
+    Add(room, LibraryPart(40, 0, 0)).Height = 0;
+    Add(room, LibraryPart(-7, 0, 0)).Width = 0;
+    Add(room, LibraryPart(40, 0, 0)).Width = 1;       // 0.01 m: declared, too thin to show
+    Add(room, LibraryPart(-7, 0, 0)).Height = -200;    // a negative size would be a negative scale
+    Add(room, LibraryPart(40, 0, 0));
+    Add(room, LibraryPart(-7, 0, 0)).ZHeight = 1;
+    Add(room, LibraryPart(40, 0, 0));
+    Add(room, LibraryPart(99999, 0, 0));
     std::vector<std::string> body = Body(VrmlScene(room, Options(50), Prefix));
     EXPECT_EQ(body, (std::vector<std::string>{
                         "Transform {translation 0 -.09 0 scale 2.50 .1 2.00",
                         "  children Rectangle {color 0.00 0.00 0.00 }}",
-                        "EXTERNPROTO LibraryObject250 [field SFColor color] "
-                        "\"file:///opt/planzeta/library.wrl#LibraryObject250\"",
-                        "EXTERNPROTO LibraryObject-3 [field SFColor color] "
-                        "\"file:///opt/planzeta/library.wrl#LibraryObject-3\"",
+                        "EXTERNPROTO LibraryObject40 [field SFColor color] "
+                        "\"file:///opt/planzeta/library.wrl#LibraryObject40\"",
                         "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
-                        "  children LibraryObject250 {color 1.00 0.50 0.00 }}",
+                        "  children LibraryObject40 {color 1.00 0.50 0.00 }}",
                         "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
-                        "  children LibraryObject250 {color 1.00 0.50 0.00 }}",
+                        "  children LibraryObject40 {color 1.00 0.50 0.00 }}",
+                        "# library number 99999 has no model: a box of its size",
+                        "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
+                        "  children Rectangle {color 1.00 0.50 0.00 }}",
                     }));
 }
 

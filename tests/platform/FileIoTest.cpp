@@ -4,8 +4,12 @@
 
 #include <filesystem>
 
+#include <csignal>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -56,14 +60,62 @@ TEST(FileIo, ARefusedWriteLeavesTheOldFileAndSaysWhichFile)
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
-TEST(FileIo, WritingThroughALinkReplacesTheLinkedFile)
+TEST(FileIo, LinksAreFollowedEvenToNothingButNotThoseOthersPlantedInSharedFolders)
 {
     TempDir dir;
     const std::string target = dir.file("real.mst");
     const std::string link = dir.file("link.mst");
     TempDir::WriteFile(target, "old");
     fs::create_symlink(target, link);
+    fs::create_symlink(dir.file("made.png"), dir.file("dangling.png"));
     WriteFileAtomically(link, "new");
-    EXPECT_TRUE(fs::is_symlink(link));
+    WriteFileAtomically(dir.file("dangling.png"), "picture");
+    EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(dir.file("dangling.png")));
     EXPECT_EQ(TempDir::ReadFile(target), "new");
+    EXPECT_EQ(TempDir::ReadFile(dir.file("made.png")), "picture");
+
+    constexpr mode_t Shared = S_IFDIR | S_ISVTX | 0777;  // like /tmp, owned by root (0)
+    EXPECT_TRUE(MayFollowLink(1000, 0, Shared, 1000) && MayFollowLink(0, 0, Shared, 1000));
+    EXPECT_FALSE(MayFollowLink(1001, 0, Shared, 1000) || MayFollowLink(1001, 0, Shared, 0));
+    EXPECT_TRUE(MayFollowLink(1001, 1001, Shared & ~S_ISVTX, 1000) && MayFollowLink(1001, 1001, Shared & ~S_IWOTH, 1000));
+}
+
+TEST(FileIo, TheFileIsPrivateWhileWrittenAndALongNameFitsItsTemporaryName)
+{
+    TempDir dir;
+    const std::string path = dir.file(std::string(250, 'n') + ".mst");
+    mode_t modeWhileWriting = 0;
+    SetWriteFaultHook([&](WriteStep step) {
+        if (step == WriteStep::WriteBytes)
+            modeWhileWriting = ModeOf(fs::directory_iterator(dir.path())->path());
+        return 0;
+    });
+    const mode_t mask = ::umask(022);
+    WriteFileAtomically(path, "private");
+    ::umask(mask);
+    SetWriteFaultHook({});
+    EXPECT_EQ(modeWhileWriting, 0600u);
+    EXPECT_EQ(ModeOf(path), 0644u);
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
+
+    fs::resize_file(path, MaxInputFileSize);
+    EXPECT_EQ(ReadWholeFile(path)->size(), MaxInputFileSize);
+}
+
+TEST(FileIo, ATerminatedWriteLeavesNoTemporaryFile)
+{
+    TempDir dir;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            RemoveTemporaryFilesOnSignals();
+            SetWriteFaultHook([signal](WriteStep step) { return step == WriteStep::Sync ? ::raise(signal) : 0; });
+            WriteFileAtomically(dir.file("room.mst"), "unfinished");
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(FilesIn(dir.path()), 0u) << signal;
+    }
 }

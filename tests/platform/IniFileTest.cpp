@@ -9,12 +9,14 @@
 
 TEST(IniFile, NamesMatchWithoutCaseAndAbsentKeysGiveTheDefault)
 {
-    const CIniFile ini = CIniFile::Parse("[Room]\r\nWidth=640\r\n[PART1]\nType = Door \n");
+    // LF, CR LF and a lone CR all end a line.
+    const CIniFile ini = CIniFile::Parse("[Room]\r\nWidth=640\r[PART1]\nType = Door \rPosX=5");
     EXPECT_EQ(ini.ReadInteger("room", "WIDTH", 1), 640);
     EXPECT_EQ(ini.ReadString("Part1", "type", ""), "Door");
     EXPECT_EQ(ini.ReadString("Part1", "Caption", "none"), "none");
     EXPECT_EQ(ini.ReadInteger("Missing", "Width", 7), 7);
     EXPECT_FALSE(ini.HasKey("Part1", "Caption"));
+    EXPECT_EQ(ini.ReadInteger("Part1", "PosX", 0), 5);
 }
 
 // Long sections, such as a room's walls, are found through an index instead of in order.
@@ -40,15 +42,17 @@ TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
 {
     const CIniFile ini = CIniFile::Parse(
         "[S]\nhex=0xFFC0C0\nHEX=1\nupper=0XEFFFFFFF\nneg=-25\nword=abc\nempty=\n"
-        "prefix=12cm\nbare0x=0x\nhuge=99999999999\n");
+        "prefix=12abc\nbare0x=0x\nhuge=99999999999\nfraction=45.5\nmost=4294967295\nleast=-2147483648\n"
+        "below=-2147483649\nbeyond=0x100000000\n");
     EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 0xFFC0C0);  // the first of two equal keys counts
     EXPECT_EQ(static_cast<uint32_t>(ini.ReadInteger("S", "upper", 0)), 0xEFFFFFFFu);
     EXPECT_EQ(ini.ReadInteger("S", "neg", 0), -25);
     EXPECT_EQ(ini.ReadInteger("S", "word", 42), 42);
     EXPECT_EQ(ini.ReadInteger("S", "empty", 42), 42);
-    EXPECT_EQ(ini.ReadInteger("S", "prefix", 0), 12);
-    EXPECT_EQ(ini.ReadInteger("S", "bare0x", 5), 0);  // "0" followed by text
-    EXPECT_EQ(ini.ReadInteger("S", "huge", 0), static_cast<int32_t>(99999999999 % 4294967296));
+    for (const char* notANumber : {"prefix", "bare0x", "huge", "fraction", "below", "beyond"})
+        EXPECT_EQ(ini.ReadInteger("S", notANumber, 42), 42) << notANumber;
+    EXPECT_EQ(ini.ReadInteger("S", "most", 0), -1);
+    EXPECT_EQ(ini.ReadInteger("S", "least", 0), INT32_MIN);
     EXPECT_TRUE(ini.ReadBool("S", "hex", false));
     EXPECT_FALSE(ini.ReadBool("S", "neg", true));
 }
@@ -57,7 +61,7 @@ TEST(IniFile, SectionsKeepFileOrderAndAreErasedWhole)
 {
     CIniFile ini = CIniFile::Parse("[Part7]\na=1\n[Room]\nb=2\n[Part2]\nc=3\n[room]\nd=4\n");
     EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Part7", "Room", "Part2"}));
-    EXPECT_EQ(ini.ReadInteger("Room", "d", 0), 4);  // a repeated section adds to the first
+    EXPECT_EQ(ini.ReadInteger("Room", "d", 0), 0);  // a repeated section adds nothing to the first
     ini.EraseSection("ROOM");
     EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Part7", "Part2"}));
     EXPECT_EQ(ini.ReadInteger("Part2", "c", 0), 3);
@@ -84,18 +88,30 @@ TEST(IniFile, WrittenTextReadsBackAndIsStable)
     EXPECT_EQ(again.ReadInteger("Room", "Width", 0), -5);
 }
 
-TEST(IniFile, ReadsLegacyAndUtf8TextAndSavesUtf8)
+TEST(IniFile, WritesBackInTheEncodingItReadWhileTheTextFits)
 {
     TempDir dir;
     const std::string path = dir.file("legacy.ini");
-    TempDir::WriteFile(path, "\xEF\xBB\xBF[S]\r\nlatin=Caf\xE9 \x80\r\nutf8=Caf\xC3\xA9\r\n");
-    std::optional<CIniFile> ini = CIniFile::Read(path);
+    TempDir::WriteFile(path, "[S]\r\nname=Skříň\r\n");
+    std::optional<CIniFile> ini = CIniFile::Read(path, CodePageHint::CentralEuropean);
     ASSERT_TRUE(ini);
-    EXPECT_EQ(ini->SectionNames(), std::vector<std::string>{"S"});
-    EXPECT_EQ(ini->ReadString("S", "latin", ""), "Caf\xC3\xA9 \xE2\x82\xAC");
-    EXPECT_EQ(ini->ReadString("S", "utf8", ""), "Caf\xC3\xA9");
-    ini->Save(path);
-    EXPECT_EQ(TempDir::ReadFile(path), "[S]\r\nlatin=Caf\xC3\xA9 \xE2\x82\xAC\r\nutf8=Caf\xC3\xA9\r\n");
-    EXPECT_FALSE(CIniFile::Read(dir.file("missing.ini")));
+    EXPECT_EQ(ini->Encoding(), TextEncoding::Utf8) << "valid UTF-8 wins over the hint";
+    TempDir::WriteFile(path, "[S]\r\nname=Sk\xF8\xED\xF2\r\n");
+    ini = CIniFile::Read(path);
+    ASSERT_TRUE(ini);
+    EXPECT_EQ(ini->ReadString("S", "name", ""), "Skříň");
+    ini->WriteString("S", "more", "Stůl");
+    EXPECT_EQ(ini->Save(path), TextEncoding::Windows1250);
+    EXPECT_EQ(TempDir::ReadFile(path), "[S]\r\nname=Sk\xF8\xED\xF2\r\nmore=St\xF9l\r\n");
+    ini->WriteString("S", "more", "Küche ♥");
+    EXPECT_EQ(ini->Save(path), TextEncoding::Utf8);
+    EXPECT_EQ(TempDir::ReadFile(path), "[S]\r\nname=Skříň\r\nmore=Küche ♥\r\n");
+
+    ReadFailure failure = ReadFailure::Unreadable;
+    TempDir::WriteFile(path, std::string("[S]\r\nx=\0", 9));
+    EXPECT_FALSE(CIniFile::Read(path, CodePageHint::Western, &failure));
+    EXPECT_EQ(failure, ReadFailure::NotText);
+    EXPECT_FALSE(CIniFile::Read(dir.file("missing.ini"), CodePageHint::Western, &failure));
+    EXPECT_EQ(failure, ReadFailure::Unreadable);
     EXPECT_FALSE(CIniFile::Read(dir.path()));
 }

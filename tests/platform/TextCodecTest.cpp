@@ -1,16 +1,70 @@
 #include "platform/TextCodec.h"
 
+#include <string_view>
+
 #include <gtest/gtest.h>
 
-TEST(TextCodec, KeepsValidUtf8AndReadsOtherBytesAsWindows1252)
+using namespace std::literals;
+
+namespace {
+
+struct EncodingCase {
+    const char* name;
+    std::string_view bytes;
+    CodePageHint hint;
+    std::string_view text;
+    TextEncoding encoding;
+};
+
+constexpr auto Western = CodePageHint::Western;
+constexpr auto Central = CodePageHint::CentralEuropean;
+
+const EncodingCase EncodingCases[] = {
+    {"Ascii", "Width=500", Central, "Width=500", TextEncoding::Utf8},
+    {"Utf8", "Kuchyn\xC4\x9B, St\xC5\xAFl", Western, "Kuchyně, Stůl", TextEncoding::Utf8},
+    {"Utf8WithMark", "\xEF\xBB\xBFK\xC3\xBC" "che", Western, "Küche", TextEncoding::Utf8WithMark},
+    {"Utf16LittleEndian", "\xFF\xFE=\xD8\xCB\xDE \x00S\x00t\x00o\x01l\x00"sv, Western, "🛋 Stůl", TextEncoding::Utf16LE},
+    {"Utf16BigEndian", "\xFE\xFF\x00S\x00k\x01Y\x00\xED\x01H"sv, Western, "Skříň", TextEncoding::Utf16BE},
+    {"CzechIn1250", "\x8A" "atn\xED sk\xF8\xED\xF2, Kuchyn\xEC, St\xF9l", Western, "Šatní skříň, Kuchyně, Stůl",
+     TextEncoding::Windows1250},
+    {"PolishIn1250", "\xA3\xF3\xBFko, P\xF3\xB3ka", Western, "Łóżko, Półka", TextEncoding::Windows1250},
+    // Letters both code pages share do not decide: the interface language does.
+    {"GermanIn1252", "K\xFC" "che, Schrank, T\xFCr, Fu\xDF" "bank", Western, "Küche, Schrank, Tür, Fußbank",
+     TextEncoding::Windows1252},
+    {"GermanUnderCzechInterface", "K\xFC" "che, T\xFCr", Central, "Küche, Tür", TextEncoding::Windows1250},
+    {"CzechUnderCzechInterface", "Po\xE8\xEDta\xE8", Central, "Počítač", TextEncoding::Windows1250},
+    {"FrenchUnderCzechInterface", "Lit \xE0 deux places, \xC9tag\xE8re", Central, "Lit à deux places, Étagère",
+     TextEncoding::Windows1252},
+    {"DanishUnderCzechInterface", "K\xF8leskab p\xE5 v\xE6g", Central, "Køleskab på væg", TextEncoding::Windows1252},
+    // The undefined bytes keep their numbers and come back unchanged.
+    {"UndefinedBytes", "\x80\x81\x90", Western, "€\u0081\u0090", TextEncoding::Windows1252},
+};
+
+class TextCodecEncodings : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(TextCodecEncodings, DecodesAndWritesBackTheSameBytes)
 {
-    EXPECT_EQ(DecodeLegacyText("plain"), "plain");
-    EXPECT_EQ(DecodeLegacyText("\xEF\xBB\xBFx"), "x");
-    EXPECT_EQ(DecodeLegacyText("\xC5\xA1\xF0\x9F\x9B\x8B"), "\xC5\xA1\xF0\x9F\x9B\x8B");
-    // Windows-1252 letters, the euro sign, an undefined byte and a multiplication sign.
-    EXPECT_EQ(DecodeLegacyText("\x9A\x80\x81\xD7"), "\xC5\xA1\xE2\x82\xAC\xC2\x81\xC3\x97");
-    // A truncated sequence, an overlong form and a surrogate are not UTF-8.
-    EXPECT_EQ(DecodeLegacyText("\xC3"), "\xC3\x83");
-    EXPECT_EQ(DecodeLegacyText("\xC0\xAF"), "\xC3\x80\xC2\xAF");
-    EXPECT_EQ(DecodeLegacyText("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");
+    const EncodingCase& c = GetParam();
+    const DecodedText decoded = DecodeText(c.bytes, c.hint);
+    EXPECT_EQ(decoded.problem, DecodeProblem::None);
+    EXPECT_EQ(decoded.text, c.text);
+    EXPECT_EQ(decoded.encoding, c.encoding);
+    EXPECT_EQ(EncodeText(decoded.text, decoded.encoding), std::string(c.bytes));
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, TextCodecEncodings, ::testing::ValuesIn(EncodingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+TEST(TextCodec, RefusesWhatIsNotTextAndWritesOnlyWhatFits)
+{
+    for (const std::string_view bytes : {"a\0b"sv, "\xFF\xFEz\x00\x00\x00"sv})
+        EXPECT_EQ(DecodeText(bytes, Western).problem, DecodeProblem::NotText);
+    // An odd length, a lone low half, a high half at the end.
+    for (const std::string_view bytes : {"\xFF\xFEz"sv, "\xFF\xFE\x00\xDC"sv, "\xFE\xFF\xD8\x3D"sv})
+        EXPECT_EQ(DecodeText(bytes, Western).problem, DecodeProblem::DamagedUtf16);
+    EXPECT_EQ(EncodeText("Stůl", TextEncoding::Windows1252), std::nullopt);
+    EXPECT_EQ(EncodeText("Tür €", TextEncoding::Windows1250), "T\xFCr \x80");
+    EXPECT_EQ(EncodeText("\xC3", TextEncoding::Windows1252), std::nullopt) << "not UTF-8";
 }

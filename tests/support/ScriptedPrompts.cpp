@@ -35,9 +35,13 @@ std::optional<std::string> ScriptedPrompts::OpenFileName(const std::string& titl
 }
 
 std::optional<std::string> ScriptedPrompts::SaveFileName(const std::string& title, const std::string& suggested,
-                                                         const std::string&)
+                                                         const std::string&, std::string* selectedFilter)
 {
     asked.push_back("Save " + title + " " + suggested);
+    if (selectedFilter && !fileTypes.empty()) {
+        *selectedFilter = fileTypes.front();
+        fileTypes.pop_front();
+    }
     return Next(fileNames, asked.back(), std::optional<std::string>());
 }
 

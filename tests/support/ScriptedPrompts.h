@@ -16,6 +16,7 @@ public:
     std::deque<std::optional<std::string>> fileNames;
     std::deque<std::optional<Colour>> colours;
     std::deque<std::optional<CFont>> fonts;
+    std::deque<std::string> fileTypes;  // filters chosen in save dialogs that offer several
 
     // "Message <title>: <text>", "Open <title>", "Save <title> <suggested>", "Colour", "Font".
     std::vector<std::string> asked;
@@ -25,7 +26,7 @@ public:
     std::optional<std::string> OpenFileName(const std::string& title, const std::string& folder,
                                             const std::string& filter) override;
     std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
-                                            const std::string& filter) override;
+                                            const std::string& filter, std::string* selectedFilter) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
     std::optional<CFont> ChooseFont(const CFont& initial) override;
 };
