@@ -126,8 +126,8 @@ shot labelled
 pause 2
 drag_room 330 120 300 160
 popup_command 300 160 6  # Rotate 90 Degrees Right
-# The chair turns about its corner, so it now lies left of where it was.
-popup_command 235 160 2  # Duplicate
+# The chair turns in place, about its middle.
+popup_command 300 160 2  # Duplicate
 place_at 100 290
 shot moved-rotated-duplicated
 xdotool key ctrl+z; pause; xdotool key ctrl+z; pause

@@ -173,6 +173,7 @@ void TForm1::CreateStatusBar()
     areaPanel_ = new QLabel(this);
     areaPanel_->setObjectName("StatusPanelArea");
     areaPanel_->setAlignment(Qt::AlignCenter);
+    areaPanel_->setContentsMargins(8, 0, 8, 0);  // apart from the room's size beside it
     statusBar()->insertWidget(2, areaPanel_);
 }
 

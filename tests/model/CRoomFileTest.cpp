@@ -222,7 +222,7 @@ TEST_F(CRoomFileTest, AFailedSaveKeepsTheOldFileAndAnUnreadableFileKeepsTheRoom)
     EXPECT_FALSE(room.Load(dir.file("missing.mst")));
     EXPECT_FALSE(room.Load(dir.path()));
     ReadFailure failure = ReadFailure::Unreadable;
-    TempDir::WriteFile(path + ".bin", std::string("[Room]\nWidth=1\n\0", 17));
+    TempDir::WriteFile(path + ".bin", std::string("[Room]\nWidth=1\n\0", 16));
     EXPECT_FALSE(room.Load(path + ".bin", CodePageHint::Western, &failure));
     EXPECT_EQ(failure, ReadFailure::NotText);
     EXPECT_EQ(room.Width, 999);

@@ -126,7 +126,7 @@ TEST_F(HostileFilesTest, FilesWithoutARoomPipesFoldersAndOversizedFilesAreRefuse
     std::string garbage;
     for (int i = 0; i < 65536; ++i)
         garbage += static_cast<char>((i * 7919) % 256);
-    for (const std::string& text : {std::string(), garbage, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n[\x01]\n", 24),
+    for (const std::string& text : {std::string(), garbage, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\n[\x01]\n", 21),
                                     std::string("[\0R\0o\0o\0m\0]\0\n\0", 14), std::string("[part1]\n[Other]\nWidth=5\n")}) {
         refused.emplace_back(dir.file("no-room" + std::to_string(refused.size())),
                              text.find('\0') == std::string::npos ? ReadFailure::WrongContent : ReadFailure::NotText);

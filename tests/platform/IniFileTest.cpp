@@ -108,7 +108,7 @@ TEST(IniFile, WritesBackInTheEncodingItReadWhileTheTextFits)
     EXPECT_EQ(TempDir::ReadFile(path), "[S]\r\nname=Skříň\r\nmore=Küche ♥\r\n");
 
     ReadFailure failure = ReadFailure::Unreadable;
-    TempDir::WriteFile(path, std::string("[S]\r\nx=\0", 9));
+    TempDir::WriteFile(path, std::string("[S]\r\nx=\0", 8));
     EXPECT_FALSE(CIniFile::Read(path, CodePageHint::Western, &failure));
     EXPECT_EQ(failure, ReadFailure::NotText);
     EXPECT_FALSE(CIniFile::Read(dir.file("missing.ini"), CodePageHint::Western, &failure));
