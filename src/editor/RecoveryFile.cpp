@@ -53,12 +53,8 @@ void MakePrivateFolder(const std::string& folder)
 // Whether an editor holds the file's lock, without keeping it.
 bool IsLocked(const std::string& recoveryFile)
 {
-    const int fd = ::open(LockPath(recoveryFile).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0)
-        return false;
-    const bool locked = ::flock(fd, LOCK_SH | LOCK_NB) != 0;
-    ::close(fd);
-    return locked;
+    const Descriptor fd(::open(LockPath(recoveryFile).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    return fd.get() >= 0 && ::flock(fd.get(), LOCK_SH | LOCK_NB) != 0;
 }
 
 }  // namespace
@@ -129,32 +125,10 @@ std::vector<std::string> OrphanedRecoveryFiles(const std::string& folder)
 std::optional<RecoveryLock> RecoveryLock::Claim(const std::string& recoveryFile)
 {
     MakePrivateFolder(fs::path(recoveryFile).parent_path().string());
-    const int fd = ::open(LockPath(recoveryFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0)
+    Descriptor fd(::open(LockPath(recoveryFile).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
         return std::nullopt;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return RecoveryLock(recoveryFile, fd);
-}
-
-RecoveryLock::RecoveryLock(RecoveryLock&& other) noexcept
-    : file_(std::move(other.file_)), fd_(std::exchange(other.fd_, -1))
-{
-}
-
-RecoveryLock& RecoveryLock::operator=(RecoveryLock&& other) noexcept
-{
-    std::swap(file_, other.file_);
-    std::swap(fd_, other.fd_);
-    return *this;
-}
-
-RecoveryLock::~RecoveryLock()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
+    return RecoveryLock(recoveryFile, std::move(fd));
 }
 
 void RecoveryLock::RemoveFile()

@@ -9,6 +9,7 @@
 // time of the copy, so it opens like any room file should it have to be rescued by hand.
 
 #include "model/CRoom.h"
+#include "platform/FileDescriptor.h"
 
 #include <cstdint>
 #include <optional>
@@ -43,14 +44,11 @@ class RecoveryLock {
 public:
     // The lock, when no other holds it; creates the folder when missing.
     static std::optional<RecoveryLock> Claim(const std::string& recoveryFile);
-    RecoveryLock(RecoveryLock&& other) noexcept;
-    RecoveryLock& operator=(RecoveryLock&& other) noexcept;
-    ~RecoveryLock();
     // Removes the recovery file and then its lock, which another editor may not claim again.
     void RemoveFile();
 
 private:
-    RecoveryLock(std::string file, int fd) : file_(std::move(file)), fd_(fd) {}
+    RecoveryLock(std::string file, Descriptor lock) : file_(std::move(file)), lock_(std::move(lock)) {}
     std::string file_;
-    int fd_ = -1;
+    Descriptor lock_;  // holds the lock while it is open
 };

@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+#include "platform/FileDescriptor.h"
+
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
@@ -33,30 +35,6 @@ bool Proceed(WriteStep step)
     errno = error;
     return error == 0;
 }
-
-// Closes the descriptor when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and tells whether the close succeeded, which matters after writing.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::string_view bytes)
 {
