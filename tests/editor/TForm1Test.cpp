@@ -154,11 +154,12 @@ TEST_F(TForm1Test, GridPlacementAndRecentFilesLastBetweenRuns)
 TEST_F(TForm1Test, StoredPlacementIsKeptOnTheScreen)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const std::string steady = EditorHome::Steady;
     {
         // Wider and higher than the screen, and above and left of it.
-        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=-50\nMainWndTop=-20\nMainWndWidth=" +
-                      std::to_string(screen.width() + 300) + "\nMainWndHeight=" +
-                      std::to_string(screen.height() + 200) + "\n");
+        home.WriteSettings(steady + "MainWndLeft=-50\nMainWndTop=-20\nMainWndWidth=" +
+                           std::to_string(screen.width() + 300) + "\nMainWndHeight=" +
+                           std::to_string(screen.height() + 200) + "\n");
         TForm1 window(prompts, {});
         EXPECT_EQ(window.width(), screen.width());
         EXPECT_EQ(window.height(), screen.height());
@@ -166,8 +167,8 @@ TEST_F(TForm1Test, StoredPlacementIsKeptOnTheScreen)
     }
     {
         // Partly beyond the right and the bottom edge: moved back, the size kept.
-        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=" + std::to_string(screen.right() - 100) + "\nMainWndTop=" +
-                      std::to_string(screen.bottom() - 50) + "\nMainWndWidth=500\nMainWndHeight=400\n");
+        home.WriteSettings(steady + "MainWndLeft=" + std::to_string(screen.right() - 100) + "\nMainWndTop=" +
+                           std::to_string(screen.bottom() - 50) + "\nMainWndWidth=500\nMainWndHeight=400\n");
         TForm1 window(prompts, {});
         EXPECT_EQ(window.size(), QSize(500, 400));
         EXPECT_EQ(window.x(), screen.right() + 1 - 500);
@@ -180,8 +181,8 @@ TEST_F(TForm1Test, StoredPlacementIsKeptOnTheScreen)
     EXPECT_EQ(Stored().ReadInteger("MainWndHeight", -1), 400);
     {
         // Maximized comes back maximized, and keeps the placement it returns to.
-        home.WriteSettings(std::string(EditorHome::Steady) + "MainWndLeft=40\nMainWndTop=30\nMainWndWidth=500\nMainWndHeight=400\n"
-                                       "MainWndMaximized=1\n");
+        home.WriteSettings(steady + "MainWndLeft=40\nMainWndTop=30\nMainWndWidth=500\nMainWndHeight=400\n"
+                                    "MainWndMaximized=1\n");
         TForm1 window(prompts, {});
         Show(window);
         EXPECT_TRUE(window.isMaximized());
