@@ -7,6 +7,7 @@
 #include "localize/Messages.h"
 #include "model/CRoom.h"
 #include "model/RoomJson.h"
+#include "output/BackgroundPicture.h"
 #include "output/ImageExport.h"
 #include "output/VrmlExportFile.h"
 #include "output/VrmlWriter.h"
@@ -36,7 +37,7 @@ constexpr std::string_view Usage =
     "       planzeta --dump-json ROOM.mst\n"
     "       planzeta --listing ROOM.mst\n"
     "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--no-grid] [--no-captions]\n"
-    "                [--collisions]\n"
+    "                [--collisions] [--background]\n"
     "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
     "       planzeta --print-pdf OUT.pdf ROOM.mst [--scale X] [--title T] [--note1 T]\n"
     "                [--note2 T] [--no-scale-bar] [--color] [--copies N] [--landscape]\n"
@@ -56,6 +57,7 @@ constexpr std::string_view Usage =
     "      --no-grid              leave out the grid\n"
     "      --no-captions          leave out the captions of objects other than labels\n"
     "      --collisions           show the objects as silhouettes, overlaps in colour\n"
+    "      --background           draw the room's background picture under the plan\n"
     "  --export-vrml OUT.wrl ROOM.mst\n"
     "                             write the room as a VRML 2.0 scene to walk through, as\n"
     "                             Explore in 3D shows it; with\n"
@@ -148,6 +150,10 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
         return BadInput;
     room.SnapAllToWalls();
     const auto app = OffscreenApplication();
+    // A picture that cannot be shown leaves the plan without it, as the editor does.
+    if (const std::optional<std::string> problem = options.showBackground ? DecodeBackgroundPicture(room.Background)
+                                                                          : std::nullopt)
+        std::cerr << "planzeta: warning: " << *problem << '\n';
     try {
         SaveImage(RenderRoomImage(room, options), out);
     } catch (const std::runtime_error& error) {  // ImageExportError or FileWriteError
@@ -160,6 +166,7 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
 int ExportImageTask(const std::vector<std::string>& args)
 {
     ImageExportOptions options;
+    options.showBackground = false;
     const auto handleSwitch = [&](const std::string& name, const NextValue& value) -> Problem {
         if (name == "--zoom") {
             const std::optional<double> zoom = ParseZoom(value());
@@ -172,6 +179,8 @@ int ExportImageTask(const std::vector<std::string>& args)
             options.showCaptions = false;
         } else if (name == "--collisions") {
             options.showCollisions = true;
+        } else if (name == "--background") {
+            options.showBackground = true;
         } else {
             return "unknown option " + name + " for --export-image";
         }

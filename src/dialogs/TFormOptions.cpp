@@ -29,6 +29,8 @@ enum TextKey {
     ExpAddTextKey = 10,
     GeneralGroupKey = 11,
     OpenBestFitKey = 12,
+    ExpBackgroundKey = 140,
+    PrintBackgroundKey = 141,
 };
 
 constexpr DialogText OptionsTexts[] = {
@@ -40,6 +42,8 @@ constexpr DialogText OptionsTexts[] = {
     {ExportGroupKey, "ExportGroup", TextRole::Caption, "Export and Print"},
     {Export100Key, "ChkExport100", TextRole::Caption, "Export always in 100% zoom"},
     {ExpAddTextKey, "ChkExpAddText", TextRole::Caption, "Add text with room dimensions"},
+    {ExpBackgroundKey, "ChkExpBackground", TextRole::Caption, "Export with the background picture"},
+    {PrintBackgroundKey, "ChkPrintBackground", TextRole::Caption, "Print with the background picture"},
     {GeneralGroupKey, "GeneralGroup", TextRole::Caption, "General Options"},
     {AutosizeKey, "ChkAutosize", TextRole::Caption, "Auto-size window to fit"},
     {OpenBestFitKey, "ChkOpenBestFit", TextRole::Caption, "Open files in best fit"},
@@ -87,6 +91,10 @@ TFormOptions::TFormOptions(Prompts& prompts, COptions& options, QWidget* parent)
     auto* exporting = new QVBoxLayout(ExportGroup);
     exporting->addWidget(ChkExport100);
     exporting->addWidget(ChkExpAddText);
+    ChkExpBackground = Designed<QCheckBox>(OptionsTexts, ExpBackgroundKey);
+    ChkPrintBackground = Designed<QCheckBox>(OptionsTexts, PrintBackgroundKey);
+    exporting->addWidget(ChkExpBackground);
+    exporting->addWidget(ChkPrintBackground);
 
     ChkAutosize = Designed<QCheckBox>(OptionsTexts, AutosizeKey);
     ChkOpenBestFit = Designed<QCheckBox>(OptionsTexts, OpenBestFitKey);
@@ -127,6 +135,8 @@ void TFormOptions::ShowOptions()
     ImgTextColor->SetValue(options_.DefTextColor);
     ChkExport100->setChecked(options_.ExpIn100);
     ChkExpAddText->setChecked(options_.ExpAddText);
+    ChkExpBackground->setChecked(options_.ExpBackground);
+    ChkPrintBackground->setChecked(options_.PrintBackground);
     ChkAutosize->setChecked(options_.Autosize);
     ChkOpenBestFit->setChecked(options_.OpenInBestFit);
     const int unit = UnitFromAbbreviation(options_.DefaultUnit);
@@ -140,6 +150,8 @@ void TFormOptions::OkClicked()
     options_.DefTextColor = ImgTextColor->Value();
     options_.ExpIn100 = ChkExport100->isChecked();
     options_.ExpAddText = ChkExpAddText->isChecked();
+    options_.ExpBackground = ChkExpBackground->isChecked();
+    options_.PrintBackground = ChkPrintBackground->isChecked();
     options_.Autosize = ChkAutosize->isChecked();
     options_.OpenInBestFit = ChkOpenBestFit->isChecked();
     options_.DefaultUnit = std::string(UnitAt(CbDefUnit->currentIndex()).abbreviation);

@@ -43,6 +43,8 @@ private:
     QGroupBox* ExportGroup;
     QCheckBox* ChkExport100;
     QCheckBox* ChkExpAddText;
+    QCheckBox* ChkExpBackground;
+    QCheckBox* ChkPrintBackground;
     QGroupBox* GeneralGroup;
     QCheckBox* ChkAutosize;
     QCheckBox* ChkOpenBestFit;

@@ -8,6 +8,7 @@
 #include "dialogs/TFormPartsList.h"
 #include "dialogs/TFormPrint.h"
 #include "dialogs/TFormProp.h"
+#include "dialogs/TFormBackground.h"
 #include "dialogs/TFormRename.h"
 #include "dialogs/TFormRoom.h"
 #include "dialogs/TFormTextProps.h"
@@ -35,6 +36,7 @@ std::span<const LocalizedWindow> LocalizedWindows()
         {"TForm3D", TForm3D::Section, TForm3D::Texts()},
         {"TFormCoord", TFormCoord::Section, TFormCoord::Texts()},
         {"TFormPrint", TFormPrint::Section, TFormPrint::Texts()},
+        {"TFormBackground", TFormBackground::Section, TFormBackground::Texts()},
     };
     return windows;
 }

@@ -40,6 +40,11 @@ constexpr DialogText MainMenu[] = {
     {36, "Explorein3D1", TextRole::Caption, "&Explore in 3D..."},
     {37, "Redo1", TextRole::Caption, "&Redo"},
     {38, "LocalCoordinates1", TextRole::Caption, "&Local Coordinates..."},
+    {140, "Background1", TextRole::Caption, "&Background Picture"},
+    {141, "BackgroundOpen1", TextRole::Caption, "&Open..."},
+    {142, "BackgroundCalibrate1", TextRole::Caption, "&Calibrate..."},
+    {143, "BackgroundShow1", TextRole::Caption, "&Show"},
+    {144, "BackgroundRemove1", TextRole::Caption, "&Remove"},
 };
 
 constexpr DialogText ObjectPopup[] = {

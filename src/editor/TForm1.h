@@ -20,8 +20,10 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class PlanWidget;
 class Prompts;
@@ -31,6 +33,7 @@ class QMenu;
 class QScrollArea;
 class QToolBar;
 class TForm3D;
+class TFormBackground;
 class TFormCoord;
 class TFormLang;
 class TFormLibrary;
@@ -215,9 +218,9 @@ private:
 
     // TForm1_Export.cpp
     // The picture to export or print: the plan rendered afresh at 100 % when the options ask
-    // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
-    // be rendered.
-    QImage RenderForExport();
+    // for it, else a copy of the plan as on screen (drawn again without the background picture
+    // when that is to be left out). Throws ImageExportError when the room cannot be rendered.
+    QImage RenderForExport(bool withBackground);
     // Captions the picture when the options ask for it; the screen keeps its plan.
     void AddInfoText(QImage& image) const;
     void SaveAsImage();
@@ -267,6 +270,35 @@ private:
     // Ctrl + wheel: the next zoom step in or out, the room point under the pointer staying put.
     void ZoomAtPointer(bool in, QPoint viewportPos);
     CSelection selection_;
+
+    // TForm1_Background.cpp
+    void CreateBackgroundMenu();
+    // With the undo buttons: what the commands can do with the room's background now.
+    void UpdateBackgroundCommands();
+    // One undo step: the change, the commands and the plan brought up to date.
+    void ChangeBackground(const std::function<void(CBackground&)>& change);
+    void OpenBackground();
+    // Decodes the picture of the room just read and says once when it cannot be shown.
+    void ShowLoadedBackground();
+    // Calibration: two clicks on the plan, then the values in the dialog.
+    void StartCalibration();
+    void EndCalibration();
+    void EditCalibration();
+    // Hooks of the plan's pointer and of the keys; each true when it took the event.
+    bool BackgroundPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
+    bool BackgroundMove(QPoint pixel);
+    bool EndBackgroundDrag();
+    bool BackgroundKeyPress(QKeyEvent* event);
+    QMenu* Background1 = nullptr;
+    QAction* BackgroundOpen1 = nullptr;
+    QAction* BackgroundCalibrate1 = nullptr;
+    QAction* BackgroundShow1 = nullptr;
+    QAction* BackgroundRemove1 = nullptr;
+    QPointer<TFormBackground> FormBackground;
+    bool calibrating_ = false;
+    std::vector<PointF> calibrationPoints_;
+    std::optional<PointF> backgroundGrab_;  // in a drag: the grabbed point from the picture's corner
+    bool backgroundMoved_ = false;
 
     // TForm1_Pointer.cpp
 public:

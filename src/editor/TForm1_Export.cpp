@@ -29,14 +29,18 @@ QString ImageFileName(const QString& typed, const std::string& filter)
 
 }  // namespace
 
-QImage TForm1::RenderForExport()
+QImage TForm1::RenderForExport(bool withBackground)
 {
     // A copy shares the screen's pixels until it is drawn on, so a caption never reaches the
     // screen.
-    if (!engines_.options.ExpIn100)
+    const bool asOnScreen = withBackground || !room_.Background.Shown();
+    if (!engines_.options.ExpIn100 && asOnScreen)
         return Obr->Image();
-    const QImage image = RenderRoomImage(
-        room_, {.zoom = 1.0, .showGrid = showGrid_, .showCaptions = showCaptions_, .showCollisions = showCollisions_});
+    const QImage image = RenderRoomImage(room_, {.zoom = engines_.options.ExpIn100 ? 1.0 : zoom_,
+                                                 .showGrid = showGrid_,
+                                                 .showCaptions = showCaptions_,
+                                                 .showCollisions = showCollisions_,
+                                                 .showBackground = withBackground});
     // The rendering left the room laid out for 100 %; the screen needs its own zoom back.
     UpdateScale();
     return image;
@@ -62,7 +66,7 @@ void TForm1::SaveAsImage()
     const QString path = ImageFileName(QString::fromStdString(*chosen), filter);
     RememberFolderOf(path);
     try {
-        QImage image = RenderForExport();
+        QImage image = RenderForExport(engines_.options.ExpBackground);
         AddInfoText(image);
         SaveImage(image, path.toStdString());
     } catch (const ImageExportError& error) {
@@ -75,7 +79,7 @@ void TForm1::SaveAsImage()
 void TForm1::CopyToClipboard()
 {
     try {
-        QImage image = RenderForExport();
+        QImage image = RenderForExport(engines_.options.ExpBackground);
         AddInfoText(image);
         QGuiApplication::clipboard()->setImage(image);
     } catch (const ImageExportError& error) {

@@ -86,6 +86,7 @@ std::optional<std::string> TForm1::LoadRoomFrom(const QString& path)
 
 void TForm1::StartEditingLoadedRoom()
 {
+    ShowLoadedBackground();
     selection_.Clear();
     SetSaveEnabled(room_.Modified);
     findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);

@@ -26,6 +26,7 @@ void TForm1::UpdateUndoButtons()
 {
     findChild<QAction*>("Undo1")->setEnabled(undo_.CanUndo());
     findChild<QAction*>("Redo1")->setEnabled(undo_.CanRedo());
+    UpdateBackgroundCommands();
 }
 
 void TForm1::UpdateTitle()

@@ -76,6 +76,7 @@ void TForm1::CreateMenus()
     AddAction(Mistnost1, "Redo1", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     Mistnost1->addSeparator();
     AddAction(Mistnost1, "Zmenrozmery1");
+    CreateBackgroundMenu();
     Mistnost1->addSeparator();
     AddAction(Mistnost1, "Nova1", QKeySequence(Qt::CTRL | Qt::Key_N));
     AddAction(Mistnost1, "Otrevrit1", QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -68,6 +68,8 @@ void TForm1::ConnectPointer()
 
 bool TForm1::FormKeyPress(QKeyEvent* event)
 {
+    if (BackgroundKeyPress(event))
+        return true;
     if (event->key() == Qt::Key_Escape) {
         if (pointerMode_ == PointerMode::Placing)
             CancelPlacing();
@@ -100,6 +102,8 @@ bool TForm1::FormKeyPress(QKeyEvent* event)
 void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel)
 {
     Obr->SetMeasurement({}, {});
+    if (pointerMode_ == PointerMode::Idle && BackgroundPress(button, modifiers, pixel))
+        return;
     switch (pointerMode_) {
     case PointerMode::Placing:
         placingPressed_ = true;  // the release that follows drops the object
@@ -138,6 +142,8 @@ void TForm1::PressOnPlan(Qt::MouseButton button, QPoint pixel)
 
 void TForm1::ObrMouseMove(Qt::KeyboardModifiers modifiers, QPoint pixel)
 {
+    if (BackgroundMove(pixel))
+        return;
     if (pointerMode_ == PointerMode::Measuring)
         UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
     UpdatePositionPanel(PlanPointAt(pixel));
@@ -175,6 +181,8 @@ void TForm1::FollowPointer(QPoint pixel)
 
 void TForm1::ObrMouseUp()
 {
+    if (EndBackgroundDrag())
+        return;
     if (moved_)
         NoteRoomChange(true);
     EndDrag();

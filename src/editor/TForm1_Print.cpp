@@ -66,7 +66,7 @@ void TForm1::Print1Click()
     }
     const BusyCursor busy;
     try {
-        const QImage drawing = RenderForExport();
+        const QImage drawing = RenderForExport(engines_.options.PrintBackground);
         const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
                                      : PrintOnPrinter(*FormPrint, room_, drawing);
         if (!printed)

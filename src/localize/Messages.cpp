@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 64> EnglishTexts = {{
+constexpr std::array<MessageText, 73> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -88,6 +88,19 @@ constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
+    {MsgBackgroundNotShown, "The background picture cannot be shown:\n%s\n%s"},
+    {MsgBackgroundTooLarge,
+     "The picture is %s × %s pixels; the largest that can be shown has %s megapixels. Scan it at a lower "
+     "resolution."},
+    {MsgBackgroundDamaged, "The picture is damaged, incomplete or in a format that cannot be read."},
+    {MsgBackgroundFileTooLarge, "The picture file is larger than 64 MB."},
+    {MsgOpenBackgroundTitle, "Open background picture"},
+    {MsgPictureFiles, "Pictures"},
+    {MsgCalibrateFirstPoint,
+     "Click the first of two points on the picture whose distance you know; Enter types the values, Esc "
+     "cancels"},
+    {MsgCalibrateSecondPoint, "Click the second point; Esc cancels"},
+    {MsgBackgroundMoveHint, "Ctrl+Shift+drag moves the background picture"},
 }};
 
 const CALocalize* Current = nullptr;

@@ -78,6 +78,16 @@ enum MessageId : int {
     // The floor of the room.
     MsgFloorArea = 110,
     MsgPerimeter = 111,
+
+    MsgBackgroundNotShown = 140,
+    MsgBackgroundTooLarge = 141,
+    MsgBackgroundDamaged = 142,
+    MsgBackgroundFileTooLarge = 143,
+    MsgOpenBackgroundTitle = 144,
+    MsgPictureFiles = 145,
+    MsgCalibrateFirstPoint = 146,
+    MsgCalibrateSecondPoint = 147,
+    MsgBackgroundMoveHint = 148,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.

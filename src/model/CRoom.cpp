@@ -26,6 +26,7 @@ void CRoom::Reset()
     UserCoordOriginY = 0;
     UserCoord = false;
     Start3D = {Width / 2, Height / 2, 0};
+    Background = {};
 }
 
 CPart& CRoom::AddPart(int* index, bool append)

@@ -2,6 +2,7 @@
 // The document of the editor: one room plan with its objects and its outline.
 
 #include "base/Colour.h"
+#include "model/CBackground.h"
 #include "model/CPart.h"
 #include "model/CRoomWalls.h"
 #include "platform/TextCodec.h"
@@ -55,9 +56,11 @@ public:
     // too large for memory throws std::bad_alloc, and the room is left as it was then too.
     bool Load(const std::string& fileName, CodePageHint hint = CodePageHint::Western,
               ReadFailure* failure = nullptr);
-    // The room as the sections of a room file, and back; reading starts from a new room.
-    void Write(CIniFile& ini) const;
-    void Read(const CIniFile& ini);
+    // The room as the sections of a room file, and back; reading starts from a new room. The
+    // folder is the room file's, against which the background's path is relative; with none
+    // that path is kept as it is.
+    void Write(CIniFile& ini, const std::string& folder = {}) const;
+    void Read(const CIniFile& ini, const std::string& folder = {});
 
     int32_t Width;
     int32_t Height;
@@ -76,6 +79,7 @@ public:
     std::array<int32_t, 3> Start3D;  // x, y, direction in degrees
     std::vector<CPart> Parts;        // drawing order: index 0 lies lowest
     CRoomWalls Walls;
+    CBackground Background;
     bool Modified;
     // The encoding of the room's file; UTF-8 for a new room.
     TextEncoding Encoding;

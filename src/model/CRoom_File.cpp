@@ -7,12 +7,14 @@
 #include "platform/RoomFileText.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace {
 
 constexpr int FileVersion = 300;
 constexpr std::string_view RoomSection = "Room";
 constexpr std::string_view WallsSection = "RoomWalls";
+constexpr std::string_view BackgroundSection = "Background";
 
 Colour ReadColour(const CIniFile& ini, std::string_view key, Colour fallback)
 {
@@ -21,6 +23,12 @@ Colour ReadColour(const CIniFile& ini, std::string_view key, Colour fallback)
 
 // A picture, an empty file or text of some other kind would read as an empty room and, saved
 // again, replace what the file held.
+std::string FolderOf(const std::string& fileName)
+{
+    std::error_code error;
+    return std::filesystem::absolute(fileName, error).parent_path().string();
+}
+
 bool HoldsRoom(const CIniFile& ini)
 {
     if (ini.HasSection(RoomSection) || ini.HasSection(WallsSection))
@@ -41,12 +49,12 @@ TextEncoding CRoom::Save(const std::string& fileName) const
 {
     // A fresh file: whatever sections the old one held are gone, as the format expects.
     CIniFile ini;
-    Write(ini);
+    Write(ini, FolderOf(fileName));
     ini.SetEncoding(Encoding);
     return ini.Save(fileName);
 }
 
-void CRoom::Write(CIniFile& ini) const
+void CRoom::Write(CIniFile& ini, const std::string& folder) const
 {
     ini.WriteInteger(RoomSection, "FileVersion", FileVersion);
     ini.WriteInteger(RoomSection, "Width", Width);
@@ -65,6 +73,8 @@ void CRoom::Write(CIniFile& ini) const
     ini.WriteString(RoomSection, "3DStart", JoinIntegers(Start3D.data(), Start3D.size()));
     if (!Walls.IsDefault())
         Walls.Save(ini, WallsSection);
+    if (Background.Present())
+        Background.Write(ini, BackgroundSection, folder);
     int number = 0;
     for (const CPart& part : Parts)
         if (part.InUse)
@@ -82,13 +92,13 @@ bool CRoom::Load(const std::string& fileName, CodePageHint hint, ReadFailure* fa
         return false;
     }
     CRoom loaded;
-    loaded.Read(*file);
+    loaded.Read(*file, FolderOf(fileName));
     loaded.Encoding = file->Encoding();
     *this = std::move(loaded);
     return true;
 }
 
-void CRoom::Read(const CIniFile& ini)
+void CRoom::Read(const CIniFile& ini, const std::string& folder)
 {
     Reset();
     if (ini.ReadInteger(RoomSection, "FileVersion", 1) > FileVersion)
@@ -124,6 +134,7 @@ void CRoom::Read(const CIniFile& ini)
 
     Walls.MakeRectangle(Width, Height, WallThickness);
     Walls.Load(ini, WallsSection);
+    Background.Read(ini, BackgroundSection, folder);
 
     const std::vector<std::string> sections = ini.SectionNames();
     const auto isPart = [](const std::string& name) { return name != RoomSection && name.starts_with("Part"); };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -94,6 +95,25 @@ void DrawWalls(const CRoom& room, Canvas& canvas, bool linesOnly)
     canvas.SetPen(previousPen);
 }
 
+namespace {
+
+// Over the floor and the white surroundings, under the grid and the walls.
+void DrawBackgroundPicture(const CBackground& background, Canvas& canvas, const PlanView& view)
+{
+    if (!view.showBackground || view.showCollisions || !background.Shown())
+        return;
+    const double scale = background.Scale * view.zoom;
+    const double turn = background.Rotation * std::numbers::pi / 180.0;
+    const double c = std::cos(turn) * scale;
+    const double s = std::sin(turn) * scale;
+    canvas.DrawPicture(*background.Picture,
+                       {c, s, -s, c, view.offsetX + background.OffsetX * view.zoom,
+                        view.offsetY + background.OffsetY * view.zoom},
+                       background.Opacity);
+}
+
+}  // namespace
+
 void DrawBackground(CRoom& room, Canvas& canvas, const PlanView& view, std::unique_ptr<CanvasImage>* cache)
 {
     if (cache && *cache) {
@@ -106,6 +126,7 @@ void DrawBackground(CRoom& room, Canvas& canvas, const PlanView& view, std::uniq
     // Whatever the walls do not enclose, the margins included, is white.
     canvas.FloodFill({0, 0}, room.WallsColor, White);
     canvas.FloodFill({view.width - 1, view.height - 1}, room.WallsColor, White);
+    DrawBackgroundPicture(room.Background, canvas, view);
     if (view.showGrid)
         DrawGrid(room, canvas, view);
     DrawWalls(room, canvas, false);

@@ -27,6 +27,7 @@ struct PlanView {
     bool showGrid = true;
     bool showCaptions = true;
     bool showCollisions = false;
+    bool showBackground = true;  // the room's background picture, when it has a visible one
     friend bool operator==(const PlanView&, const PlanView&) = default;
 };
 

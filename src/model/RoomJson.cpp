@@ -167,6 +167,24 @@ void WriteWalls(JsonWriter& json, const CRoomWalls& walls)
     json.Close('}');
 }
 
+// The background picture's description; null when the room has none.
+void WriteBackground(JsonWriter& json, const CBackground& background)
+{
+    if (!background.Present()) {
+        json.Null();
+        return;
+    }
+    json.Open('{');
+    json.Key("File"); json.String(background.File);
+    json.Key("Scale"); json.Real(background.Scale);
+    json.Key("OffsetX"); json.Real(background.OffsetX);
+    json.Key("OffsetY"); json.Real(background.OffsetY);
+    json.Key("Rotation"); json.Real(background.Rotation);
+    json.Key("Opacity"); json.Number(background.Opacity);
+    json.Key("Visible"); json.Bool(background.Visible);
+    json.Close('}');
+}
+
 }  // namespace
 
 std::string RoomToJson(const CRoom& room)
@@ -197,6 +215,8 @@ std::string RoomToJson(const CRoom& room)
     floor ? json.Real(floor->perimeter) : json.Null();
     json.Key("Walls");
     WriteWalls(json, room.Walls);
+    json.Key("Background");
+    WriteBackground(json, room.Background);
     json.Key("Parts");
     json.Open('[');
     for (const CPart& part : room.Parts)

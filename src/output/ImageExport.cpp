@@ -39,6 +39,7 @@ QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
     view.showGrid = options.showGrid;
     view.showCaptions = options.showCaptions;
     view.showCollisions = options.showCollisions;
+    view.showBackground = options.showBackground;
     QImage image(view.width, view.height, QImage::Format_RGB32);
     if (image.isNull())
         throw ImageExportError(FillPlaceholders(Msg(MsgNoMemoryForPicture),

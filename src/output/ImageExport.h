@@ -22,6 +22,7 @@ struct ImageExportOptions {
     bool showGrid = true;
     bool showCaptions = true;
     bool showCollisions = false;
+    bool showBackground = true;  // the room's background picture, when it has a visible one
 };
 
 // Renders the room, margins included, without the background cache. The room is left

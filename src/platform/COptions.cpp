@@ -25,6 +25,8 @@ void VisitOptions(Options& o, Visitor&& visit)
     visit.Switch("PrintScale", o.PrintScale);
     visit.Integer("3DWallsTransp", o.WallsTransp3D);
     visit.Integer("3DZoom", o.Zoom3D);
+    visit.Flag("ExpBackground", o.ExpBackground);
+    visit.Flag("PrintBackground", o.PrintBackground);
 }
 
 struct Reader {
@@ -32,6 +34,8 @@ struct Reader {
     void Dword(const char* name, uint32_t& field) { field = settings.ReadDword(name, field); }
     // A missing switch is on, whatever the field held before.
     void Switch(const char* name, bool& field) { field = settings.ReadBool(name, true); }
+    // A switch added later keeps its default when missing.
+    void Flag(const char* name, bool& field) { field = settings.ReadBool(name, field); }
     void Integer(const char* name, int32_t& field) { field = settings.ReadInteger(name, field); }
     void String(const char* name, std::string& field) { field = settings.ReadString(name, field); }
 };
@@ -40,6 +44,7 @@ struct Writer {
     CSettings& settings;
     void Dword(const char* name, uint32_t field) { settings.WriteDword(name, field); }
     void Switch(const char* name, bool field) { settings.WriteBool(name, field); }
+    void Flag(const char* name, bool field) { settings.WriteBool(name, field); }
     void Integer(const char* name, int32_t field) { settings.WriteInteger(name, field); }
     void String(const char* name, const std::string& field) { settings.WriteString(name, field); }
 };

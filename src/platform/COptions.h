@@ -13,8 +13,8 @@ class CSettings;
 
 class COptions {
 public:
-    // Every value, falling back to the field's current value, except that the five switches
-    // fall back to on whatever they held.
+    // Every value, falling back to the field's current value, except that the five designed
+    // switches fall back to on whatever they held.
     void Load(const CSettings& settings);
     // Every value, in the order of the fields below.
     void Save(CSettings& settings) const;
@@ -35,4 +35,7 @@ public:
     bool PrintScale = true;
     int32_t WallsTransp3D = 0;
     int32_t Zoom3D = 100;
+    // Whether pictures and prints of the plan show the room's background picture.
+    bool ExpBackground = true;
+    bool PrintBackground = false;
 };

@@ -50,6 +50,20 @@ public:
     virtual ~CanvasImage() = default;
 };
 
+// A decoded picture a canvas can draw, such as the background under a plan. It is shared by
+// whoever shows it and never changes.
+class CanvasPicture {
+public:
+    virtual ~CanvasPicture() = default;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+};
+
+// Where a picture's pixel (u, v) lands: (m11 u + m21 v + dx, m12 u + m22 v + dy) device pixels.
+struct PictureTransform {
+    double m11 = 1, m12 = 0, m21 = 0, m22 = 1, dx = 0, dy = 0;
+};
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -85,6 +99,9 @@ public:
     // TextCalcRect nothing is drawn. Returns the rectangle the text takes: the given one with
     // its right and bottom moved to fit the text.
     virtual Rect DrawText(std::string_view text, const Rect& rect, unsigned flags) = 0;
+
+    // Blends the picture, smoothly scaled, over what is there at an opacity of 0 to 100 percent.
+    virtual void DrawPicture(const CanvasPicture& picture, const PictureTransform& transform, int opacity) = 0;
 
     virtual std::unique_ptr<CanvasImage> Grab() const = 0;
     virtual void Put(const CanvasImage& image) = 0;

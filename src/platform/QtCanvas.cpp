@@ -297,6 +297,20 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
             SaturateToInt(int64_t{rect.top} + layout.needed.height())};
 }
 
+void QtCanvas::DrawPicture(const CanvasPicture& picture, const PictureTransform& t, int opacity)
+{
+    const QImage& image = static_cast<const QtCanvasPicture&>(picture).image;
+    const QTransform transform(t.m11, t.m12, t.m21, t.m22, t.dx, t.dy);
+    painter_.save();
+    painter_.setTransform(transform, true);
+    painter_.setOpacity(opacity / 100.0);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.drawImage(0, 0, image);
+    painter_.restore();
+    MarkPainted(transform.mapRect(QRectF(image.rect())).toAlignedRect(), 1);
+}
+
 std::unique_ptr<CanvasImage> QtCanvas::Grab() const
 {
     return std::make_unique<QtCanvasImage>(image_ ? image_->copy() : QImage());

@@ -10,6 +10,7 @@
 #include "platform/Canvas.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
@@ -17,8 +18,16 @@
 #include <string>
 #include <utility>
 
-class QImage;
 class QPaintDevice;
+
+// A picture decoded by Qt, ready for DrawPicture.
+class QtCanvasPicture : public CanvasPicture {
+public:
+    explicit QtCanvasPicture(QImage picture) : image(std::move(picture)) {}
+    int Width() const override { return image.width(); }
+    int Height() const override { return image.height(); }
+    const QImage image;
+};
 
 class QtCanvas : public Canvas {
 public:
@@ -43,6 +52,8 @@ public:
     void FillRect(const Rect& rect, const Brush& brush) override;
     void FloodFill(Point seed, Colour border, Colour fill) override;
     Rect DrawText(std::string_view text, const Rect& rect, unsigned flags) override;
+    // Takes a QtCanvasPicture.
+    void DrawPicture(const CanvasPicture& picture, const PictureTransform& transform, int opacity) override;
     std::unique_ptr<CanvasImage> Grab() const override;
     // Takes an image grabbed from a QtCanvas.
     void Put(const CanvasImage& image) override;

@@ -293,6 +293,25 @@ TEST(CommandLine, ExportImageWritesTheWholeDrawnAreaAsPngOrBmp)
     const Bitmap collisions(TempDir::ReadFile(dir.file("collisions.bmp")));
     EXPECT_EQ(collisions.Pixel(35, 60), 0xFFFFFFu);
     EXPECT_EQ(collisions.Pixel(165, 50), 0x000000u);
+
+    // The background picture, a black 2 x 2 bitmap over the whole room, only with --background;
+    // a missing one is left out with a warning.
+    std::string black = "BM";
+    for (const uint32_t field : {70u, 0u, 54u, 40u, 2u, 2u, 0x180001u, 0u, 16u, 0u, 0u, 0u, 0u})
+        black.append(reinterpret_cast<const char*>(&field), 4);
+    TempDir::WriteFile(dir.file("black.bmp"), black + std::string(16, '\0'));
+    for (const std::string file : {"black.bmp", "gone.png"}) {
+        TempDir::WriteFile(room, PlanRoom + ("\n[Background]\nFile=" + file + "\nScale=1000\nOpacity=100\n"));
+        r = Planzeta({"--export-image", dir.file("traced.bmp"), room, "--background"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        const bool gone = file == "gone.png";
+        EXPECT_EQ(Bitmap(TempDir::ReadFile(dir.file("traced.bmp"))).Pixel(35, 60), gone ? FloorRgb : 0u);
+        EXPECT_EQ(r.err.starts_with("planzeta: warning: The background picture cannot be shown:\n" + dir.file(file)), gone);
+    }
+    EXPECT_NE(Planzeta({"--dump-json", room}).out.find("\"Background\":{\"File\":\"" + dir.file("gone.png") +
+                                                      "\",\"Scale\":1000,\"OffsetX\":0,\"OffsetY\":0,"
+                                                      "\"Rotation\":0,\"Opacity\":100,\"Visible\":true}"),
+              std::string::npos);
 }
 
 TEST(CommandLine, ExportImageRefusesWhatItCannotDrawAndWrongArguments)

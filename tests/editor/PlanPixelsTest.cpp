@@ -68,6 +68,28 @@ TEST_F(PlanPixelsTest, TheFloorKeepsItsColourInsideTheWallsAndTheMarginsAreWhite
     EXPECT_EQ(At(Render(), 100, 50), Rgb(0xFFFFFF));
 }
 
+TEST_F(PlanPixelsTest, TheBackgroundPictureLiesOverTheFloorAndUnderWallsAndObjects)
+{
+    QImage black(10, 10, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    room.Background.File = "/plans/black.png";
+    room.Background.Picture = std::make_shared<QtCanvasPicture>(black);
+    room.Background.Scale = 10;  // 100 x 100 room units from the top-left corner
+    room.Background.OffsetX = -10;
+    Add(MakePart(Rectangle, 40, 40, 20, 20));
+    const QImage image = Render();
+    const QColor halfFloor = QColor(At(image, 30, 50));
+    EXPECT_NEAR(halfFloor.red(), ToQColor(FloorColour).red() / 2, 1);
+    EXPECT_NEAR(halfFloor.blue(), ToQColor(FloorColour).blue() / 2, 1);
+    EXPECT_NEAR(QColor(image.pixel(12, 50)).red(), 0x80, 1);  // the white margin under it
+    EXPECT_EQ(At(image, 50, 50), Rgb(MakePart(Rectangle, 0, 0, 1, 1).FillColor));
+    EXPECT_EQ(At(image, 50, -3), Rgb(Grey));
+    EXPECT_EQ(At(image, 95, 50), Rgb(FloorColour));
+
+    room.Background.Visible = false;
+    EXPECT_EQ(At(Render(), 30, 50), Rgb(FloorColour));
+}
+
 TEST_F(PlanPixelsTest, TheCollisionViewShowsOverlapsInColourAndLeavesWindowsOut)
 {
     Add(MakePart(Rectangle, 10, 10, 40, 40));

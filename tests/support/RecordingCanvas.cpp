@@ -163,6 +163,12 @@ Rect RecordingCanvas::DrawText(std::string_view text, const Rect& rect, unsigned
     return measured;
 }
 
+void RecordingCanvas::DrawPicture(const CanvasPicture& picture, const PictureTransform& t, int opacity)
+{
+    log.push_back("DrawPicture " + std::to_string(picture.Width()) + "x" + std::to_string(picture.Height()) + " at (" +
+                  std::to_string(t.dx) + "," + std::to_string(t.dy) + ") " + std::to_string(opacity) + "%");
+}
+
 std::unique_ptr<CanvasImage> RecordingCanvas::Grab() const
 {
     return std::make_unique<RecordedImage>(++grabs_);

@@ -34,6 +34,7 @@ public:
     void FillRect(const Rect& rect, const Brush& brush) override;
     void FloodFill(Point seed, Colour border, Colour fill) override;
     Rect DrawText(std::string_view text, const Rect& rect, unsigned flags) override;
+    void DrawPicture(const CanvasPicture& picture, const PictureTransform& transform, int opacity) override;
     std::unique_ptr<CanvasImage> Grab() const override;
     void Put(const CanvasImage& image) override;
 
