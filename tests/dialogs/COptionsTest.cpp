@@ -74,6 +74,8 @@ TEST_F(COptionsTest, SavingWritesEveryValueInOrderAndReadsBackTheSame)
     options.PrintScale = false;
     options.WallsTransp3D = 50;
     options.Zoom3D = 180;
+    options.ExpBackground = false;
+    options.PrintBackground = true;
     CSettings settings(path);
     options.Save(settings);
     settings.Save();
@@ -84,7 +86,7 @@ TEST_F(COptionsTest, SavingWritesEveryValueInOrderAndReadsBackTheSame)
                                         "OpenInBestFit", "ExpIn100", "ExpAddText", "LastOpenFolder",
                                         "LastLibraryPage", "LabelFont", "DefaultUnit",
                                         "PaperOrientation", "PageBorder", "PrintScale",
-                                        "3DWallsTransp", "3DZoom"}));
+                                        "3DWallsTransp", "3DZoom", "ExpBackground", "PrintBackground"}));
     // Every field differs from its default, so one that is not read back changes the file.
     COptions reread;
     reread.Load(CSettings(path));
