@@ -70,15 +70,17 @@ void TForm1::OpenBackground()
     const auto chosen = prompts_.OpenFileName(Msg(MsgOpenBackgroundTitle), folder, PictureFilter());
     if (!chosen)
         return;
-    CBackground background;
+    // A picture that could not be found keeps its place when it is found again; any other
+    // picture at first spans the room's width from its top-left corner, until it is calibrated.
+    const bool relink = room_.Background.Present() && !room_.Background.Picture;
+    CBackground background = relink ? room_.Background : CBackground();
     background.File = std::filesystem::absolute(*chosen).lexically_normal().string();
     if (const std::optional<std::string> problem = DecodeBackgroundPicture(background)) {
         prompts_.Message(Msg(MsgError), *problem, PromptIcon::Error, ButtonOk);
         return;
     }
-    // At first the picture spans the room's width from its top-left corner; calibration then
-    // gives it its true size.
-    background.Scale = static_cast<double>(std::max(room_.Width, 1)) / background.Picture->Width();
+    if (!relink)
+        background.Scale = static_cast<double>(std::max(room_.Width, 1)) / background.Picture->Width();
     ChangeBackground([&](CBackground& b) { b = background; });
     statusBar()->showMessage(ToQString(Msg(MsgBackgroundMoveHint)), MoveHintMilliseconds);
 }

@@ -87,7 +87,7 @@ TEST_F(BackgroundEditorTest, APictureThatCannotBeShownIsNamedOnceAndTheRoomStill
     for (const auto& [file, why] : {std::pair{"missing.png", "doesn't exist"}, {"pipe.png", "not a regular file"},
                                     {"folder.png", "not a regular file"}, {"cut.png", "damaged"},
                                     {"huge.pgm", "30000 × 30000 pixels"}}) {
-        TempDir::WriteFile(home.dir.file("room.mst"), std::string("[Room]\nWidth=321\n[Background]\nFile=") + file);
+        TempDir::WriteFile(home.dir.file("room.mst"), std::string("[Room]\nWidth=321\n[Background]\nScale=3\nFile=") + file);
         prompts.asked.clear();
         prompts.buttons = {ButtonOk};
         ASSERT_TRUE(form->OpenRoomFile(QString::fromStdString(home.dir.file("room.mst"))));
@@ -99,4 +99,9 @@ TEST_F(BackgroundEditorTest, APictureThatCannotBeShownIsNamedOnceAndTheRoomStill
         EXPECT_TRUE(Background().Present());
         EXPECT_FALSE(Background().Picture);
     }
+    TempDir::WriteFile(home.dir.file("found.png"), PngBytes());
+    prompts.fileNames = {home.dir.file("found.png")};
+    Action("BackgroundOpen1")->trigger();
+    EXPECT_TRUE(Background().Shown());
+    EXPECT_EQ(Background().Scale, 3.0);  // found again, it keeps its place
 }
