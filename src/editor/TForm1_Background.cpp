@@ -94,6 +94,10 @@ void TForm1::ShowLoadedBackground()
 
 void TForm1::StartCalibration()
 {
+    if (pointerMode_ == PointerMode::Placing)
+        return;
+    if (pointerMode_ != PointerMode::Idle)
+        SetMeasureMode(false);  // the clicks are the calibration's now
     calibrationPoints_.clear();
     calibrating_ = true;
     Obr->setCursor(Qt::CrossCursor);

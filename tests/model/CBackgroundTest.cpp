@@ -1,5 +1,7 @@
 #include "model/CRoom.h"
 
+#include "dialogs/BackgroundCalibration.h"
+
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -68,4 +70,25 @@ TEST(CBackgroundTest, TwoPointsAndTheirDistanceSetTheScaleAroundTheFirst)
     const PointF origin = background.ToPlan({0, 0});
     EXPECT_NEAR(right.x - origin.x, 0, 1e-9);
     EXPECT_NEAR(right.y - origin.y, 2.5, 1e-9);
+}
+
+TEST(CBackgroundTest, TheCalibrationTurnsAndScalesAboutTheFirstClickThenPlacesTheCorner)
+{
+    const std::array<PointF, 2> clicks{{{10, 20}, {110, 20}}};
+    EXPECT_EQ(Distance(clicks), 100.0);
+    CBackground background;
+    EXPECT_TRUE(ApplyCalibration(background, {clicks, 250, {}, {}, 90, 70}));
+    const PointF first = background.ToPlan({10, 20});
+    EXPECT_NEAR(first.x, 10, 1e-9);
+    EXPECT_NEAR(first.y, 20, 1e-9);
+    EXPECT_EQ(background.Scale, 2.5);
+    EXPECT_EQ(background.Rotation, 90.0);
+    EXPECT_EQ(background.Opacity, 70);
+
+    EXPECT_TRUE(ApplyCalibration(background, {{}, {}, 5, -6, {}, {}}));
+    for (const CalibrationEntry& wrong : {CalibrationEntry{{}, 250}, {clicks, 0}, {{}, {}, 1, 1, {}, 101}})
+        EXPECT_FALSE(ApplyCalibration(background, wrong));
+    EXPECT_EQ(background.OffsetX, 5.0);
+    EXPECT_EQ(background.OffsetY, -6.0);
+    EXPECT_EQ(background.Scale, 2.5);
 }
