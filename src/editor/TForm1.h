@@ -43,6 +43,7 @@ class TFormRoom;
 class TFormTextProps;
 class TFormWalls;
 
+struct ImageExportOptions;
 struct LocalizedWindow;
 
 class TForm1 : public QMainWindow {
@@ -158,7 +159,11 @@ private:
     // Shows the local coordinates dialog just above the plan; returns its result.
     int EditLocalCoordinates();
     void AfterZoomChange();
+    // The plan as composed: in the screen's device pixels.
     PlanView CurrentView() const;
+    // Device pixels per pixel of the plan at its zoom: the screen's ratio, or 1 where an image
+    // that fine would exceed what a bitmap may hold.
+    double PlanPixelRatio() const;
 
     // TForm1_Language.cpp
     void CreateLanguageChooser();
@@ -215,12 +220,20 @@ private:
 
     // TForm1_Export.cpp
     // The picture to export or print: the plan rendered afresh at 100 % when the options ask
-    // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
-    // be rendered.
-    QImage RenderForExport();
+    // for it, else the plan at the screen's zoom, a copy of the screen's when that is as fine.
+    // The scale draws it finer without changing its layout. Throws ImageExportError when the
+    // room cannot be rendered.
+    QImage RenderForExport(double scale = 1.0);
+    // What the picture to export or print shows, and at which zoom and scale.
+    ImageExportOptions ExportDrawing(double scale) const;
     // Captions the picture when the options ask for it; the screen keeps its plan.
     void AddInfoText(QImage& image) const;
+    // The room file's name without its folder; empty for an untitled room.
+    std::string FileTitle() const;
     void SaveAsImage();
+    // Throw ImageExportError or FileWriteError.
+    void SaveAsPicture(const QString& path, double scale);
+    void SaveAsSvg(const QString& path);
     void CopyToClipboard();
 
     // TForm1_Listing.cpp

@@ -7,6 +7,7 @@
 #include "localize/Messages.h"
 #include "model/ZoomLevels.h"
 #include "platform/Prompts.h"
+#include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>
@@ -258,15 +259,20 @@ void TForm1::SetMeasureMode(bool on)
 // which the image's changed key tells.
 void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
 {
-    const auto border = BorderPixels(room_, zoom_);
-    const Point startInRoom = RoomPixelOf(measureStart_, zoom_);
+    // In the image's pixels, so that the line is one screen pixel wide and exact at any ratio.
+    QImage& image = Obr->Image();
+    const double ratio = image.devicePixelRatio();
+    const double zoom = zoom_ * ratio;
+    const auto border = BorderPixels(room_, zoom);
+    const Point startInRoom = RoomPixelOf(measureStart_, zoom);
     const Point start{SaturateToInt(int64_t{startInRoom.x} + border[0]),
                       SaturateToInt(int64_t{startInRoom.y} + border[1])};
-    const Point end = MeasureEnd(start, FromQPoint(pixel), shift);
-    QImage& image = Obr->Image();
+    const Point pointer{RoundToInt(pixel.x() * ratio), RoundToInt(pixel.y() * ratio)};
+    const Point end = MeasureEnd(start, pointer, shift);
     const bool lineShown = measureImageKey_ != 0 && image.cacheKey() == measureImageKey_;
     {
-        QPainter painter(&image);
+        QImage pixels = DevicePixels(image);
+        QPainter painter(&pixels);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(Qt::white, 0));
         if (lineShown)
@@ -276,7 +282,7 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     }
     measureImageKey_ = image.cacheKey();
     Obr->repaint();
-    lastMeasurement_ = MeasuredLength(start, end, zoom_);
+    lastMeasurement_ = MeasuredLength(start, end, zoom);
     UpdateMeasurePanel();
 }
 

@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 64> EnglishTexts = {{
+constexpr std::array<MessageText, 67> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -88,6 +88,9 @@ constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
+    {MsgPngTwiceFilter, "PNG images at twice the resolution (*.png)"},
+    {MsgPngFourTimesFilter, "PNG images at four times the resolution (*.png)"},
+    {MsgSvgFilter, "SVG drawings (*.svg)"},
 }};
 
 const CALocalize* Current = nullptr;
