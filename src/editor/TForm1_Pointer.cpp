@@ -259,30 +259,29 @@ void TForm1::SetMeasureMode(bool on)
 // which the image's changed key tells.
 void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
 {
-    // In the image's pixels, so that the line is one screen pixel wide and exact at any ratio.
-    QImage& image = Obr->Image();
-    const double ratio = image.devicePixelRatio();
-    const double zoom = zoom_ * ratio;
-    const auto border = BorderPixels(room_, zoom);
-    const Point startInRoom = RoomPixelOf(measureStart_, zoom);
+    const auto border = BorderPixels(room_, zoom_);
+    const Point startInRoom = RoomPixelOf(measureStart_, zoom_);
     const Point start{SaturateToInt(int64_t{startInRoom.x} + border[0]),
                       SaturateToInt(int64_t{startInRoom.y} + border[1])};
-    const Point pointer{RoundToInt(pixel.x() * ratio), RoundToInt(pixel.y() * ratio)};
-    const Point end = MeasureEnd(start, pointer, shift);
+    const Point end = MeasureEnd(start, FromQPoint(pixel), shift);
+    QImage& image = Obr->Image();
     const bool lineShown = measureImageKey_ != 0 && image.cacheKey() == measureImageKey_;
     {
+        // In the image's own pixels, so that the line is one pixel of the screen wide.
+        const double ratio = image.devicePixelRatio();
+        const auto inImage = [ratio](Point p) { return QPoint(RoundToInt(p.x * ratio), RoundToInt(p.y * ratio)); };
         QImage pixels = DevicePixels(image);
         QPainter painter(&pixels);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(Qt::white, 0));
         if (lineShown)
             painter.drawLine(measureLine_);
-        measureLine_ = QLine(ToQPoint(start), ToQPoint(end));
+        measureLine_ = QLine(inImage(start), inImage(end));
         painter.drawLine(measureLine_);
     }
     measureImageKey_ = image.cacheKey();
     Obr->repaint();
-    lastMeasurement_ = MeasuredLength(start, end, zoom);
+    lastMeasurement_ = MeasuredLength(start, end, zoom_);
     UpdateMeasurePanel();
 }
 
