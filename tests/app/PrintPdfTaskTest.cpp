@@ -37,6 +37,11 @@ TEST(PrintPdfTask, PrintsTheRoomOnOnePagePerCopy)
     EXPECT_TRUE(IsPdf(pdf));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_FALSE(HasJpegImage(pdf));
+    // The object's caption is text, as the title is; the document is titled as the page.
+    const ProcessResult text = RunProcess("/usr/bin/pdftotext", {dir.file("plan.pdf"), "-"});
+    EXPECT_NE(text.out.find("Bedroom\n\nBed\n"), std::string::npos) << text.out << text.err;
+    EXPECT_NE(RunProcess("/usr/bin/pdfinfo", {dir.file("plan.pdf")}).out.find("Title:           Bedroom\n"),
+              std::string::npos);
 
     r = Planzeta({"--print-pdf", dir.file("copies.pdf"), room, "--copies", "3", "--landscape", "--color",
                   "--no-scale-bar", "--title", "", "--note1", ""});
