@@ -19,7 +19,7 @@ class CRoom;
 class QPagedPaintDevice;
 class QPaintDevice;
 
-// The name every print job carries.
+// The name every print job carries, and the title of a document printed without one.
 inline constexpr char PrintJobTitle[] = "Planzeta Document";
 
 // The options keep the paper's orientation as 0 for portrait and 1 for landscape.
