@@ -1,6 +1,7 @@
 #include "output/PrintJob.h"
 
 #include "model/CRoom.h"
+#include "output/PdfFontTags.h"
 #include "output/PrintPageLayout.h"
 #include "platform/FileIo.h"
 #include "platform/QtConversions.h"
@@ -157,5 +158,6 @@ PdfDocument::PdfDocument(const QPageLayout& layout) : buffer_(&bytes_), writer_(
 
 void PdfDocument::Save(const std::string& fileName) const
 {
-    WriteFileAtomically(fileName, std::string_view(bytes_.constData(), static_cast<size_t>(bytes_.size())));
+    const QByteArray pdf = TagSubsetFonts(bytes_);
+    WriteFileAtomically(fileName, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }
