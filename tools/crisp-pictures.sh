@@ -10,13 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 room=${1:-docs/rooms/Furnished.mst}
+tools/install-deps.sh  # poppler-utils among them
 tools/install-x-tools.sh
-if ! command -v pdftoppm >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends poppler-utils
-fi
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/run
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
