@@ -5,6 +5,7 @@
 #include "platform/FileIo.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -22,6 +23,7 @@ void SaveSvg(CRoom& room, const ImageExportOptions& options, const std::string& 
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
+    svg.setTitle(QFileInfo(QString::fromStdString(fileName)).completeBaseName());
     svg.setSize(plan.Size());
     svg.setViewBox(QRect(QPoint(0, 0), plan.Size()));
     // As an image's, so that text takes the size it has in the picture export.
