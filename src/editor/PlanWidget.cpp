@@ -63,6 +63,15 @@ QRect PlanWidget::MeasurementArea() const
            LengthBox();
 }
 
+void PlanWidget::SetWallSketch(const WallSketch& sketch)
+{
+    if (sketch == sketch_)
+        return;
+    update(WallSketchArea(sketch_, fontMetrics()));
+    sketch_ = sketch;
+    update(WallSketchArea(sketch_, fontMetrics()));
+}
+
 void PlanWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -76,6 +85,7 @@ void PlanWidget::paintEvent(QPaintEvent* event)
         painter.drawRect(LengthBox().adjusted(0, 0, -1, -1));
         painter.drawText(LengthBox(), Qt::AlignCenter, measureText_);
     }
+    PaintWallSketch(painter, sketch_);
     if (marks_.isEmpty())
         return;
     painter.setBrush(Qt::NoBrush);

@@ -2,6 +2,8 @@
 // The plan on screen: shows the image the main window composed off screen, in one piece, and
 // reports what the pointer does on it.
 
+#include "editor/WallSketch.h"
+
 #include <QImage>
 #include <QLine>
 #include <QPolygon>
@@ -29,6 +31,9 @@ public:
     void SetMeasurement(const QLine& line, const QString& length);
     bool ShowsMeasurement() const { return !measureLine_.isNull(); }
 
+    void SetWallSketch(const WallSketch& sketch);
+    const WallSketch& Sketch() const { return sketch_; }
+
 signals:
     void MouseDown(QMouseEvent* event);
     void MouseMove(QMouseEvent* event);
@@ -53,4 +58,5 @@ private:
     QPolygon marks_;
     QLine measureLine_;
     QString measureText_;
+    WallSketch sketch_;
 };

@@ -131,6 +131,7 @@ void TForm1::Redraw(bool repaint)
     UpdateRoomPanel();
     composer_.DrawAll(room_, CurrentView(), Obr->Image());
     UpdateSelectionMarks();
+    UpdateWallSketch();
     if (repaint)
         Obr->repaint();
     else

@@ -117,20 +117,28 @@ WallDrawing::Outcome WallDrawing::Close()
     return Outcome::Closed;
 }
 
-WallDrawing::Outcome WallDrawing::Return(PointF pointer, bool shift)
+std::optional<Point> WallDrawing::TypedCorner(PointF pointer, bool shift) const
 {
     if (typed_.empty())
-        return Close();
+        return std::nullopt;
     const Point last = corners_.back();
     const SideMeasure toward = MeasureSide(last, NextCorner(pointer, shift));
     if (toward.length == 0)
-        return Outcome::Refused;
+        return std::nullopt;
     const double length = std::stod(typed_);
     const double radians = toward.degrees * std::numbers::pi / 180;
     const Point corner{RoundToInt(last.x + length * std::cos(radians)), RoundToInt(last.y + length * std::sin(radians))};
     if (corner.x < 0 || corner.y < 0)
-        return Outcome::Refused;
-    return Add(corner);
+        return std::nullopt;
+    return corner;
+}
+
+WallDrawing::Outcome WallDrawing::Return(PointF pointer, bool shift)
+{
+    if (typed_.empty())
+        return Close();
+    const auto corner = TypedCorner(pointer, shift);
+    return corner ? Add(*corner) : Outcome::Refused;
 }
 
 void WallDrawing::TakeBack()

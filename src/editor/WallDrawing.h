@@ -44,6 +44,9 @@ public:
     Outcome Click(PointF pointer, bool shift);
     // Closes the outline when its corners enclose an area and the closing side crosses none.
     Outcome Close();
+    // Where the typed length puts the next corner: along the side towards the pointer. Nothing
+    // without a typed length, without a direction, or left of or above the origin.
+    std::optional<Point> TypedCorner(PointF pointer, bool shift) const;
     // Return: fixes the typed length along the side towards the pointer, or closes.
     Outcome Return(PointF pointer, bool shift);
     // Backspace: takes back the last typed digit, or else the last corner.

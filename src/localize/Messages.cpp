@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 64> EnglishTexts = {{
+constexpr std::array<MessageText, 68> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -88,6 +88,12 @@ constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
+    {MsgDrawWallsHint,
+     "Click each corner of the room; click the first corner, double-click or press Return to close. "
+     "Shift: 45°, digits: length, Backspace: back, Esc: cancel"},
+    {MsgDrawWallsLength, "Length of this side: %s %s. Return fixes it, Backspace corrects it"},
+    {MsgDrawWallsRefused, "Not there: walls may not cross, and the walls need three corners around a floor"},
+    {MsgCornerHint, "Drag to move this corner of the walls"},
 }};
 
 const CALocalize* Current = nullptr;

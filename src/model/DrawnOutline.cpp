@@ -83,6 +83,7 @@ std::vector<Point> OutlineCorners(const CRoomWalls& walls)
 bool MoveOutlineCorner(CRoomWalls& walls, Point from, Point to)
 {
     CRoomWalls moved = walls;
+    bool found = false;
     for (int i = 0; i < moved.Count(); ++i) {
         const CWall& wall = walls[i];
         if (wall.Start() != from && wall.End() != from)
@@ -92,9 +93,11 @@ bool MoveOutlineCorner(CRoomWalls& walls, Point from, Point to)
         if (start == end)
             return false;
         moved[i] = WallAlong(start, end, wall.alignment, wall.thickness);
+        found = true;
     }
-    walls = std::move(moved);
-    return true;
+    if (found)
+        walls = std::move(moved);
+    return found;
 }
 
 int WallAt(const CRoomWalls& walls, PointF point, double reach)

@@ -35,7 +35,7 @@ void GrowRoomToOutline(CRoom& room);
 std::vector<Point> OutlineCorners(const CRoomWalls& walls);
 
 // Moves every wall end at `from` to `to`, each wall keeping the side of its thickness. False,
-// and nothing moved, when a wall would shrink to a point.
+// and nothing moved, when no wall ends at `from` or a wall would shrink to a point.
 bool MoveOutlineCorner(CRoomWalls& walls, Point from, Point to);
 
 // The wall whose body, widened by `reach` on each side, holds the plan point; the nearest of

@@ -106,6 +106,7 @@ TEST(DrawnOutline, CornersMoveWithTheirWallsAndWallsAreFoundUnderThePointer)
     ApplyDrawnOutline(room, std::vector<Point>{{100, 0}, {400, 0}, {400, 200}, {100, 200}});
     EXPECT_EQ(OutlineCorners(room.Walls), (std::vector<Point>{{100, 0}, {400, 0}, {400, 200}, {100, 200}}));
     EXPECT_FALSE(MoveOutlineCorner(room.Walls, {100, 200}, {100, 0}));
+    EXPECT_FALSE(MoveOutlineCorner(room.Walls, {101, 200}, {50, 200}));
     EXPECT_EQ(OutlineCorners(room.Walls).size(), 4u);
     // The left wall now runs up and to the right, so its ends swap; its thickness stays outside.
     ASSERT_TRUE(MoveOutlineCorner(room.Walls, {100, 200}, {50, 200}));
