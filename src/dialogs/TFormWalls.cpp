@@ -186,7 +186,7 @@ void TFormWalls::InitWalls(const CRoomWalls& source, int32_t newWallThickness, i
 {
     walls_ = source;
     newWallThickness_ = newWallThickness;
-    shownOnOpen_ = shownWall >= 0 && shownWall < walls_.Count() ? shownWall : walls_.Count();
+    shownOnOpen_ = shownWall;
 }
 
 void TFormWalls::GetWalls(CRoomWalls& target) const
@@ -204,7 +204,7 @@ void TFormWalls::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         LbUnit->setText(unitName_);
         FillList();
-        ShowRow(shownOnOpen_);
+        ShowRow(shownOnOpen_ >= 0 && shownOnOpen_ < walls_.Count() ? shownOnOpen_ : walls_.Count());
         EdFromX->setFocus();
     }
     QDialog::showEvent(event);

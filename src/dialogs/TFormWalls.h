@@ -97,6 +97,6 @@ private:
     int32_t newWallThickness_ = 0;
     QString unitName_;
     int shown_ = 0;  // the row in the fields; walls_.Count() for the new wall
-    int shownOnOpen_ = -1;
+    int shownOnOpen_ = -1;  // the wall to show first; the new wall's row when it is no wall
     bool modified_ = false;
 };
