@@ -91,7 +91,10 @@ bool TForm1::WallDrawingKey(QKeyEvent* event)
 {
     if (pointerMode_ != PointerMode::DrawingWalls)
         return false;
+    wallShift_ = event->modifiers() & Qt::ShiftModifier;
     switch (event->key()) {
+    case Qt::Key_Shift:
+        break;
     case Qt::Key_Escape:
         EndWallDrawing();
         return true;

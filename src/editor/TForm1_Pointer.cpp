@@ -208,8 +208,10 @@ void TForm1::EndDrag()
 
 void TForm1::ObrDblClick(QPoint pixel)
 {
-    if (pointerMode_ == PointerMode::DrawingWalls)
+    if (pointerMode_ == PointerMode::DrawingWalls) {
         WallDrawingStep(wallDrawing_->Close());
+        return;
+    }
     if (pointerMode_ != PointerMode::Idle)
         return;
     if (const int index = PartAtPixel(pixel); index >= 0)

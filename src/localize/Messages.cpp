@@ -88,9 +88,7 @@ constexpr std::array<MessageText, 68> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
-    {MsgDrawWallsHint,
-     "Click each corner of the room; click the first corner, double-click or press Return to close. "
-     "Shift: 45°, digits: length, Backspace: back, Esc: cancel"},
+    {MsgDrawWallsHint, "Click the corners; Return closes. Shift: 45°. Type a length. Esc: cancel"},
     {MsgDrawWallsLength, "Length of this side: %s %s. Return fixes it, Backspace corrects it"},
     {MsgDrawWallsRefused, "Not there: walls may not cross, and the walls need three corners around a floor"},
     {MsgCornerHint, "Drag to move this corner of the walls"},

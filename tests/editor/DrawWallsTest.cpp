@@ -27,9 +27,11 @@ protected:
     void DrawL()
     {
         Action("DrawWalls1")->trigger();
-        for (const QPoint at : {Pixel(0, 0), Pixel(200, 0), Pixel(200, 60), Pixel(100, 60), Pixel(100, 120),
-                                Pixel(0, 120), Pixel(2, 1)})
+        for (const QPoint at : {Pixel(0, 0), Pixel(200, 0), Pixel(200, 60), Pixel(100, 60), Pixel(100, 120)})
             Click(at);
+        Click(Pixel(0, 120));
+        ExpectNotShown(*form, "TFormWalls");  // the double click closes the outline, no more
+        QTest::mouseDClick(plan, Qt::LeftButton, {}, Pixel(0, 120));
     }
 };
 
