@@ -17,7 +17,6 @@ class DrawWallsTest : public PlanWindowTest {
 protected:
     DrawWallsTest() : PlanWindowTest(SmallWalledRoom) {}
 
-    // The image pixel of a room point; the plan shows at zoom 1.
     static QPoint Pixel(int x, int y) { return {x + SmallRoomMargin, y + SmallRoomMargin}; }
     void Click(QPoint at, Qt::KeyboardModifiers keys = {})
     {
@@ -40,7 +39,6 @@ protected:
 TEST_F(DrawWallsTest, AnLDrawnWithClicksIsSixWallsInTheFileAndOneUndoStep)
 {
     DrawL();
-    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
     EXPECT_FALSE(Action("DrawWalls1")->isChecked());
     TempDir folder;
     Room().Save(folder.file("l.mst"));
@@ -94,6 +92,5 @@ TEST_F(DrawWallsTest, ACornerDragIsOneStepAndADoubleClickedWallOpensInTheWallsDi
     });
     QTest::mouseDClick(plan, Qt::LeftButton, {}, Pixel(150, -2));
     const int top = WallAt(Room().Walls, {150, -2}, 0);
-    EXPECT_GE(top, 0);
     EXPECT_EQ(shownRow, top);
 }
