@@ -155,6 +155,8 @@ void TForm1::FollowWallPointer(Qt::KeyboardModifiers modifiers, QPoint pixel)
         wallPointer_ = RoomPointAt(RoomPixel(pixel), zoom_);
         wallShift_ = modifiers & Qt::ShiftModifier;
         wallDrawing_->SetRules(CurrentSnapRules());
+        if (statusBar()->currentMessage().isEmpty())
+            ShowWallDrawingStatus();  // a menu passed over took the hint away
     } else if (draggedCorner_) {
         cornerUnder_ = draggedCorner_;
     } else if (pointerMode_ == PointerMode::Idle && dragIndex_ < 0) {
