@@ -87,6 +87,15 @@ QRect PlanWidget::MeasurementArea() const
            LengthBox();
 }
 
+void PlanWidget::SetWallSketch(const WallSketch& sketch)
+{
+    if (sketch == sketch_)
+        return;
+    update(WallSketchArea(sketch_, fontMetrics()));
+    sketch_ = sketch;
+    update(WallSketchArea(sketch_, fontMetrics()));
+}
+
 void PlanWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -103,6 +112,7 @@ void PlanWidget::paintEvent(QPaintEvent* event)
         painter.drawRect(LengthBox().adjusted(0, 0, -1, -1));
         painter.drawText(LengthBox(), Qt::AlignCenter, measureText_);
     }
+    PaintWallSketch(painter, sketch_);
     if (marks_.isEmpty())
         return;
     painter.setBrush(Qt::NoBrush);

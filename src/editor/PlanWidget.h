@@ -3,6 +3,8 @@
 // reports what the pointer does on it. The image has the screen's device pixels, so that a
 // one-pixel line is one pixel of the screen; its device pixel ratio maps them to the widget.
 
+#include "editor/WallSketch.h"
+
 #include <QImage>
 #include <QLine>
 #include <QPolygon>
@@ -35,6 +37,9 @@ public:
     void SetMeasurement(const QLine& line, const QString& length);
     bool ShowsMeasurement() const { return !measureLine_.isNull(); }
 
+    void SetWallSketch(const WallSketch& sketch);
+    const WallSketch& Sketch() const { return sketch_; }
+
 signals:
     void MouseDown(QMouseEvent* event);
     void MouseMove(QMouseEvent* event);
@@ -62,4 +67,5 @@ private:
     QPolygon marks_;
     QLine measureLine_;
     QString measureText_;
+    WallSketch sketch_;
 };

@@ -144,6 +144,7 @@ void TForm1::Redraw(bool repaint)
     UpdateRoomPanel();
     composer_.DrawAll(room_, view, Obr->Image());
     UpdateSelectionMarks();
+    UpdateWallSketch();
     if (repaint)
         Obr->repaint();
     else

@@ -82,6 +82,11 @@ enum MessageId : int {
     MsgPngTwiceFilter = 112,
     MsgPngFourTimesFilter = 113,
     MsgSvgFilter = 114,
+    // Drawing the walls on the plan.
+    MsgDrawWallsHint = 160,
+    MsgDrawWallsLength = 161,
+    MsgDrawWallsRefused = 162,
+    MsgCornerHint = 163,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.
