@@ -45,6 +45,7 @@ constexpr DialogText MainMenu[] = {
     {142, "BackgroundCalibrate1", TextRole::Caption, "&Calibrate..."},
     {143, "BackgroundShow1", TextRole::Caption, "&Show"},
     {144, "BackgroundRemove1", TextRole::Caption, "&Remove"},
+    {160, "DrawWalls1", TextRole::Caption, "Draw &Walls"},
 };
 
 constexpr DialogText ObjectPopup[] = {
@@ -78,6 +79,7 @@ constexpr DialogText Toolbar[] = {
     {16, "ToolButtonRedo", TextRole::Hint, "Redo (Ctrl+Shift+Z)"},
     {17, "ToolButtonCoord", TextRole::Hint, "Local Coordinates (L)"},
     {18, "ToolButton3D", TextRole::Hint, "Explore in 3D"},
+    {160, "ToolButtonDrawWalls", TextRole::Hint, "Draw Walls (Ctrl+Shift+W)"},
 };
 
 }  // namespace

@@ -94,10 +94,10 @@ void TForm1::ShowLoadedBackground()
 
 void TForm1::StartCalibration()
 {
-    if (pointerMode_ == PointerMode::Placing)
-        return;
-    if (pointerMode_ != PointerMode::Idle)
+    if (pointerMode_ == PointerMode::MeasureWait || pointerMode_ == PointerMode::Measuring)
         SetMeasureMode(false);  // the clicks are the calibration's now
+    if (pointerMode_ != PointerMode::Idle)
+        return;  // placing an object or drawing walls first ends as it does
     calibrationPoints_.clear();
     calibrating_ = true;
     Obr->setCursor(Qt::CrossCursor);

@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 73> EnglishTexts = {{
+constexpr std::array<MessageText, 80> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -88,6 +88,9 @@ constexpr std::array<MessageText, 73> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
+    {MsgPngTwiceFilter, "PNG images at twice the resolution (*.png)"},
+    {MsgPngFourTimesFilter, "PNG images at four times the resolution (*.png)"},
+    {MsgSvgFilter, "SVG drawings (*.svg)"},
     {MsgBackgroundNotShown, "The background picture cannot be shown:\n%s\n%s"},
     {MsgBackgroundTooLarge,
      "The picture is %s × %s pixels; the largest that can be shown has %s megapixels. Scan it at a lower "
@@ -101,6 +104,10 @@ constexpr std::array<MessageText, 73> EnglishTexts = {{
      "cancels"},
     {MsgCalibrateSecondPoint, "Click the second point; Esc cancels"},
     {MsgBackgroundMoveHint, "Ctrl+Shift+drag moves the background picture"},
+    {MsgDrawWallsHint, "Click the corners; Return closes. Shift: 45°. Type a length. Esc: cancel"},
+    {MsgDrawWallsLength, "Length of this side: %s %s. Return fixes it, Backspace corrects it"},
+    {MsgDrawWallsRefused, "Not there: walls may not cross, and the walls need three corners around a floor"},
+    {MsgCornerHint, "Drag to move this corner of the walls"},
 }};
 
 const CALocalize* Current = nullptr;
