@@ -199,6 +199,8 @@ TEST_F(LanguageSwitchTest, ADialogWithoutItsSectionStaysEnglishWhileItsMessagesA
     EXPECT_EQ(rename->windowTitle(), "Umbenennen");
     EXPECT_EQ(Text(*rename, "BtnOK"), "Gut");
     EXPECT_EQ(Text(*rename, "BtnCancel"), "Nein");
+    // Alpha has no section for the local coordinates, a dialog the main window owns.
+    EXPECT_EQ(Text(*window.findChild<QDialog*>("TFormCoord"), "BtnOK"), "OK");
 }
 
 TEST_F(LanguageSwitchTest, WithoutLanguageFilesTheChooserSaysSoAndChangesNothing)
