@@ -8,6 +8,7 @@
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -28,6 +29,12 @@ QString ImageFileName(const QString& typed, const std::string& filter)
 }
 
 }  // namespace
+
+void TForm1::CreateExportActions()
+{
+    Ulozjakoobrazek1 = NewAction("Ulozjakoobrazek1", [this] { SaveAsImage(); });
+    CopytoClipboard1 = NewAction("CopytoClipboard1", [this] { CopyToClipboard(); }, {Qt::CTRL | Qt::Key_C});
+}
 
 QImage TForm1::RenderForExport()
 {

@@ -29,6 +29,19 @@ bool IsRoomFileName(const QString& path)
 
 }  // namespace
 
+// Beside the designed shortcuts, the ones users know from other programs: Ctrl+Shift+S and
+// Ctrl+Q.
+void TForm1::CreateFileActions()
+{
+    Nova1 = NewAction("Nova1", [this] { New(); }, {Qt::CTRL | Qt::Key_N});
+    Otrevrit1 = NewAction("Otrevrit1", [this] { OpenRoomFile(QString()); }, {Qt::CTRL | Qt::Key_O});
+    Uloizit1 = NewAction("Uloizit1", [this] { Save(); }, {Qt::CTRL | Qt::Key_S});
+    Ulozitjako1 = NewAction("Ulozitjako1", [this] { SaveAs(); }, {Qt::Key_F12, Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+    for (size_t i = 0; i < Recent.size(); ++i)
+        Recent[i] = NewAction(("Recent" + std::to_string(i + 1)).c_str(), [this, i] { OpenRecent(i); });
+    Konec1 = NewAction("Konec1", [this] { close(); }, {Qt::CTRL | Qt::Key_Q});
+}
+
 bool TForm1::AskToSaveChanges()
 {
     if (!room_.Modified)
@@ -88,7 +101,7 @@ void TForm1::StartEditingLoadedRoom()
 {
     selection_.Clear();
     SetSaveEnabled(room_.Modified);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
@@ -153,7 +166,7 @@ void TForm1::New()
     zoom_ = 1.0;
     room_.Modified = false;
     SetSaveEnabled(true);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdateUndoButtons();
     fileName_.clear();
     BestFit();
@@ -168,7 +181,7 @@ void TForm1::RememberFolderOf(const QString& path)
 
 void TForm1::SetSaveEnabled(bool enabled)
 {
-    findChild<QAction*>("Uloizit1")->setEnabled(enabled);
+    Uloizit1->setEnabled(enabled);
 }
 
 void TForm1::AddRecentFile(const QString& path)

@@ -4,6 +4,12 @@
 
 #include <QAction>
 
+void TForm1::CreateHistoryActions()
+{
+    Undo1 = NewAction("Undo1", [this] { Undo(); }, {Qt::CTRL | Qt::Key_Z});
+    Redo1 = NewAction("Redo1", [this] { Redo(); }, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+}
+
 bool TForm1::NoteRoomChange(bool commit)
 {
     // A run of arrow moves ends here: this change is a step of its own.
@@ -24,8 +30,8 @@ bool TForm1::NoteRoomChange(bool commit)
 
 void TForm1::UpdateUndoButtons()
 {
-    findChild<QAction*>("Undo1")->setEnabled(undo_.CanUndo());
-    findChild<QAction*>("Redo1")->setEnabled(undo_.CanRedo());
+    Undo1->setEnabled(undo_.CanUndo());
+    Redo1->setEnabled(undo_.CanRedo());
 }
 
 void TForm1::UpdateTitle()
@@ -56,7 +62,7 @@ void TForm1::RestoreSnapshot(const CRoom& snapshot)
     room_.UserCoordOriginX = originX;
     room_.UserCoordOriginY = originY;
     room_.Encoding = encoding;
-    room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
+    room_.UserCoord = ToolButtonCoordAction->isChecked();
     selection_.EndMoveRun();
     selection_.Keep(room_);
     SetSaveEnabled(room_.Modified || fileName_.isEmpty());

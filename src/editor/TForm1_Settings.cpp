@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/QtConversions.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -26,6 +27,11 @@ std::string RecentValue(size_t i)
 }
 
 }  // namespace
+
+void TForm1::CreateSettingsActions()
+{
+    Options1 = NewAction("Options1", [this] { EditOptions(); });
+}
 
 void TForm1::ReadSettings()
 {
