@@ -55,6 +55,7 @@ void TForm1::Redo()
 // of the room's file, which is the file's as the last save left it.
 void TForm1::RestoreSnapshot(const CRoom& snapshot)
 {
+    EndDrag();  // the object dragged or placed may be gone
     const int32_t originX = room_.UserCoordOriginX;
     const int32_t originY = room_.UserCoordOriginY;
     const TextEncoding encoding = room_.Encoding;

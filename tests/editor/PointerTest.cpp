@@ -186,6 +186,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     startPlacing();
     MoveTo(Pixel(100, 60));
     Action("Undo1")->trigger();
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty()) << "no hint left while nothing follows";
     MoveTo(Pixel(120, 80));
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
