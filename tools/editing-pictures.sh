@@ -8,35 +8,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-tools/install-x-tools.sh
-tools/build.sh >/dev/null
-
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Kelvora"
-# English, no first-run questions, the window fitted around the plan at 100 %.
-printf '[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=1\nOpenInBestFit=0\n' >"$XDG_CONFIG_HOME/Kelvora/Planzeta.ini"
-export DISPLAY=:${1:-76}
-Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
-xvfb=$!
-app=
-wm=
-cleanup() { kill $app $wm $xvfb 2>/dev/null || true; rm -rf "$home"; }
-trap cleanup EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+# The window fitted around the plan at 100 %.
+source tools/x-session.sh "${1:-76}" 'Autosize=1'
 build/src/planzeta "$root/docs/rooms/Furnished.mst" >/dev/null 2>&1 &
 app=$!
 sleep 3
 
-pause() { sleep "${1:-1.5}"; }
-window() { xdotool search --name "$1" | tail -1; }
 main=$(window '^Planzeta - ')
 xdotool windowactivate --sync "$main"
-geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
 
 # Tab walks the objects in drawing order: the door, the window, then the bed.
 xdotool key Tab Tab Tab
