@@ -82,15 +82,17 @@ std::optional<std::string> QtPrompts::SaveFileName(const std::string& title, con
 
 std::optional<Colour> QtPrompts::ChooseColour(Colour initial)
 {
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
-    if (!chosen.isValid())
+    QColorDialog dialog(ToQColor(initial), parent_);
+    dialog.setObjectName("ColourDialog");
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FromQColor(chosen);
+    return FromQColor(dialog.selectedColor());
 }
 
 std::optional<FontChoice> QtPrompts::ChooseFont(const FontChoice& initial)
 {
     QFontDialog dialog(ToQFont(initial.font), parent_);
+    dialog.setObjectName("FontDialog");
     dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
     Colour colour = initial.colour;
     // Qt's font chooser has no colour of its own: a button beside OK and Cancel adds it,
