@@ -124,7 +124,6 @@ private:
     // A command named and captioned as designed that runs `run`; the first shortcut is the
     // one its menu item shows.
     QAction* NewAction(const char* name, const std::function<void()>& run, const QList<QKeySequence>& shortcuts = {});
-    static QMenu* NamedMenu(QMenu* menu, const char* name);
     // The items in order; nullptr stands for a separator.
     static void AddItems(QMenu* menu, std::initializer_list<QAction*> items);
 

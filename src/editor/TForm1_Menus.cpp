@@ -14,6 +14,13 @@
 
 namespace {
 
+QMenu* NamedMenu(QMenu* menu, const char* name)
+{
+    menu->setTitle(MainWindowDesign(name));
+    menu->setObjectName(name);
+    return menu;
+}
+
 struct PanelLayout {
     const char* text;
     int width;
@@ -54,13 +61,6 @@ void TForm1::CreateActions()
     CreateSettingsActions();
     CreateLanguageActions();
     CreateHelpActions();
-}
-
-QMenu* TForm1::NamedMenu(QMenu* menu, const char* name)
-{
-    menu->setTitle(MainWindowDesign(name));
-    menu->setObjectName(name);
-    return menu;
 }
 
 void TForm1::AddItems(QMenu* menu, std::initializer_list<QAction*> items)
