@@ -40,6 +40,7 @@ TEST_F(CLibraryTest, HeightsAndNamesComeFromTheFirstTemplateOfANumber)
     EXPECT_EQ(library.GetObjectName(40), "Bed");
     EXPECT_EQ(library.GetObjectName(2000000000), "Sink");
     EXPECT_EQ(library.GetObjectName(-1), "");
+    EXPECT_EQ(library.GetObjectName(0), "") << "a template without a number names none";
 
     library.InstallServices();
     CPart part;
