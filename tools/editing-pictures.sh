@@ -7,15 +7,17 @@
 # Usage: tools/editing-pictures.sh [DISPLAY_NUMBER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-# The window fitted around the plan at 100 %.
-source tools/x-session.sh "${1:-76}" 'Autosize=1'
+source tools/editor-session.sh "${1:-76}"
 build/src/planzeta "$root/docs/rooms/Furnished.mst" >/dev/null 2>&1 &
 app=$!
 sleep 3
 
+pause() { sleep "${1:-1.5}"; }
+window() { xdotool search --name "$1" | tail -1; }
 main=$(window '^Planzeta - ')
 xdotool windowactivate --sync "$main"
+geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
 
 # Tab walks the objects in drawing order: the door, the window, then the bed.
 xdotool key Tab Tab Tab

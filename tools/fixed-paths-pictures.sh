@@ -9,10 +9,14 @@
 # Usage: tools/fixed-paths-pictures.sh [DISPLAY_NUMBER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-source tools/x-session.sh "${1:-71}" 'Autosize=0'
+source tools/editor-session.sh "${1:-71}"
 frames=$home/frames
 mkdir "$frames"
+
+pause() { sleep "${1:-1.5}"; }
+window() { xdotool search --name "$1" | tail -1; }
+geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
 
 start_editor() {
     build/src/planzeta "$@" >/dev/null 2>&1 &

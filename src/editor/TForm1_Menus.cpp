@@ -53,6 +53,7 @@ void TForm1::CreateActions()
     CreateFileActions();
     CreateExportActions();
     CreatePrintActions();
+    CreateDrawWallsActions();
     CreateObjectActions();
     CreateListingActions();
     CreateViewActions();
@@ -77,7 +78,7 @@ void TForm1::CreateMenus()
 {
     menuBar()->setObjectName("MainMenu1");
     Mistnost1 = NamedMenu(menuBar()->addMenu(QString()), "Mistnost1");
-    AddItems(Mistnost1, {Undo1, Redo1, nullptr, Zmenrozmery1, nullptr, Nova1, Otrevrit1, Uloizit1, Ulozitjako1});
+    AddItems(Mistnost1, {Undo1, Redo1, nullptr, Zmenrozmery1, DrawWalls1, nullptr, Nova1, Otrevrit1, Uloizit1, Ulozitjako1});
     Export1 = NamedMenu(Mistnost1->addMenu(QString()), "Export1");
     AddItems(Export1, {Ulozjakoobrazek1, CopytoClipboard1, CopyObjectListingtoClipboard1});
     AddItems(Mistnost1, {Print1, nullptr, Recent[0], Recent[1], Recent[2], Recent[3], nullptr, Konec1});
@@ -114,6 +115,7 @@ void TForm1::CreateToolBar()
         {nullptr, nullptr, nullptr},
         {"ToolButtonNewObj", Pridejobjekt1, "add-object"},
         {"ToolButtonRoom", Zmenrozmery1, "room"},
+        {"ToolButtonDrawWalls", DrawWalls1, "draw-walls"},
         {nullptr, nullptr, nullptr},
         {"ToolButtonZoom100", Zoom1001, "zoom-100"},
         {"ToolButtonZoomIn", Priblizit1, "zoom-in"},
