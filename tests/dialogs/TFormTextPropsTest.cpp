@@ -11,8 +11,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 

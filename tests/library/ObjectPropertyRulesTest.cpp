@@ -100,6 +100,36 @@ TEST(ObjectPropertyRulesTest, ACatalogueEntryIsWhatTheFileGivesBack)
     EXPECT_EQ(catalogue.Entry(0).Width, 600);
 }
 
+TEST(ObjectPropertyRulesTest, RenamingOntoAnotherNameRemovesThatEntryOnlyWhenTheUserAgrees)
+{
+    const struct {
+        const char* name;
+        const char* newName;
+        bool agree;
+        bool changed;
+        std::vector<std::string> captions;  // "" for a free slot
+    } rows[] = {
+        {"its own name asks nothing", "Bed", false, false, {"Bed", "Chair"}},
+        {"a free name", "Sofa", false, true, {"Sofa", "Chair"}},
+        {"another's name, declined", "Chair", false, false, {"Bed", "Chair"}},
+        {"another's name, agreed", "Chair", true, true, {"Chair", ""}},
+    };
+    for (const auto& row : rows) {
+        CPartsCatalogue catalogue;
+        for (const char* caption : {"Bed", "Chair"}) {
+            catalogue.AddEntry() = MakePart(Rectangle, 0, 0, 10, 10);
+            catalogue.Entry(catalogue.Count() - 1).Caption = caption;
+            catalogue.Entry(catalogue.Count() - 1).InUse = true;
+        }
+        int asked = 0;
+        EXPECT_EQ(RenameCatalogueEntry(catalogue, 0, row.newName, [&] { return ++asked, row.agree; }), row.changed)
+            << row.name;
+        EXPECT_EQ(asked, std::string(row.name).starts_with("another") ? 1 : 0) << row.name;
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(catalogue.Entry(i).InUse ? catalogue.Entry(i).Caption : "", row.captions[i]) << row.name;
+    }
+}
+
 TEST(ObjectPropertyRulesTest, ThePreviewCentresTheObjectAndShrinksButNeverEnlargesIt)
 {
     const auto drawn = [](const CPart& part) {
