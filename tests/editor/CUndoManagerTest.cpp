@@ -197,3 +197,21 @@ TEST(CUndoManager, UndoWithoutTheLiveRoomNeverOffersABlankRoomToRedo)
     EXPECT_EQ(editor.history.Undo().Width, 600);
     EXPECT_EQ(editor.history.Redo().Width, 700);
 }
+
+TEST(CUndoManager, WithdrawingTheLastStepGivesBackItsStateAndTheHistoryBeforeIt)
+{
+    Editor editor;
+    editor.Change(600);
+    editor.Undo();
+    EXPECT_EQ(editor.history.Withdraw(), nullptr) << "nothing was pushed since the undo";
+    editor.history.NoteChange(editor.room, false);  // an addition being placed
+    editor.room.Width = 650;
+    const std::shared_ptr<const CRoom> before = editor.history.Withdraw();
+    ASSERT_NE(before, nullptr);
+    EXPECT_EQ(before->Width, 500);
+    EXPECT_FALSE(editor.history.StepOpen());
+    EXPECT_EQ(editor.history.Withdraw(), nullptr) << "withdrawn twice";
+    editor.room = *before;
+    editor.Redo();
+    EXPECT_EQ(editor.room.Width, 600) << "the redo state the step discarded is back";
+}
