@@ -9,6 +9,7 @@
 #include "support/RecordingCanvas.h"
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -55,6 +56,31 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     fields.type = Rectangle;  // the first type, numbered 0
     ApplyFields(fields, ObjectRoom{}, hexagon);
     EXPECT_EQ(hexagon.Type, Rectangle);
+}
+
+TEST(ObjectPropertyRulesTest, EachTypeOffersItsOwnControls)
+{
+    const struct {
+        const char* name;
+        int type;
+        std::tuple<bool, bool, bool, bool, bool> fixedFillHeightDepthSnap;
+        std::optional<bool> snapTicked;
+    } rows[] = {
+        {"rectangle, the first type", Rectangle, {false, true, true, false, false}, false},
+        {"circle", Circle, {false, true, false, false, false}, false},
+        {"window", Window, {true, true, false, true, false}, true},
+        {"door", Door, {false, false, false, false, true}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const std::optional<TypeControls> c = TypeControlsFor(row.type, MakePart(Hexagon, 0, 0, 10, 10));
+        ASSERT_TRUE(c) << row.name;
+        EXPECT_EQ(std::tuple(c->rotationFixed, c->fillOffered, c->heightOffered, c->heightShowsWallThickness,
+                             c->snapOffered),
+                  row.fixedFillHeightDepthSnap)
+            << row.name;
+        EXPECT_EQ(c->snapTicked, row.snapTicked) << row.name;
+        EXPECT_TRUE(c->typeChoosable) << row.name;
+    }
 }
 
 TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)
@@ -146,6 +172,10 @@ TEST(ObjectPropertyRulesTest, ThePreviewCentresTheObjectAndShrinksButNeverEnlarg
     RecordingCanvas canvas(121, 137);
     DrawObjectPreview(canvas, MakePart(Rectangle, 0, 0, 0, 50));
     EXPECT_TRUE(canvas.log.empty()) << "an object without width takes no room";
+    CPart desk = MakePart(Rectangle, 0, 0, 100, 50);
+    desk.Caption = "Desk";
+    DrawObjectPreview(canvas, desk);
+    EXPECT_FALSE(canvas.Calls("Text").empty()) << "the preview shows the caption";
 }
 
 TEST(ObjectPropertyRulesTest, TheDialsNeedlePointsUpAtNoughtAndTurnsClockwise)
