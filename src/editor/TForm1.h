@@ -11,6 +11,7 @@
 #include "editor/RecoveryFile.h"
 #include "editor/Selection.h"
 #include "editor/StatusTexts.h"
+#include "editor/WallDrawing.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
 #include "platform/CSettings.h"
@@ -44,6 +45,7 @@ class TFormRoom;
 class TFormTextProps;
 class TFormWalls;
 
+struct ImageExportOptions;
 struct LocalizedWindow;
 
 class TForm1 : public QMainWindow {
@@ -159,7 +161,11 @@ private:
     // Shows the local coordinates dialog just above the plan; returns its result.
     int EditLocalCoordinates();
     void AfterZoomChange();
+    // The plan as composed: in the screen's device pixels.
     PlanView CurrentView() const;
+    // Device pixels per pixel of the plan at its zoom: the screen's ratio, or 1 where an image
+    // that fine would exceed what a bitmap may hold.
+    double PlanPixelRatio() const;
 
     // TForm1_Language.cpp
     void CreateLanguageChooser();
@@ -216,12 +222,20 @@ private:
 
     // TForm1_Export.cpp
     // The picture to export or print: the plan rendered afresh at 100 % when the options ask
-    // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
-    // be rendered.
-    QImage RenderForExport();
+    // for it, else the plan at the screen's zoom, a copy of the screen's when that is as fine.
+    // The scale draws it finer without changing its layout. Throws ImageExportError when the
+    // room cannot be rendered.
+    QImage RenderForExport(double scale = 1.0);
+    // What the picture to export or print shows, and at which zoom and scale.
+    ImageExportOptions ExportDrawing(double scale) const;
     // Captions the picture when the options ask for it; the screen keeps its plan.
     void AddInfoText(QImage& image) const;
+    // The room file's name without its folder; empty for an untitled room.
+    std::string FileTitle() const;
     void SaveAsImage();
+    // Throw ImageExportError or FileWriteError.
+    void SaveAsPicture(const QString& path, double scale);
+    void SaveAsSvg(const QString& path);
     void CopyToClipboard();
 
     // TForm1_Listing.cpp
@@ -278,7 +292,7 @@ public:
     void StartPlacing(int index, QPoint grabOffset, bool ownStep);
 
 private:
-    enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
+    enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring, DrawingWalls };
 
     void CreatePopupMenus();
     void ConnectPointer();
@@ -299,7 +313,7 @@ private:
     // The second press, or the release of a drag, ends the line there and reports it.
     void FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     void ReportMeasurement();
-    void UpdatePlanCursor(int partUnder);
+    void UpdatePlanCursor(bool movableUnder);
     void UpdateHint(int partUnder);
     Point RoomPixel(QPoint pixel) const;
     int PartAtPixel(QPoint pixel) const;
@@ -319,6 +333,35 @@ private:
     qint64 measureImageKey_ = 0;  // the plan image that shows that line; 0 when none does
     QMenu* ObjectMenu1 = nullptr;
     QMenu* NewObjectMenu1 = nullptr;
+
+    // TForm1_DrawWalls.cpp
+    // Room > Draw Walls, its tool button and key; the mode in which clicks draw the outline,
+    // and the corners of a drawn outline, dragged on the plan.
+    void CreateDrawWallsCommand();
+    void ToggleWallDrawing();
+    void StartWallDrawing();
+    void EndWallDrawing();
+    // The drawing's keys; false when no drawing is open or the key is none of them.
+    bool WallDrawingKey(QKeyEvent* event);
+    void FollowWallPointer(Qt::KeyboardModifiers modifiers, QPoint pixel);
+    void WallDrawingStep(WallDrawing::Outcome outcome);
+    void ShowWallDrawingStatus();
+    SnapRules CurrentSnapRules() const;
+    // The corner of a user-defined outline within reach of the pointer.
+    std::optional<Point> CornerAtPixel(QPoint pixel) const;
+    bool PressOnCorner(QPoint pixel);
+    void DragCorner(QPoint pixel);
+    // The walls dialog on the wall under the pointer; false when there is none.
+    bool EditWallAtPixel(QPoint pixel);
+    // The outline being drawn, or the handle of the corner under the pointer, over the plan.
+    void UpdateWallSketch();
+    QPoint ImagePixelOf(Point roomPoint) const;
+    QAction* DrawWalls1 = nullptr;
+    std::optional<WallDrawing> wallDrawing_;
+    PointF wallPointer_;      // in room units: where the side being drawn ends
+    bool wallShift_ = false;  // Shift was held at the pointer's last move
+    std::optional<Point> cornerUnder_;    // the corner whose handle shows
+    std::optional<Point> draggedCorner_;  // where the corner being dragged is now
 
     Prompts& prompts_;
     CSettings settings_;

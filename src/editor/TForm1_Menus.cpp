@@ -231,4 +231,5 @@ void TForm1::ConnectCommands()
     on("CopyObjectListingtoClipboard1", [this] { CopyObjectListing(); });
     ScrollBox1->viewport()->installEventFilter(this);
     ConnectPointer();
+    CreateDrawWallsCommand();
 }

@@ -43,7 +43,7 @@ void TForm1::CreateKeyCommands()
     const auto step = [this](bool backwards) {
         selection_.Step(room_, backwards);
         UpdateSelectionMarks();
-        const QRect marks = Obr->SelectionMarks().boundingRect();
+        const QRect marks = Obr->WidgetArea(Obr->SelectionMarks().boundingRect());
         if (!marks.isEmpty())
             ScrollBox1->ensureVisible(marks.center().x(), marks.center().y(), marks.width() / 2, marks.height() / 2);
     };

@@ -82,6 +82,11 @@ Rect TForm1::WorkArea() const
 void TForm1::FitViewToShownWindow()
 {
     laidOut_ = true;
+    // On a screen of another pixel ratio the plan is composed anew for it.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        UpdateScale();
+        Redraw(false);
+    });
     KeepFrameOnScreen();
     if (std::exchange(bestFitOwed_, false))
         BestFit();
@@ -104,16 +109,21 @@ void TForm1::UpdateScale()
 {
     // Whatever changed the room or the zoom, the plan image stays within what a bitmap holds.
     zoom_ = LargestZoomThatFits(room_, zoom_);
-    const PlanView view = WholeRoomView(room_, zoom_);
-    PrepareForView(room_, view);
+    PrepareForView(room_, CurrentView());
     composer_.Invalidate();
     UpdateAreaPanel();
     Obr->SetMeasurement({}, {});  // its pixels belonged to the old scale
 }
 
+double TForm1::PlanPixelRatio() const
+{
+    const double screen = Obr->devicePixelRatioF();
+    return ImageFits(room_, zoom_ * screen) ? screen : 1.0;
+}
+
 PlanView TForm1::CurrentView() const
 {
-    PlanView view = WholeRoomView(room_, zoom_);
+    PlanView view = WholeRoomView(room_, zoom_ * PlanPixelRatio());
     view.showGrid = showGrid_;
     view.showCaptions = showCaptions_;
     view.showCollisions = showCollisions_;
@@ -123,14 +133,18 @@ PlanView TForm1::CurrentView() const
 void TForm1::Redraw(bool repaint)
 {
     const PixelSize size = RoomImageSize(room_, zoom_);
-    if (QSize(size.width, size.height) != imageSize_) {
+    const PlanView view = CurrentView();
+    const double ratio = PlanPixelRatio();
+    if (QSize(size.width, size.height) != imageSize_ || QSize(view.width, view.height) != Obr->Image().size() ||
+        ratio != Obr->Image().devicePixelRatio()) {
         imageSize_ = QSize(size.width, size.height);
-        Obr->Resize(imageSize_);
+        Obr->Resize(imageSize_, QSize(view.width, view.height), ratio);
         statusBar()->update();
     }
     UpdateRoomPanel();
-    composer_.DrawAll(room_, CurrentView(), Obr->Image());
+    composer_.DrawAll(room_, view, Obr->Image());
     UpdateSelectionMarks();
+    UpdateWallSketch();
     if (repaint)
         Obr->repaint();
     else
@@ -148,7 +162,7 @@ void TForm1::RedrawMoved(int index)
         return;
     }
     UpdateSelectionMarks();
-    Obr->repaint(*changed);
+    Obr->RepaintImageArea(*changed);
 }
 
 void TForm1::UpdateZoomPanel()

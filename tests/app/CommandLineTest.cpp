@@ -271,6 +271,20 @@ TEST(CommandLine, ExportImageWritesTheWholeDrawnAreaAsPngOrBmp)
     EXPECT_GT(plan.Count(GridRgb), 0);
     EXPECT_GT(plan.Count(0x000000), 0);  // the outline and the caption
 
+    // Twice as fine: lines stay one pixel, the caption's letters grow with the picture.
+    r = Planzeta({"--export-image", dir.file("fine.bmp"), room, "--scale-factor", "2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Bitmap fine(TempDir::ReadFile(dir.file("fine.bmp")));
+    EXPECT_EQ(fine.Width(), 2 * 251);
+    EXPECT_EQ(fine.Pixel(70, 120), FloorRgb);
+    EXPECT_GT(fine.Count(0x000000), 2 * plan.Count(0x000000) + 20);
+
+    r = Planzeta({"--export-image", dir.file("plan.svg"), room});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string svg = TempDir::ReadFile(dir.file("plan.svg"));
+    EXPECT_NE(svg.find("viewBox=\"0 0 251 150\""), std::string::npos);
+    EXPECT_NE(svg.find(">Wardrobe</text>"), std::string::npos) << "the caption as text";
+
     r = Planzeta({"--export-image", dir.file("bare.bmp"), room, "--no-grid", "--no-captions"});
     ASSERT_EQ(r.status, 0) << r.err;
     const Bitmap bare(TempDir::ReadFile(dir.file("bare.bmp")));
@@ -303,6 +317,8 @@ TEST(CommandLine, ExportImageRefusesWhatItCannotDrawAndWrongArguments)
     TempDir::WriteFile(room, PlanRoom);
     for (const char* zoom : {"0.04", "4.5", "nan", "1x", ""})
         EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--zoom", zoom}).status, 2) << zoom;
+    for (const char* factor : {"0.5", "9", "2x"})
+        EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--scale-factor", factor}).status, 2);
     EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--zoom"}).status, 2);
     EXPECT_EQ(Planzeta({"--export-image", dir.file("out.png"), room, "--grid"}).status, 2);
     EXPECT_EQ(Planzeta({"--no-grid", "--export-image", dir.file("out.png"), room}).status, 2);

@@ -108,6 +108,16 @@ TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
 }
 
+TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndSvgDrawings)
+{
+    auto window = OpenWindow(true, false);
+    prompts.fileTypes = {"PNG images (*.png)", "PNG images at four times the resolution (*.png)", "SVG drawings (*.svg)"};
+    const QImage plain = SaveAs(*window, "plain.png");
+    EXPECT_EQ(SaveAs(*window, "fine.png").size(), plain.size() * 4);
+    SaveAs(*window, "drawing.svg");
+    EXPECT_NE(TempDir::ReadFile(exports + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
+}
+
 TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolderAndAFailedWriteIsReported)
 {
     auto window = OpenWindow(true, false);

@@ -74,7 +74,7 @@ TEST_F(PrintCommandTest, PrintsIntoTheChosenPdfFileOnePagePerCopyAndReportsAFile
     const std::string pdf = TempDir::ReadFile(home.file("plan.pdf"));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_FALSE(HasJpegImage(pdf));
-    EXPECT_NE(pdf.find(Utf16BigEndian("Planzeta Document")), std::string::npos) << "the job's title";
+    EXPECT_NE(pdf.find(Utf16BigEndian("Kitchen")), std::string::npos) << "the printed title";
     form->Printer().setCopyCount(3);
     prompts.fileNames = {home.file("copies.pdf")};
     Print();
