@@ -14,6 +14,7 @@
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/RecentFiles.h"
 #include "editor/RecoveryFile.h"
 #include "editor/Selection.h"
 #include "editor/StatusTexts.h"
@@ -441,9 +442,8 @@ private:
     AppEngines engines_;
     CRoom room_;
     CUndoManager undo_;
-    bool pendingSnapshot_ = true;
     QString fileName_;
-    std::array<QString, 4> recentFiles_;
+    RecentFiles recentFiles_;
     int32_t lastVersion_ = 110;
     bool firstRunLanguage_ = false;
     bool showGrid_ = true;

@@ -105,7 +105,6 @@ void TForm1::StartEditingLoadedRoom()
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
-    pendingSnapshot_ = true;
     UpdateUndoButtons();
     // 100 %, unless the room is too large for a plan image at that scale.
     zoom_ = LargestZoomThatFits(room_, 1.0);
@@ -162,7 +161,6 @@ void TForm1::New()
     selection_.Clear();
     EditRoomProperties();
     undo_.Reset();
-    pendingSnapshot_ = true;
     zoom_ = 1.0;
     room_.Modified = false;
     SetSaveEnabled(true);
@@ -186,37 +184,28 @@ void TForm1::SetSaveEnabled(bool enabled)
 
 void TForm1::AddRecentFile(const QString& path)
 {
-    const auto found = std::find(recentFiles_.begin(), recentFiles_.end(), path);
-    if (found == recentFiles_.begin())
-        return;
-    // Entries above the one found (or all but the oldest) move one place down.
-    const auto end = found == recentFiles_.end() ? recentFiles_.end() - 1 : found;
-    std::move_backward(recentFiles_.begin(), end, end + 1);
-    recentFiles_.front() = path;
+    recentFiles_.Add(path.toStdString());
     RefreshRecentMenu();
 }
 
 void TForm1::RefreshRecentMenu()
 {
     for (size_t i = 0; i < Recent.size(); ++i) {
+        const std::string text = recentFiles_.MenuText(i);
         QAction* item = Recent[i];
-        item->setVisible(i == 0);
-        item->setEnabled(false);
-        if (recentFiles_[i].isEmpty()) {
-            if (i == 0)
-                item->setText(LookedUpText(MainMenuSection, MainMenuTexts(), RecentFileKey));
-            continue;
-        }
-        item->setText(QString("&%1  %2").arg(i + 1).arg(QFileInfo(recentFiles_[i]).fileName()));
-        item->setVisible(true);
-        item->setEnabled(true);
+        item->setVisible(i == 0 || !text.empty());
+        item->setEnabled(!text.empty());
+        if (!text.empty())
+            item->setText(QString::fromStdString(text));
+        else if (i == 0)
+            item->setText(LookedUpText(MainMenuSection, MainMenuTexts(), RecentFileKey));
     }
 }
 
 void TForm1::OpenRecent(size_t index)
 {
-    if (!recentFiles_[index].isEmpty())
-        OpenRoomFile(recentFiles_[index]);
+    if (!recentFiles_.Path(index).empty())
+        OpenRoomFile(QString::fromStdString(recentFiles_.Path(index)));
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

@@ -14,13 +14,10 @@ bool TForm1::NoteRoomChange(bool commit)
 {
     // A run of arrow moves ends here: this change is a step of its own.
     if (selection_.EndMoveRun())
-        pendingSnapshot_ = true;
-    const bool newStep = pendingSnapshot_;
-    if (newStep)
-        undo_.Push(room_);
-    pendingSnapshot_ = commit;
-    if (!room_.Modified) {
-        room_.Modified = true;
+        undo_.EndStep();
+    const bool wasModified = room_.Modified;
+    const bool newStep = undo_.NoteChange(room_, commit);
+    if (!wasModified) {
         SetSaveEnabled(true);
         UpdateTitle();
     }
@@ -41,13 +38,11 @@ void TForm1::UpdateTitle()
 
 void TForm1::Undo()
 {
-    pendingSnapshot_ = true;
     RestoreSnapshot(undo_.Undo(&room_));
 }
 
 void TForm1::Redo()
 {
-    pendingSnapshot_ = true;
     RestoreSnapshot(undo_.Redo());
 }
 

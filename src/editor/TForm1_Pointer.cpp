@@ -242,9 +242,8 @@ void TForm1::CancelPlacing()
 {
     const int index = dragIndex_;
     EndDrag();
-    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    const bool stepStillOpen = placingOwnStep_ && undo_.StepOpen();
     if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
-        pendingSnapshot_ = true;
         RestoreSnapshot(*before);
         return;
     }

@@ -98,7 +98,7 @@ void TForm1::NoteArrowMove()
     const bool continued = selection_.InMoveRun();
     selection_.EndMoveRun();
     if (!continued)
-        pendingSnapshot_ = true;
+        undo_.EndStep();
     NoteRoomChange(false);
     selection_.StartMoveRun();
 }

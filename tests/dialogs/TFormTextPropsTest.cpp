@@ -12,8 +12,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 

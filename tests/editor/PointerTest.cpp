@@ -5,14 +5,10 @@
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
 
-#include <QLabel>
 #include <QScrollArea>
 #include <QWheelEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
-
-#include <gtest/gtest.h>
 
 namespace {
 
