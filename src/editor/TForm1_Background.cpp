@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -28,19 +27,13 @@ constexpr int MoveHintMilliseconds = 10000;
 
 }  // namespace
 
-void TForm1::CreateBackgroundMenu()
+void TForm1::CreateBackgroundActions()
 {
-    Background1 = Mistnost1->addMenu(MainWindowDesign("Background1"));
-    Background1->setObjectName("Background1");
-    BackgroundOpen1 = AddAction(Background1, "BackgroundOpen1");
-    BackgroundCalibrate1 = AddAction(Background1, "BackgroundCalibrate1");
-    BackgroundShow1 = AddAction(Background1, "BackgroundShow1");
+    BackgroundOpen1 = NewAction("BackgroundOpen1", [this] { OpenBackground(); });
+    BackgroundCalibrate1 = NewAction("BackgroundCalibrate1", [this] { StartCalibration(); });
+    BackgroundShow1 = NewAction("BackgroundShow1", [this] { ChangeBackground([](CBackground& b) { b.Visible = !b.Visible; }); });
     BackgroundShow1->setCheckable(true);
-    BackgroundRemove1 = AddAction(Background1, "BackgroundRemove1");
-    connect(BackgroundOpen1, &QAction::triggered, this, [this] { OpenBackground(); });
-    connect(BackgroundCalibrate1, &QAction::triggered, this, [this] { StartCalibration(); });
-    connect(BackgroundShow1, &QAction::triggered, this, [this] { ChangeBackground([](CBackground& b) { b.Visible = !b.Visible; }); });
-    connect(BackgroundRemove1, &QAction::triggered, this, [this] { ChangeBackground([](CBackground& b) { b = {}; }); });
+    BackgroundRemove1 = NewAction("BackgroundRemove1", [this] { ChangeBackground([](CBackground& b) { b = {}; }); });
     UpdateBackgroundCommands();
 }
 

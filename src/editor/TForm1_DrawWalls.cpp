@@ -5,7 +5,6 @@
 
 #include "base/Numeric.h"
 #include "dialogs/TFormWalls.h"
-#include "editor/MainWindowTexts.h"
 #include "editor/Measurement.h"
 #include "editor/PlanWidget.h"
 #include "localize/MessageFormat.h"
@@ -16,9 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QStatusBar>
-#include <QToolBar>
 
 #include <algorithm>
 #include <cmath>
@@ -28,28 +25,12 @@ namespace {
 // How near, in screen pixels, a line pulls the pointer, and a corner shows its handle.
 constexpr double SnapPixels = 8;
 
-QAction* ActionAfter(const QList<QAction*>& actions, QAction* action)
-{
-    const qsizetype next = actions.indexOf(action) + 1;
-    return next > 0 && next < actions.size() ? actions[next] : nullptr;
-}
-
 }  // namespace
 
-void TForm1::CreateDrawWallsCommand()
+void TForm1::CreateDrawWallsActions()
 {
-    DrawWalls1 = new QAction(QIcon(":/icons/draw-walls.svg"), MainWindowDesign("DrawWalls1"), this);
-    DrawWalls1->setObjectName("DrawWalls1");
-    DrawWalls1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    DrawWalls1 = NewAction("DrawWalls1", [this] { ToggleWallDrawing(); }, {Qt::CTRL | Qt::SHIFT | Qt::Key_W});
     DrawWalls1->setCheckable(true);
-    // Beside the room's size, in the menu and on the tool bar.
-    QAction* roomSize = findChild<QAction*>("Zmenrozmery1");
-    Mistnost1->insertAction(ActionAfter(Mistnost1->actions(), roomSize), DrawWalls1);
-    ToolBar1->insertAction(ActionAfter(ToolBar1->actions(), roomSize), DrawWalls1);
-    QWidget* button = ToolBar1->widgetForAction(DrawWalls1);
-    button->setObjectName("ToolButtonDrawWalls");
-    button->setToolTip(MainWindowDesign("ToolButtonDrawWalls"));
-    connect(DrawWalls1, &QAction::triggered, this, [this] { ToggleWallDrawing(); });
 }
 
 void TForm1::ToggleWallDrawing()

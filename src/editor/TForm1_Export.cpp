@@ -9,6 +9,7 @@
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +49,12 @@ QString ImageFileName(const QString& typed, const PictureKind& kind)
 }
 
 }  // namespace
+
+void TForm1::CreateExportActions()
+{
+    Ulozjakoobrazek1 = NewAction("Ulozjakoobrazek1", [this] { SaveAsImage(); });
+    CopytoClipboard1 = NewAction("CopytoClipboard1", [this] { CopyToClipboard(); }, {Qt::CTRL | Qt::Key_C});
+}
 
 ImageExportOptions TForm1::ExportDrawing(double scale, bool forPrint) const
 {

@@ -27,24 +27,22 @@ constexpr size_t MeasurePanel = 0;
 
 }  // namespace
 
+void TForm1::CreatePointerActions()
+{
+    ToolButtonMeasAction = NewAction("ToolButtonMeasAction", [this] { ToggleMeasureTool(); });
+    ToolButtonMeasAction->setCheckable(true);
+}
+
 void TForm1::CreatePopupMenus()
 {
     ObjectMenu1 = new QMenu(this);
     ObjectMenu1->setObjectName("ObjectMenu1");
-    AddAction(ObjectMenu1, "Vlastnosti1");
-    AddAction(ObjectMenu1, "Duplicate1");
-    AddAction(ObjectMenu1, "Odebratobjekt1");
-    ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Prenesdopopredi1");
-    AddAction(ObjectMenu1, "Prenesdopozadi1");
-    ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Rotate90degright1");
-    AddAction(ObjectMenu1, "Rotate90DegreesLeft1");
+    AddItems(ObjectMenu1, {Vlastnosti1, Duplicate1, Odebratobjekt1, nullptr, Prenesdopopredi1, Prenesdopozadi1,
+                           nullptr, Rotate90degright1, Rotate90DegreesLeft1});
 
     NewObjectMenu1 = new QMenu(this);
     NewObjectMenu1->setObjectName("NewObjectMenu1");
-    AddAction(NewObjectMenu1, "Pridatsemnovyobjekt1");
-    AddAction(NewObjectMenu1, "AddLabelHere1");
+    AddItems(NewObjectMenu1, {Pridatsemnovyobjekt1, AddLabelHere1});
 }
 
 void TForm1::ConnectPointer()
@@ -252,9 +250,8 @@ void TForm1::CancelPlacing()
 {
     const int index = dragIndex_;
     EndDrag();
-    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    const bool stepStillOpen = placingOwnStep_ && undo_.StepOpen();
     if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
-        pendingSnapshot_ = true;
         RestoreSnapshot(*before);
         return;
     }
@@ -271,7 +268,7 @@ void TForm1::ToggleMeasureTool()
 
 void TForm1::SetMeasureMode(bool on)
 {
-    findChild<QAction*>("ToolButtonMeasAction")->setChecked(on);
+    ToolButtonMeasAction->setChecked(on);
     // While measuring, the length has the status bar to itself.
     for (size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setVisible((i == MeasurePanel) == on);

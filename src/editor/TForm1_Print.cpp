@@ -10,6 +10,7 @@
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -52,6 +53,11 @@ bool PrintOnPrinter(TFormPrint& form, CRoom& room, const ImageExportOptions& dra
 }
 
 }  // namespace
+
+void TForm1::CreatePrintActions()
+{
+    Print1 = NewAction("Print1", [this] { Print1Click(); }, {Qt::CTRL | Qt::Key_P});
+}
 
 // Prints the room as the print dialog arranged it: on the printer, or, with no printer
 // installed, into a PDF file that the user names.

@@ -29,6 +29,22 @@ enum Panel { MeasurePanel = 0, RoomPanel = 1, PositionPanel = 2, ZoomPanel = 3 }
 
 }  // namespace
 
+void TForm1::CreateViewActions()
+{
+    Zoom1001 = NewAction("Zoom1001", [this] { Zoom100(); }, {Qt::CTRL | Qt::Key_0});
+    Priblizit1 = NewAction("Priblizit1", [this] { ZoomIn(); });
+    Oddlit1 = NewAction("Oddlit1", [this] { ZoomOut(); });
+    BestFit1 = NewAction("BestFit1", [this] { BestFit(); });
+    LocalCoordinates1 = NewAction("LocalCoordinates1", [this] { ShowLocalCoordinatesDialog(); });
+    ShowGrid1 = NewAction("ShowGrid1", [this] { ToggleGrid(ShowGrid1->isChecked()); });
+    ShowCollisions1 = NewAction("ShowCollisions1", [this] { ToggleCollisions(ShowCollisions1->isChecked()); });
+    ShowCaptions1 = NewAction("ShowCaptions1", [this] { ToggleCaptions(ShowCaptions1->isChecked()); });
+    // The button shows the flag; the toggle decides it, the dialog having the last word.
+    ToolButtonCoordAction = NewAction("ToolButtonCoordAction", [this] { ToggleLocalCoordinates(); });
+    for (QAction* action : {ShowGrid1, ShowCollisions1, ShowCaptions1, ToolButtonCoordAction})
+        action->setCheckable(true);
+}
+
 void TForm1::SetZoom(double zoom)
 {
     zoom_ = LargestZoomThatFits(room_, zoom);
@@ -241,7 +257,7 @@ void TForm1::ToggleLocalCoordinates()
         if (EditLocalCoordinates() != 1)
             room_.UserCoord = false;
     }
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdatePositionPanel(PlanPointAt(Obr->mapFromGlobal(QCursor::pos())));
 }
 
@@ -254,7 +270,7 @@ int TForm1::EditLocalCoordinates()
 void TForm1::ShowLocalCoordinatesDialog()
 {
     EditLocalCoordinates();
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
 }
 
 std::optional<Point> TForm1::PlanPointUnder(QPoint globalPos) const

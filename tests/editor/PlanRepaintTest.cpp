@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 constexpr int Margin = 10;
