@@ -20,6 +20,7 @@ TARGETS = {
     "BM_UndoPush/10000": "ratio ≤ 2; 32 snapshots < 200 MB resident",
     "BM_VrmlExport/10000": "< 60 ms",
     "BM_ImageExport/1000": "< 40 ms",
+    "BM_OpenWithWalls/1000": "< 100 ms more than the usual walls",
 }
 
 BASELINES = {
@@ -28,9 +29,10 @@ BASELINES = {
     "BM_RoomLoad": "reading the bytes and splitting them into lines",
     "BM_RoomSave": "splitting the bytes into lines and writing them as safely",
     "BM_UndoPush": "copying a std::vector of the objects",
+    "BM_OpenWithWalls": "the same room and objects in its six usual walls",
 }
 
-EXTRA_COUNTERS = ("resident_mb_at_limit", "file_kb", "scene_kb")
+EXTRA_COUNTERS = ("resident_mb_at_limit", "file_kb", "scene_kb", "extra_ms")
 
 
 def medians(path):
@@ -67,6 +69,17 @@ def start_rows(folder):
                f"{len(values)} starts under Xvfb, min {number(min(values), 0)} ms")
 
 
+PEAK_LABELS = {"large": "the 10,000-object room", "empty": "1.5 million empty object sections"}
+
+
+def peak_rows(folder):
+    for line in (folder / "peaks.txt").read_text().splitlines():
+        name, *pairs = line.split()
+        values = dict(zip(pairs[::2], map(float, pairs[1::2])))
+        yield (f"loading {PEAK_LABELS[name]}", number(values["ms"], 0), "–", "–", "peak ≤ 20× the file",
+               f"peak {number(values['peak_mb'], 1)} MB, {number(values['per_byte'], 1)}× the file")
+
+
 def main():
     folder = pathlib.Path(sys.argv[1])
     print("# Performance\n")
@@ -78,7 +91,7 @@ def main():
           f"after: `{(folder / 'load-after.txt').read_text().strip()}`.\n")
     print("| Benchmark | Median | Baseline | Ratio | Target | Notes |")
     print("|---|---:|---:|---:|---|---|")
-    for row in list(benchmark_rows(folder)) + list(start_rows(folder)):
+    for row in list(benchmark_rows(folder)) + list(start_rows(folder)) + list(peak_rows(folder)):
         print("| " + " | ".join(row) + " |")
 
 

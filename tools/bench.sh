@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and writes docs/performance.md: the medians of every benchmark with its
-# baseline and ratio, and the time from the editor's start to its first painted plan under a
-# virtual X server (needs xvfb). Build first (tools/build.sh). The benchmarks are not tests:
+# baseline and ratio, the time from the editor's start to its first painted plan under a
+# virtual X server (needs xvfb), and the peak memory of loading a room. Build first (tools/build.sh). The benchmarks are not tests:
 # their times depend on the machine and its load, which the report records.
 #
 # Usage: tools/bench.sh [REPETITIONS]    (default 5; the medians are over the repetitions)
@@ -36,6 +36,12 @@ XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb \
             echo "${label:-new room}:$(( ($(date +%s%N) - start) / 1000 ))"
         done
     done' starts "$work/large.mst" > "$work/starts.txt"
+# Peak memory of loading: the large room, and a file of nothing but 1.5 million empty object
+# sections, the worst the reader meets per byte; each in a process of its own.
+python3 -c 'import sys; sys.stdout.write("".join(f"[Part{i}]\n" for i in range(1, 1500001)))' > "$work/empty.mst"
+for file in large empty; do
+    echo "$file $(build/bench/planzeta_load_peak "$work/$file.mst")"
+done > "$work/peaks.txt"
 uptime > "$work/load-after.txt"
 
 python3 tools/bench-report.py "$work" > docs/performance.md

@@ -13,6 +13,7 @@
 #include "editor/PlanWidget.h"
 #include "localize/QtTranslations.h"
 #include "platform/Canvas.h"
+#include "platform/FileIo.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -68,6 +69,8 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     CreateKeyCommands();
 
     undo_.SetLimit(32);
+    // A save cut short by SIGTERM, SIGINT or SIGHUP leaves no temporary file beside the room.
+    RemoveTemporaryFilesOnSignals();
     ReadSettings();
     findChild<QAction*>("ShowGrid1")->setChecked(showGrid_);
     findChild<QAction*>("ShowCaptions1")->setChecked(showCaptions_);
