@@ -8,8 +8,8 @@
 //
 // The whole file is held in memory as one text, and names and values are places in it rather
 // than copies, so that reading a file costs little more than its bytes. Save writes it anew in
-// one piece. Comments and lines outside any section are not kept. A file read from disk remembers its encoding (see
-// TextCodec.h) and is written back in it while its text fits.
+// one piece. Comments and lines outside any section are not kept. A file read from disk
+// remembers its encoding (see TextCodec.h) and is written back in it while its text fits.
 
 #include "platform/TextCodec.h"
 
@@ -66,7 +66,7 @@ public:
 
 private:
     static constexpr uint32_t None = UINT32_MAX;
-    // Small sections are searched faster in order than through an index.
+    // A section of this many keys gets an index of them.
     static constexpr uint32_t IndexedFrom = 64;
     // A stretch of text_.
     struct Span {
