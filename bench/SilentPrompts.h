@@ -17,5 +17,5 @@ public:
         return std::nullopt;
     }
     std::optional<Colour> ChooseColour(Colour) override { return std::nullopt; }
-    std::optional<CFont> ChooseFont(const CFont&) override { return std::nullopt; }
+    std::optional<FontChoice> ChooseFont(const FontChoice&) override { return std::nullopt; }
 };

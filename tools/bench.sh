@@ -19,12 +19,14 @@ trap 'rm -rf "$work"' EXIT
 
 run() {
     "$1" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-         --benchmark_out="$2" --benchmark_out_format=json >&2
+         --benchmark_out="$2" --benchmark_out_format=json "${@:3}" >&2
 }
 
 uptime > "$work/load-before.txt"
 run build/bench/planzeta_bench "$work/core.json"
 run build/bench/planzeta_gui_bench "$work/gui.json"
+# The plan on a screen of pixel ratio 2, composed in its device pixels.
+QT_SCALE_FACTOR=2 run build/bench/planzeta_gui_bench "$work/gui-dpr2.json" --benchmark_filter='BM_(FullRedraw|DragStep)/10000'
 
 # Start to first paint: the editor opens the large room with settings of its own (no first-run
 # questions) and ends as soon as the plan is painted; the median of several starts.

@@ -7,26 +7,7 @@
 # Usage: tools/editing-pictures.sh [DISPLAY_NUMBER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$(pwd)
-tools/install-x-tools.sh
-tools/build.sh >/dev/null
-
-home=$(mktemp -d)
-export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Kelvora"
-# English, no first-run questions, the window fitted around the plan at 100 %.
-printf '[Planzeta]\nLastVersion=300\nLanguage=0\nAutosize=1\nOpenInBestFit=0\n' >"$XDG_CONFIG_HOME/Kelvora/Planzeta.ini"
-export DISPLAY=:${1:-76}
-Xvfb "$DISPLAY" -screen 0 1280x900x24 >/dev/null 2>&1 &
-xvfb=$!
-app=
-wm=
-cleanup() { kill $app $wm $xvfb 2>/dev/null || true; rm -rf "$home"; }
-trap cleanup EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+source tools/editor-session.sh "${1:-76}"
 build/src/planzeta "$root/docs/rooms/Furnished.mst" >/dev/null 2>&1 &
 app=$!
 sleep 3

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   view3dscene
   appstream desktop-file-utils
+  poppler-utils
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "model/CRoom.h"
 #include "model/RoomJson.h"
 #include "output/ImageExport.h"
+#include "output/SvgExport.h"
 #include "output/VrmlExportFile.h"
 #include "output/VrmlWriter.h"
 #include "platform/CSettings.h"
@@ -29,14 +30,16 @@ namespace {
 // The zoom range of the editor's view.
 constexpr double MinZoom = 0.05;
 constexpr double MaxZoom = 4.0;
+// How much finer than its layout a picture may be drawn.
+constexpr double MaxScaleFactor = 8.0;
 
 constexpr std::string_view Usage =
     "Usage: planzeta [ROOM.mst]\n"
     "       planzeta --resave OUT.mst ROOM.mst\n"
     "       planzeta --dump-json ROOM.mst\n"
     "       planzeta --listing ROOM.mst\n"
-    "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--no-grid] [--no-captions]\n"
-    "                [--collisions]\n"
+    "       planzeta --export-image OUT ROOM.mst [--zoom Z] [--scale-factor F] [--no-grid]\n"
+    "                [--no-captions] [--collisions]\n"
     "       planzeta --export-vrml OUT.wrl ROOM.mst [--3d-zoom N] [--walls solid|invisible]\n"
     "       planzeta --print-pdf OUT.pdf ROOM.mst [--scale X] [--title T] [--note1 T]\n"
     "                [--note2 T] [--no-scale-bar] [--color] [--copies N] [--landscape]\n"
@@ -51,8 +54,10 @@ constexpr std::string_view Usage =
     "                             line per object but labels, name, tab and size\n"
     "  --export-image OUT ROOM.mst\n"
     "                             draw the room with its margins into a picture, PNG when\n"
-    "                             OUT ends in .png, else BMP; with\n"
+    "                             OUT ends in .png, an SVG drawing when it ends in .svg,\n"
+    "                             else BMP; with\n"
     "      --zoom Z               pixels per room unit, 0.05 to 4 (default 1)\n"
+    "      --scale-factor F       draw the same picture F times as fine, 1 to 8 (default 1)\n"
     "      --no-grid              leave out the grid\n"
     "      --no-captions          leave out the captions of objects other than labels\n"
     "      --collisions           show the objects as silhouettes, overlaps in colour\n"
@@ -131,14 +136,14 @@ int Resave(const std::string& out, const std::string& in)
     return Success;
 }
 
-std::optional<double> ParseZoom(const std::string& text)
+std::optional<double> ParseNumberIn(const std::string& text, double min, double max)
 {
-    double zoom = 0;
+    double number = 0;
     const char* const end = text.data() + text.size();
-    const auto [rest, error] = std::from_chars(text.data(), end, zoom);
-    if (error != std::errc() || rest != end || !(zoom >= MinZoom && zoom <= MaxZoom))
+    const auto [rest, error] = std::from_chars(text.data(), end, number);
+    if (error != std::errc() || rest != end || !(number >= min && number <= max))
         return std::nullopt;
-    return zoom;
+    return number;
 }
 
 int ExportImage(const std::string& out, const std::string& in, const ImageExportOptions& options)
@@ -149,7 +154,10 @@ int ExportImage(const std::string& out, const std::string& in, const ImageExport
     room.SnapAllToWalls();
     const auto app = OffscreenApplication();
     try {
-        SaveImage(RenderRoomImage(room, options), out);
+        if (IsSvgName(out))
+            SaveSvg(room, options, {}, out);
+        else
+            SaveImage(RenderRoomImage(room, options), out);
     } catch (const std::runtime_error& error) {  // ImageExportError or FileWriteError
         std::cerr << "planzeta: " << error.what() << '\n';
         return WriteFailed;
@@ -162,10 +170,15 @@ int ExportImageTask(const std::vector<std::string>& args)
     ImageExportOptions options;
     const auto handleSwitch = [&](const std::string& name, const NextValue& value) -> Problem {
         if (name == "--zoom") {
-            const std::optional<double> zoom = ParseZoom(value());
+            const std::optional<double> zoom = ParseNumberIn(value(), MinZoom, MaxZoom);
             if (!zoom)
                 return "--zoom needs a number from 0.05 to 4";
             options.zoom = *zoom;
+        } else if (name == "--scale-factor") {
+            const std::optional<double> factor = ParseNumberIn(value(), 1.0, MaxScaleFactor);
+            if (!factor)
+                return "--scale-factor needs a number from 1 to 8";
+            options.scale = *factor;
         } else if (name == "--no-grid") {
             options.showGrid = false;
         } else if (name == "--no-captions") {

@@ -3,6 +3,7 @@
 #include "app/TaskSupport.h"
 #include "dialogs/TFormPrint.h"
 #include "model/CRoom.h"
+#include "model/PlanRendering.h"
 #include "model/ZoomLevels.h"
 #include "output/ImageExport.h"
 #include "output/PrintJob.h"
@@ -97,13 +98,14 @@ PrintChoices Choices(const PrintRequest& request, const CRoom& room, const std::
 
 // The calculator fitted to the document as the dialog fits it; nothing when the drawing
 // does not fit the page.
-std::optional<CPrintSizeCalculator> FitToPage(const QPaintDevice& device, const QImage& drawing, const CRoom& room,
-                                              double scale, const PrintChoices& choices, const COptions& options)
+std::optional<CPrintSizeCalculator> FitToPage(const QPaintDevice& device, const CRoom& room, double scale,
+                                              const PrintChoices& choices, const COptions& options)
 {
+    const PlanView drawing = WholeRoomView(room, 1.0);
     CPrintSizeCalculator calculator;
     calculator.SetPrinter(MeasurePrinter(device));
-    calculator.ImageWidth = drawing.width();
-    calculator.ImageHeight = drawing.height();
+    calculator.ImageWidth = drawing.width;
+    calculator.ImageHeight = drawing.height;
     calculator.PageBorder = options.PageBorder / 100.0;
     calculator.RequestedScale = scale;
     if (!calculator.Calculate(room, choices.content))
@@ -126,15 +128,15 @@ int Print(const std::string& out, const std::string& in, const PrintRequest& req
     }
     const auto app = OffscreenApplication();
     try {
-        const QImage drawing = RenderRoomImage(room, {});
         PdfDocument document(PdfDocument::A4(request.orientation));
         const PrintChoices choices = Choices(request, room, in, options);
-        const auto calculator = FitToPage(document.Device(), drawing, room, request.scale, choices, options);
+        document.SetTitle(DocumentTitle(choices));
+        const auto calculator = FitToPage(document.Device(), room, request.scale, choices, options);
         if (!calculator) {
             std::cerr << "planzeta: " << ScaleTooHighText() << '\n';
             return WriteFailed;
         }
-        if (!PrintPages(document.Device(), drawing, room, *calculator, choices)) {
+        if (!PrintPages(document.Device(), room, {}, *calculator, choices)) {
             std::cerr << "planzeta: the PDF could not be started\n";
             return WriteFailed;
         }

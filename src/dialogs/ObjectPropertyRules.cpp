@@ -173,7 +173,7 @@ bool RenameCatalogueEntry(CPartsCatalogue& catalogue, int index, const std::stri
     return true;
 }
 
-void DrawObjectPreview(Canvas& canvas, const CPart& part)
+void DrawObjectPreview(Canvas& canvas, const CPart& part, double pixelRatio)
 {
     CPart shown = part;
     shown.PosX = 0;
@@ -186,8 +186,8 @@ void DrawObjectPreview(Canvas& canvas, const CPart& part)
         return;
     const int width = canvas.Width();
     const int height = canvas.Height();
-    const double scale = std::min({(width - 2 * PreviewMargin) / boxWidth,
-                                   (height - 2 * PreviewMargin) / boxHeight, 1.0});
+    const double margin = PreviewMargin * pixelRatio;
+    const double scale = std::min({(width - 2 * margin) / boxWidth, (height - 2 * margin) / boxHeight, pixelRatio});
     if (scale <= 0)
         return;
     const int32_t left = std::max(TruncToInt((width - boxWidth * scale) * 0.5), 0);

@@ -99,8 +99,9 @@ bool RenameCatalogueEntry(CPartsCatalogue& catalogue, int index, const std::stri
                           const std::function<bool()>& confirmOverwrite);
 
 // The object drawn in the middle of the canvas with its caption, scaled down to fit inside a
-// margin of 2 pixels but never enlarged. An object that takes no room is not drawn.
-void DrawObjectPreview(Canvas& canvas, const CPart& part);
+// margin of 2 pixels but never enlarged; on a canvas of `pixelRatio` device pixels per pixel
+// the margin and the largest size grow by the ratio. An object that takes no room is not drawn.
+void DrawObjectPreview(Canvas& canvas, const CPart& part, double pixelRatio = 1.0);
 
 // The rotation dial's dot in the middle and its needle, up at 0 degrees and turning clockwise.
 void DrawRotationDial(Canvas& canvas, int32_t rotation);

@@ -174,7 +174,10 @@ void TFormLibrary::ShowCategory(int category)
 
 QIcon TFormLibrary::IconOf(const CPart& entry) const
 {
-    QImage image(IconSize, IconSize, QImage::Format_RGB32);
+    // In the screen's pixels, so that the symbol shows as finely as the screen can.
+    const qreal ratio = ObjectsView->devicePixelRatioF();
+    QImage image(QSize(IconSize, IconSize) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     {
         QtCanvas canvas(image);
         DrawLibraryIcon(canvas, entry, FromQColor(ObjectsView->palette().color(QPalette::Base)));

@@ -551,13 +551,16 @@ ObjectFields TFormProp::ReadFields() const
 // Draws the object as the fields describe it, which also brings the working object up to date.
 void TFormProp::RedrawPreview()
 {
-    QImage image(PreviewWidth, PreviewHeight, QImage::Format_RGB32);
+    // In the screen's pixels, so that the object shows as finely as the screen can.
+    const qreal ratio = ImgPreview->devicePixelRatioF();
+    QImage image(QSize(PreviewWidth, PreviewHeight) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     {
         QtCanvas canvas(image);
-        DrawFace(canvas, 4, palette());
+        DrawFace(canvas, qRound(4 * ratio), palette());
         if (CBType->currentIndex() >= 0 || working_.Type == LibraryObject) {
             ApplyToPart(working_);
-            DrawObjectPreview(canvas, working_);
+            DrawObjectPreview(canvas, working_, ratio);
         }
     }
     ImgPreview->setPixmap(QPixmap::fromImage(image));

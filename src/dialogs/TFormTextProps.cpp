@@ -225,10 +225,17 @@ void TFormTextProps::ShowColour(QCheckBox* box, ColourSwatch* swatch, Colour col
     swatch->SetValue(colour != NoColour ? colour : FromQColor(palette().color(unticked)));
 }
 
+// The font chooser offers the text colour with the font; a colour changed there is the
+// label's text colour.
 void TFormTextProps::ChooseFont()
 {
-    if (const std::optional<CFont> chosen = prompts_.ChooseFont(font_)) {
-        font_ = *chosen;
+    const Colour shown = ImgTextColor->Value();
+    if (const std::optional<FontChoice> chosen = prompts_.ChooseFont({font_, shown})) {
+        font_ = chosen->font;
         ShowFont();
+        if (chosen->colour != shown) {
+            ImgTextColor->SetValue(chosen->colour);
+            ChkTextColor->setChecked(true);
+        }
     }
 }

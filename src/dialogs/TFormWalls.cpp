@@ -182,10 +182,11 @@ QGroupBox* TFormWalls::MakeWallGroup()
     return GroupBox1;
 }
 
-void TFormWalls::InitWalls(const CRoomWalls& source, int32_t newWallThickness)
+void TFormWalls::InitWalls(const CRoomWalls& source, int32_t newWallThickness, int shownWall)
 {
     walls_ = source;
     newWallThickness_ = newWallThickness;
+    shownOnOpen_ = shownWall;
 }
 
 void TFormWalls::GetWalls(CRoomWalls& target) const
@@ -203,7 +204,7 @@ void TFormWalls::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         LbUnit->setText(unitName_);
         FillList();
-        ShowRow(walls_.Count());
+        ShowRow(shownOnOpen_ >= 0 && shownOnOpen_ < walls_.Count() ? shownOnOpen_ : walls_.Count());
         EdFromX->setFocus();
     }
     QDialog::showEvent(event);

@@ -39,8 +39,9 @@ public:
 
     void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
-    // Takes a copy of the walls to edit; a new wall is proposed with the given thickness.
-    void InitWalls(const CRoomWalls& source, int32_t newWallThickness);
+    // Takes a copy of the walls to edit; a new wall is proposed with the given thickness. The
+    // dialog opens on the wall `shownWall`, or on the row for a new wall when that is no wall.
+    void InitWalls(const CRoomWalls& source, int32_t newWallThickness, int shownWall = -1);
     void GetWalls(CRoomWalls& target) const;
     // The unit the lengths are read in, shown beside the thickness.
     void SetUnitName(const std::string& unitName);
@@ -96,5 +97,6 @@ private:
     int32_t newWallThickness_ = 0;
     QString unitName_;
     int shown_ = 0;  // the row in the fields; walls_.Count() for the new wall
+    int shownOnOpen_ = -1;  // the wall to show first; the new wall's row when it is no wall
     bool modified_ = false;
 };

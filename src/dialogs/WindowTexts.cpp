@@ -22,17 +22,28 @@ constexpr MessageButton CommonButtons[] = {
     {"BtnHelp", MsgHelp},
 };
 
+// A control of the window itself by name, not one of the dialogs it owns: those carry the
+// same button names and take their texts from their own sections.
+template <class Control>
+Control* OwnControl(QWidget& window, const char* name)
+{
+    for (Control* control : window.findChildren<Control*>(name))
+        if (control->window() == &window)
+            return control;
+    return nullptr;
+}
+
 void SetCaption(QWidget& window, const char* name, const QString& text)
 {
     if (window.objectName() == QLatin1String(name)) {
         window.setWindowTitle(text);
     } else if (auto* action = window.findChild<QAction*>(name)) {
         action->setText(text);
-    } else if (auto* button = window.findChild<QAbstractButton*>(name)) {
+    } else if (auto* button = OwnControl<QAbstractButton>(window, name)) {
         button->setText(text);
-    } else if (auto* label = window.findChild<QLabel*>(name)) {
+    } else if (auto* label = OwnControl<QLabel>(window, name)) {
         label->setText(text);
-    } else if (auto* group = window.findChild<QGroupBox*>(name)) {
+    } else if (auto* group = OwnControl<QGroupBox>(window, name)) {
         group->setTitle(text);
     } else if (auto* menu = window.findChild<QMenu*>(name)) {
         menu->setTitle(text);
@@ -41,7 +52,7 @@ void SetCaption(QWidget& window, const char* name, const QString& text)
 
 void SetHint(QWidget& window, const char* name, const QString& text)
 {
-    if (auto* widget = window.findChild<QWidget*>(name))
+    if (auto* widget = OwnControl<QWidget>(window, name))
         widget->setToolTip(text);
 }
 
@@ -66,7 +77,7 @@ int32_t ApplyWindowTexts(QWidget& window, std::string_view section, std::span<co
         if (entry.control && localizer.Lookup(index, entry.key, text))
             Apply(window, entry, QString::fromStdString(text));
     for (const MessageButton& button : CommonButtons)
-        if (auto* widget = window.findChild<QAbstractButton*>(button.name))
+        if (auto* widget = OwnControl<QAbstractButton>(window, button.name))
             if (localizer.Lookup(localizer.FindSection("Messages"), button.message, text))
                 widget->setText(QString::fromStdString(text));
     return index;

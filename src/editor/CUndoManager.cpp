@@ -10,6 +10,7 @@ void CUndoManager::Reset(const CRoom* room)
     beforePush_.clear();
     snapshots_.resize(1);
     current_ = 0;
+    stepOpen_ = false;
     if (room)
         snapshots_.front() = std::make_shared<CRoom>(*room);
 }
@@ -26,6 +27,16 @@ void CUndoManager::Push(const CRoom& room)
     Trim();
 }
 
+bool CUndoManager::NoteChange(CRoom& room, bool commit)
+{
+    const bool newStep = !stepOpen_;
+    if (newStep)
+        Push(room);
+    stepOpen_ = !commit;
+    room.Modified = true;
+    return newStep;
+}
+
 std::shared_ptr<const CRoom> CUndoManager::Withdraw()
 {
     if (beforePush_.empty())
@@ -34,12 +45,14 @@ std::shared_ptr<const CRoom> CUndoManager::Withdraw()
     snapshots_ = std::move(beforePush_);
     beforePush_.clear();
     current_ = currentBeforePush_;
+    stepOpen_ = false;
     return recorded;
 }
 
 const CRoom& CUndoManager::Undo(const CRoom* room)
 {
     beforePush_.clear();
+    stepOpen_ = false;
     const bool atNewest = current_ + 1 == snapshots_.size();
     if (atNewest && room)
         snapshots_.back() = std::make_shared<CRoom>(*room);
@@ -55,6 +68,7 @@ const CRoom& CUndoManager::Undo(const CRoom* room)
 const CRoom& CUndoManager::Redo()
 {
     beforePush_.clear();
+    stepOpen_ = false;
     if (CanRedo())
         ++current_;
     return *snapshots_[current_];

@@ -40,6 +40,7 @@ constexpr DialogText MainMenu[] = {
     {36, "Explorein3D1", TextRole::Caption, "&Explore in 3D..."},
     {37, "Redo1", TextRole::Caption, "&Redo"},
     {38, "LocalCoordinates1", TextRole::Caption, "&Local Coordinates..."},
+    {160, "DrawWalls1", TextRole::Caption, "Draw &Walls"},
 };
 
 constexpr DialogText ObjectPopup[] = {
@@ -73,6 +74,7 @@ constexpr DialogText Toolbar[] = {
     {16, "ToolButtonRedo", TextRole::Hint, "Redo (Ctrl+Shift+Z)"},
     {17, "ToolButtonCoord", TextRole::Hint, "Local Coordinates (L)"},
     {18, "ToolButton3D", TextRole::Hint, "Explore in 3D"},
+    {160, "ToolButtonDrawWalls", TextRole::Hint, "Draw Walls (Ctrl+Shift+W)"},
 };
 
 }  // namespace

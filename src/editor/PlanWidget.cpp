@@ -19,11 +19,34 @@ PlanWidget::PlanWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PlanWidget::Resize(QSize size)
+void PlanWidget::Resize(QSize size, QSize imageSize, qreal pixelRatio)
 {
-    image_ = QImage(size, QImage::Format_RGB32);
+    image_ = QImage(imageSize, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(pixelRatio);
     image_.fill(Qt::white);
     setFixedSize(size);
+}
+
+QRect PlanWidget::WidgetArea(const QRect& imagePixels) const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    return QRectF(QPointF(imagePixels.topLeft()) / ratio, QSizeF(imagePixels.size()) / ratio).toAlignedRect();
+}
+
+void PlanWidget::RepaintImageArea(const QRegion& imagePixels)
+{
+    QRegion area;
+    for (const QRect& rect : imagePixels)
+        area += WidgetArea(rect);
+    repaint(area);
+}
+
+QPolygonF PlanWidget::ToWidget(const QPolygon& imagePixels) const
+{
+    QPolygonF points;
+    for (const QPoint& p : imagePixels)
+        points << ToWidget(p);
+    return points;
 }
 
 void PlanWidget::SetSelectionMarks(const QPolygon& corners)
@@ -35,10 +58,10 @@ void PlanWidget::SetSelectionMarks(const QPolygon& corners)
     update(MarksArea(marks_));
 }
 
-QRect PlanWidget::MarksArea(const QPolygon& corners)
+QRect PlanWidget::MarksArea(const QPolygon& corners) const
 {
     const int reach = HandleSize / 2 + RimWidth;
-    return corners.isEmpty() ? QRect() : corners.boundingRect().adjusted(-reach, -reach, reach, reach);
+    return corners.isEmpty() ? QRect() : WidgetArea(corners.boundingRect()).adjusted(-reach, -reach, reach, reach);
 }
 
 void PlanWidget::SetMeasurement(const QLine& line, const QString& length)
@@ -52,38 +75,53 @@ void PlanWidget::SetMeasurement(const QLine& line, const QString& length)
 QRect PlanWidget::LengthBox() const
 {
     const QRect text = fontMetrics().boundingRect(measureText_).adjusted(-3, -1, 3, 1);
-    return text.translated(measureLine_.p2() + QPoint(8, -8) - text.bottomLeft());
+    return text.translated(MeasureLine().p2().toPoint() + QPoint(8, -8) - text.bottomLeft());
 }
 
 QRect PlanWidget::MeasurementArea() const
 {
     if (measureLine_.isNull())
         return {};
-    return QRect(measureLine_.p1(), measureLine_.p2()).normalized().adjusted(-RimWidth, -RimWidth, RimWidth, RimWidth) |
+    return WidgetArea(QRect(measureLine_.p1(), measureLine_.p2()).normalized())
+               .adjusted(-RimWidth, -RimWidth, RimWidth, RimWidth) |
            LengthBox();
+}
+
+void PlanWidget::SetWallSketch(const WallSketch& sketch)
+{
+    if (sketch == sketch_)
+        return;
+    update(WallSketchArea(sketch_, fontMetrics()));
+    sketch_ = sketch;
+    update(WallSketchArea(sketch_, fontMetrics()));
 }
 
 void PlanWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), image_, event->rect());
+    // Drawn whole at the origin, clipped: pixel for pixel at any ratio, never resampled.
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPointF(0, 0), image_);
+    painter.setClipping(false);
     if (!measureLine_.isNull()) {
         painter.setPen(QPen(Qt::white, RimWidth));
-        painter.drawLine(measureLine_);
+        painter.drawLine(MeasureLine());
         painter.setPen(QPen(MarkColour, 1));
-        painter.drawLine(measureLine_);
+        painter.drawLine(MeasureLine());
         painter.fillRect(LengthBox(), Qt::white);
         painter.drawRect(LengthBox().adjusted(0, 0, -1, -1));
         painter.drawText(LengthBox(), Qt::AlignCenter, measureText_);
     }
+    PaintWallSketch(painter, sketch_);
     if (marks_.isEmpty())
         return;
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::white, RimWidth));
-    painter.drawPolygon(marks_);
+    const QPolygonF marks = ToWidget(marks_);
+    painter.drawPolygon(marks);
     painter.setPen(QPen(MarkColour, 1));
-    painter.drawPolygon(marks_);
+    painter.drawPolygon(marks);
     painter.setBrush(Qt::white);
-    for (const QPoint& corner : marks_)
-        painter.drawRect(corner.x() - HandleSize / 2, corner.y() - HandleSize / 2, HandleSize - 1, HandleSize - 1);
+    for (const QPointF& corner : marks)
+        painter.drawRect(QRectF(corner.x() - HandleSize / 2, corner.y() - HandleSize / 2, HandleSize - 1, HandleSize - 1));
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The plan on screen: shows the image the main window composed off screen, in one piece, and
-// reports what the pointer does on it.
+// reports what the pointer does on it. The image has the screen's device pixels, so that a
+// one-pixel line is one pixel of the screen; its device pixel ratio maps them to the widget.
+
+#include "editor/WallSketch.h"
 
 #include <QImage>
 #include <QLine>
@@ -12,11 +15,16 @@ class PlanWidget : public QWidget {
 public:
     explicit PlanWidget(QWidget* parent = nullptr);
 
-    // The composed plan; the widget takes its size.
+    // The composed plan, in image pixels.
     QImage& Image() { return image_; }
-    void Resize(QSize size);
+    // The widget takes the size and its image the size in pixels, with the ratio between them.
+    void Resize(QSize size, QSize imageSize, qreal pixelRatio);
+    // Where an area of image pixels lies on the widget, rounded outwards.
+    QRect WidgetArea(const QRect& imagePixels) const;
+    // Shows again what changed in an area of image pixels, at once.
+    void RepaintImageArea(const QRegion& imagePixels);
 
-    QSize sizeHint() const override { return image_.size(); }
+    QSize sizeHint() const override { return size(); }
 
     // The outline and corner handles of the selected object, drawn over the image and never
     // into it, so that no exported or printed picture shows them. The corners are image
@@ -28,6 +36,9 @@ public:
     // measurement; none when the line is null.
     void SetMeasurement(const QLine& line, const QString& length);
     bool ShowsMeasurement() const { return !measureLine_.isNull(); }
+
+    void SetWallSketch(const WallSketch& sketch);
+    const WallSketch& Sketch() const { return sketch_; }
 
 signals:
     void MouseDown(QMouseEvent* event);
@@ -43,8 +54,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override { emit DoubleClick(event); }
 
 private:
-    // The area the marks of these corners cover.
-    static QRect MarksArea(const QPolygon& corners);
+    // The area the marks of these corners cover, on the widget.
+    QRect MarksArea(const QPolygon& corners) const;
+    QPointF ToWidget(QPoint imagePixel) const { return QPointF(imagePixel) / image_.devicePixelRatio(); }
+    QPolygonF ToWidget(const QPolygon& imagePixels) const;
+    QLineF MeasureLine() const { return {ToWidget(measureLine_.p1()), ToWidget(measureLine_.p2())}; }
     // Where the measurement's line and length are drawn.
     QRect MeasurementArea() const;
     QRect LengthBox() const;
@@ -53,4 +67,5 @@ private:
     QPolygon marks_;
     QLine measureLine_;
     QString measureText_;
+    WallSketch sketch_;
 };

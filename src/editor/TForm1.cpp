@@ -37,6 +37,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     setWindowIcon(QIcon(":/icons/planzeta.svg"));
     resize(636, 479);
     move(220, 107);
+    CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -46,6 +47,7 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     ScrollBox1->setWidget(Obr);
     ScrollBox1->setBackgroundRole(QPalette::Dark);
     setCentralWidget(ScrollBox1);
+    ScrollBox1->viewport()->installEventFilter(this);
     FormCoord = new TFormCoord(this);
     FormCoord->SetPlanPicker([this](QPoint globalPos) { return PlanPointUnder(globalPos); });
     FormCoord->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
@@ -65,21 +67,21 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     Form3D = new TForm3D(this);
     Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     CreateLanguageChooser();
-    ConnectCommands();
+    ConnectPointer();
     CreateKeyCommands();
 
     undo_.SetLimit(32);
     // A save cut short by SIGTERM, SIGINT or SIGHUP leaves no temporary file beside the room.
     RemoveTemporaryFilesOnSignals();
     ReadSettings();
-    findChild<QAction*>("ShowGrid1")->setChecked(showGrid_);
-    findChild<QAction*>("ShowCaptions1")->setChecked(showCaptions_);
+    ShowGrid1->setChecked(showGrid_);
+    ShowCaptions1->setChecked(showCaptions_);
     UpdateZoomPanel();
     // After the options: a new room takes its unit from them.
     room_.Reset();
     if (!arguments.isEmpty() && QFileInfo(arguments.first()).isFile())
         OpenRoomFile(QFileInfo(arguments.first()).absoluteFilePath());
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdateUndoButtons();
     UpdateScale();
     UpdateTitle();

@@ -3,23 +3,36 @@
 // engines, hosts the menus, the tool bar, the plan and the status bar, and keeps its own
 // settings between runs. Its commands live in one file per group, TForm1_<Group>.cpp; the
 // members below are listed under the file that defines them.
+//
+// Each group makes its own commands in Create<Group>Actions(): every command is a typed
+// QAction member named like its object (the name tests and language files know), made by
+// NewAction, which captions it, gives it its shortcuts and connects it to its handler. The
+// group's code then uses the member, never a lookup by name. A new group adds its file, its
+// Create<Group>Actions() and its members here under the file's name, one call to
+// CreateActions(), and places its commands in CreateMenus() or a popup menu.
 
 #include "editor/AppEngines.h"
 #include "editor/CUndoManager.h"
 #include "editor/PlanComposer.h"
+#include "editor/RecentFiles.h"
 #include "editor/RecoveryFile.h"
 #include "editor/Selection.h"
 #include "editor/StatusTexts.h"
+#include "editor/WallDrawing.h"
 #include "editor/WindowPlacement.h"
 #include "model/CRoom.h"
 #include "platform/CSettings.h"
 
+#include <QKeySequence>
 #include <QLine>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -43,6 +56,7 @@ class TFormRoom;
 class TFormTextProps;
 class TFormWalls;
 
+struct ImageExportOptions;
 struct LocalizedWindow;
 
 class TForm1 : public QMainWindow {
@@ -105,14 +119,20 @@ protected:
 
 private:
     // TForm1_Menus.cpp
+    // Every group's commands, made before the menus and the tool bar lay them out.
+    void CreateActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    // A menu item named and captioned as designed.
-    QAction* AddAction(QMenu* menu, const char* name, const QKeySequence& shortcut = {});
-    void ConnectCommands();
+    // A command named and captioned as designed that runs `run`; the first shortcut is the
+    // one its menu item shows.
+    QAction* NewAction(const char* name, const std::function<void()>& run, const QList<QKeySequence>& shortcuts = {});
+    // The items in order; nullptr stands for a separator.
+    static void AddItems(QMenu* menu, std::initializer_list<QAction*> items);
 
     // TForm1_Settings.cpp
+    void CreateSettingsActions();
+    QAction* Options1 = nullptr;
     void ReadSettings();
     void KeepWindowOnScreen();
     void KeepFrameOnScreen();
@@ -124,6 +144,13 @@ private:
     QPointer<TFormOptions> FormOptions;
 
     // TForm1_File.cpp
+    void CreateFileActions();
+    QAction* Nova1 = nullptr;
+    QAction* Otrevrit1 = nullptr;
+    QAction* Uloizit1 = nullptr;
+    QAction* Ulozitjako1 = nullptr;
+    std::array<QAction*, 4> Recent{};
+    QAction* Konec1 = nullptr;
     // Asks whether to save unsaved changes; false when the user cancels.
     bool AskToSaveChanges();
     void New();
@@ -144,6 +171,17 @@ private:
     void StartEditingLoadedRoom();
 
     // TForm1_View.cpp
+    void CreateViewActions();
+    QAction* Zoom1001 = nullptr;
+    QAction* Priblizit1 = nullptr;
+    QAction* Oddlit1 = nullptr;
+    QAction* BestFit1 = nullptr;
+    QAction* LocalCoordinates1 = nullptr;
+    QAction* ShowGrid1 = nullptr;
+    QAction* ShowCollisions1 = nullptr;
+    QAction* ShowCaptions1 = nullptr;
+    // The tool bar's switch of the local coordinates, checked while they are on.
+    QAction* ToolButtonCoordAction = nullptr;
     // Best fit and fitting the window wait for this, the window shown with its final size.
     void FitViewToShownWindow();
     ViewFrame CurrentFrame() const;
@@ -158,9 +196,15 @@ private:
     // Shows the local coordinates dialog just above the plan; returns its result.
     int EditLocalCoordinates();
     void AfterZoomChange();
+    // The plan as composed: in the screen's device pixels.
     PlanView CurrentView() const;
+    // Device pixels per pixel of the plan at its zoom: the screen's ratio, or 1 where an image
+    // that fine would exceed what a bitmap may hold.
+    double PlanPixelRatio() const;
 
     // TForm1_Language.cpp
+    void CreateLanguageActions();
+    QAction* Language1 = nullptr;
     void CreateLanguageChooser();
     void LocalizeWindow(const LocalizedWindow& window);
     void LocalizeWindowNamed(const char* name);
@@ -170,14 +214,22 @@ private:
     QPointer<TFormLang> FormLang;
 
     // TForm1_History.cpp
+    void CreateHistoryActions();
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
     void Undo();
     void Redo();
     void RestoreSnapshot(const CRoom& snapshot);
 
     // TForm1_Help.cpp
+    void CreateHelpActions();
+    QAction* ViewHelpFile1 = nullptr;
+    QAction* Oprogramu1 = nullptr;
     void ShowAbout();
 
     // TForm1_Room.cpp
+    void CreateRoomActions();
+    QAction* Zmenrozmery1 = nullptr;
     // The room properties dialog; returns whether it closed with OK.
     bool EditRoomProperties();
     QPointer<TFormWalls> FormWalls;
@@ -189,6 +241,22 @@ private:
     QPointer<TFormTextProps> FormTextProps;
 
     // TForm1_Objects.cpp
+    // The Objects menu's commands and those of the popup menus over an object and over the
+    // free plan.
+    void CreateObjectActions();
+    QAction* Pridejobjekt1 = nullptr;
+    QAction* AddLabel1 = nullptr;
+    QAction* Smazvsechny1 = nullptr;
+    QAction* Katalog1 = nullptr;
+    QAction* Vlastnosti1 = nullptr;
+    QAction* Duplicate1 = nullptr;
+    QAction* Odebratobjekt1 = nullptr;
+    QAction* Prenesdopopredi1 = nullptr;
+    QAction* Prenesdopozadi1 = nullptr;
+    QAction* Rotate90degright1 = nullptr;
+    QAction* Rotate90DegreesLeft1 = nullptr;
+    QAction* Pridatsemnovyobjekt1 = nullptr;
+    QAction* AddLabelHere1 = nullptr;
     // Add Object and Add Label: at the last right-clicked point, or else following the
     // pointer until the next click drops the new object.
     void AddObject(bool atPoint);
@@ -214,16 +282,30 @@ private:
     CPart& PartAtSlot(int index) { return room_.Parts[static_cast<size_t>(index)]; }
 
     // TForm1_Export.cpp
+    void CreateExportActions();
+    QAction* Ulozjakoobrazek1 = nullptr;
+    QAction* CopytoClipboard1 = nullptr;
     // The picture to export or print: the plan rendered afresh at 100 % when the options ask
-    // for it, else a copy of the plan as on screen. Throws ImageExportError when the room cannot
-    // be rendered.
-    QImage RenderForExport();
+    // for it, else the plan at the screen's zoom, a copy of the screen's when that is as fine.
+    // The scale draws it finer without changing its layout. Throws ImageExportError when the
+    // room cannot be rendered.
+    QImage RenderForExport(double scale = 1.0);
+    // What the picture to export or print shows, and at which zoom and scale.
+    ImageExportOptions ExportDrawing(double scale) const;
     // Captions the picture when the options ask for it; the screen keeps its plan.
     void AddInfoText(QImage& image) const;
+    // The room file's name without its folder; empty for an untitled room.
+    std::string FileTitle() const;
     void SaveAsImage();
+    // Throw ImageExportError or FileWriteError.
+    void SaveAsPicture(const QString& path, double scale);
+    void SaveAsSvg(const QString& path);
     void CopyToClipboard();
 
     // TForm1_Listing.cpp
+    void CreateListingActions();
+    QAction* Seznam1 = nullptr;
+    QAction* CopyObjectListingtoClipboard1 = nullptr;
     // The object listing window, created when first needed; the clipboard command fills it
     // without showing it.
     TFormPartsList& PartsList();
@@ -232,9 +314,13 @@ private:
     QPointer<TFormPartsList> FormPartsList;
 
     // TForm1_Explore3D.cpp
+    void CreateExplore3DActions();
+    QAction* Explorein3D1 = nullptr;
     void Explorein3D1Click();
 
     // TForm1_Print.cpp
+    void CreatePrintActions();
+    QAction* Print1 = nullptr;
     void Print1Click();
     // The PDF file to print into when no printer is installed; nothing when the user cancels.
     std::optional<QString> AskPdfName();
@@ -253,7 +339,7 @@ private:
     std::string recoveryText_;  // the recovery file without its time; empty when there is none
 
     // TForm1_Selection.cpp
-    // The keys that act on the selection, and the familiar shortcuts beside the designed ones.
+    // The keys that act on the selection.
     void CreateKeyCommands();
     void Select(int index);
     // Escape: no object selected, and no measurement left on the plan.
@@ -277,8 +363,11 @@ public:
     void StartPlacing(int index, QPoint grabOffset, bool ownStep);
 
 private:
-    enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring };
+    enum class PointerMode : uint8_t { Idle, Placing, MeasureWait, Measuring, DrawingWalls };
 
+    void CreatePointerActions();
+    // The measuring tool's switch on the tool bar, checked while measuring.
+    QAction* ToolButtonMeasAction = nullptr;
     void CreatePopupMenus();
     void ConnectPointer();
     // The form's character keys; false when the key is none of them.
@@ -298,7 +387,7 @@ private:
     // The second press, or the release of a drag, ends the line there and reports it.
     void FinishMeasurement(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pixel);
     void ReportMeasurement();
-    void UpdatePlanCursor(int partUnder);
+    void UpdatePlanCursor(bool movableUnder);
     void UpdateHint(int partUnder);
     Point RoomPixel(QPoint pixel) const;
     int PartAtPixel(QPoint pixel) const;
@@ -319,14 +408,42 @@ private:
     QMenu* ObjectMenu1 = nullptr;
     QMenu* NewObjectMenu1 = nullptr;
 
+    // TForm1_DrawWalls.cpp
+    // Room > Draw Walls, its tool button and key; the mode in which clicks draw the outline,
+    // and the corners of a drawn outline, dragged on the plan.
+    void CreateDrawWallsActions();
+    QAction* DrawWalls1 = nullptr;
+    void ToggleWallDrawing();
+    void StartWallDrawing();
+    void EndWallDrawing();
+    // The drawing's keys; false when no drawing is open or the key is none of them.
+    bool WallDrawingKey(QKeyEvent* event);
+    void FollowWallPointer(Qt::KeyboardModifiers modifiers, QPoint pixel);
+    void WallDrawingStep(WallDrawing::Outcome outcome);
+    void ShowWallDrawingStatus();
+    SnapRules CurrentSnapRules() const;
+    // The corner of a user-defined outline within reach of the pointer.
+    std::optional<Point> CornerAtPixel(QPoint pixel) const;
+    bool PressOnCorner(QPoint pixel);
+    void DragCorner(QPoint pixel);
+    // The walls dialog on the wall under the pointer; false when there is none.
+    bool EditWallAtPixel(QPoint pixel);
+    // The outline being drawn, or the handle of the corner under the pointer, over the plan.
+    void UpdateWallSketch();
+    QPoint ImagePixelOf(Point roomPoint) const;
+    std::optional<WallDrawing> wallDrawing_;
+    PointF wallPointer_;      // in room units: where the side being drawn ends
+    bool wallShift_ = false;  // Shift was held at the pointer's last move
+    std::optional<Point> cornerUnder_;    // the corner whose handle shows
+    std::optional<Point> draggedCorner_;  // where the corner being dragged is now
+
     Prompts& prompts_;
     CSettings settings_;
     AppEngines engines_;
     CRoom room_;
     CUndoManager undo_;
-    bool pendingSnapshot_ = true;
     QString fileName_;
-    std::array<QString, 4> recentFiles_;
+    RecentFiles recentFiles_;
     int32_t lastVersion_ = 110;
     bool firstRunLanguage_ = false;
     bool showGrid_ = true;
@@ -348,7 +465,6 @@ private:
     QMenu* View1 = nullptr;
     QMenu* Configure1 = nullptr;
     QMenu* Napoveda1 = nullptr;
-    std::array<QAction*, 4> Recent{};
     QToolBar* ToolBar1 = nullptr;
     QScrollArea* ScrollBox1 = nullptr;
     PlanWidget* Obr = nullptr;

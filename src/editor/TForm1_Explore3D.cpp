@@ -7,6 +7,13 @@
 #include "output/VrmlWriter.h"
 #include "platform/FileIo.h"
 
+#include <QAction>
+
+void TForm1::CreateExplore3DActions()
+{
+    Explorein3D1 = NewAction("Explorein3D1", [this] { Explorein3D1Click(); });
+}
+
 // Asks where the walk starts, writes the room as a scene into the private temporary folder
 // and opens it in a VRML viewer. A new start is part of the room, so it is one undo step.
 void TForm1::Explorein3D1Click()

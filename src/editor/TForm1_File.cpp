@@ -29,6 +29,19 @@ bool IsRoomFileName(const QString& path)
 
 }  // namespace
 
+// Beside the designed shortcuts, the ones users know from other programs: Ctrl+Shift+S and
+// Ctrl+Q.
+void TForm1::CreateFileActions()
+{
+    Nova1 = NewAction("Nova1", [this] { New(); }, {Qt::CTRL | Qt::Key_N});
+    Otrevrit1 = NewAction("Otrevrit1", [this] { OpenRoomFile(QString()); }, {Qt::CTRL | Qt::Key_O});
+    Uloizit1 = NewAction("Uloizit1", [this] { Save(); }, {Qt::CTRL | Qt::Key_S});
+    Ulozitjako1 = NewAction("Ulozitjako1", [this] { SaveAs(); }, {Qt::Key_F12, Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+    for (size_t i = 0; i < Recent.size(); ++i)
+        Recent[i] = NewAction(("Recent" + std::to_string(i + 1)).c_str(), [this, i] { OpenRecent(i); });
+    Konec1 = NewAction("Konec1", [this] { close(); }, {Qt::CTRL | Qt::Key_Q});
+}
+
 bool TForm1::AskToSaveChanges()
 {
     if (!room_.Modified)
@@ -88,11 +101,10 @@ void TForm1::StartEditingLoadedRoom()
 {
     selection_.Clear();
     SetSaveEnabled(room_.Modified);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdateScale();
     room_.SnapAllToWalls();
     undo_.Reset();
-    pendingSnapshot_ = true;
     UpdateUndoButtons();
     // 100 %, unless the room is too large for a plan image at that scale.
     zoom_ = LargestZoomThatFits(room_, 1.0);
@@ -149,11 +161,10 @@ void TForm1::New()
     selection_.Clear();
     EditRoomProperties();
     undo_.Reset();
-    pendingSnapshot_ = true;
     zoom_ = 1.0;
     room_.Modified = false;
     SetSaveEnabled(true);
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdateUndoButtons();
     fileName_.clear();
     BestFit();
@@ -168,42 +179,33 @@ void TForm1::RememberFolderOf(const QString& path)
 
 void TForm1::SetSaveEnabled(bool enabled)
 {
-    findChild<QAction*>("Uloizit1")->setEnabled(enabled);
+    Uloizit1->setEnabled(enabled);
 }
 
 void TForm1::AddRecentFile(const QString& path)
 {
-    const auto found = std::find(recentFiles_.begin(), recentFiles_.end(), path);
-    if (found == recentFiles_.begin())
-        return;
-    // Entries above the one found (or all but the oldest) move one place down.
-    const auto end = found == recentFiles_.end() ? recentFiles_.end() - 1 : found;
-    std::move_backward(recentFiles_.begin(), end, end + 1);
-    recentFiles_.front() = path;
+    recentFiles_.Add(path.toStdString());
     RefreshRecentMenu();
 }
 
 void TForm1::RefreshRecentMenu()
 {
     for (size_t i = 0; i < Recent.size(); ++i) {
+        const std::string text = recentFiles_.MenuText(i);
         QAction* item = Recent[i];
-        item->setVisible(i == 0);
-        item->setEnabled(false);
-        if (recentFiles_[i].isEmpty()) {
-            if (i == 0)
-                item->setText(LookedUpText(MainMenuSection, MainMenuTexts(), RecentFileKey));
-            continue;
-        }
-        item->setText(QString("&%1  %2").arg(i + 1).arg(QFileInfo(recentFiles_[i]).fileName()));
-        item->setVisible(true);
-        item->setEnabled(true);
+        item->setVisible(i == 0 || !text.empty());
+        item->setEnabled(!text.empty());
+        if (!text.empty())
+            item->setText(QString::fromStdString(text));
+        else if (i == 0)
+            item->setText(LookedUpText(MainMenuSection, MainMenuTexts(), RecentFileKey));
     }
 }
 
 void TForm1::OpenRecent(size_t index)
 {
-    if (!recentFiles_[index].isEmpty())
-        OpenRoomFile(recentFiles_[index]);
+    if (!recentFiles_.Path(index).empty())
+        OpenRoomFile(QString::fromStdString(recentFiles_.Path(index)));
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

@@ -6,8 +6,15 @@
 #include "platform/Paths.h"
 #include "platform/Prompts.h"
 
+#include <QAction>
 #include <QDesktopServices>
 #include <QUrl>
+
+void TForm1::CreateHelpActions()
+{
+    ViewHelpFile1 = NewAction("ViewHelpFile1", [this] { HelpHandler(0, 0); }, {Qt::Key_F1});
+    Oprogramu1 = NewAction("Oprogramu1", [this] { ShowAbout(); });
+}
 
 void TForm1::HelpHandler(int command, int data)
 {

@@ -4,17 +4,20 @@
 
 #include <QAction>
 
+void TForm1::CreateHistoryActions()
+{
+    Undo1 = NewAction("Undo1", [this] { Undo(); }, {Qt::CTRL | Qt::Key_Z});
+    Redo1 = NewAction("Redo1", [this] { Redo(); }, {Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
+}
+
 bool TForm1::NoteRoomChange(bool commit)
 {
     // A run of arrow moves ends here: this change is a step of its own.
     if (selection_.EndMoveRun())
-        pendingSnapshot_ = true;
-    const bool newStep = pendingSnapshot_;
-    if (newStep)
-        undo_.Push(room_);
-    pendingSnapshot_ = commit;
-    if (!room_.Modified) {
-        room_.Modified = true;
+        undo_.EndStep();
+    const bool wasModified = room_.Modified;
+    const bool newStep = undo_.NoteChange(room_, commit);
+    if (!wasModified) {
         SetSaveEnabled(true);
         UpdateTitle();
     }
@@ -24,8 +27,8 @@ bool TForm1::NoteRoomChange(bool commit)
 
 void TForm1::UpdateUndoButtons()
 {
-    findChild<QAction*>("Undo1")->setEnabled(undo_.CanUndo());
-    findChild<QAction*>("Redo1")->setEnabled(undo_.CanRedo());
+    Undo1->setEnabled(undo_.CanUndo());
+    Redo1->setEnabled(undo_.CanRedo());
 }
 
 void TForm1::UpdateTitle()
@@ -35,13 +38,11 @@ void TForm1::UpdateTitle()
 
 void TForm1::Undo()
 {
-    pendingSnapshot_ = true;
     RestoreSnapshot(undo_.Undo(&room_));
 }
 
 void TForm1::Redo()
 {
-    pendingSnapshot_ = true;
     RestoreSnapshot(undo_.Redo());
 }
 
@@ -49,6 +50,7 @@ void TForm1::Redo()
 // of the room's file, which is the file's as the last save left it.
 void TForm1::RestoreSnapshot(const CRoom& snapshot)
 {
+    EndDrag();  // the object dragged or placed may be gone
     const int32_t originX = room_.UserCoordOriginX;
     const int32_t originY = room_.UserCoordOriginY;
     const TextEncoding encoding = room_.Encoding;
@@ -56,7 +58,7 @@ void TForm1::RestoreSnapshot(const CRoom& snapshot)
     room_.UserCoordOriginX = originX;
     room_.UserCoordOriginY = originY;
     room_.Encoding = encoding;
-    room_.UserCoord = findChild<QAction*>("ToolButtonCoordAction")->isChecked();
+    room_.UserCoord = ToolButtonCoordAction->isChecked();
     selection_.EndMoveRun();
     selection_.Keep(room_);
     SetSaveEnabled(room_.Modified || fileName_.isEmpty());

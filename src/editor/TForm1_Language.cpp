@@ -8,12 +8,19 @@
 #include "localize/LocaleIds.h"
 #include "localize/QtTranslations.h"
 
+#include <QAction>
+
 namespace {
 
 // The identifier that stands for the built-in English texts.
 constexpr int32_t EnglishLanguageID = 1;
 
 }  // namespace
+
+void TForm1::CreateLanguageActions()
+{
+    Language1 = NewAction("Language1", [this] { Language1Click(); });
+}
 
 void TForm1::CreateLanguageChooser()
 {

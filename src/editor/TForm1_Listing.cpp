@@ -4,6 +4,14 @@
 
 #include "dialogs/TFormPartsList.h"
 
+#include <QAction>
+
+void TForm1::CreateListingActions()
+{
+    Seznam1 = NewAction("Seznam1", [this] { ShowPartsList(); });
+    CopyObjectListingtoClipboard1 = NewAction("CopyObjectListingtoClipboard1", [this] { CopyObjectListing(); });
+}
+
 TFormPartsList& TForm1::PartsList()
 {
     if (!FormPartsList) {

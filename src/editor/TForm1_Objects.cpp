@@ -9,6 +9,26 @@
 
 #include <QAction>
 
+void TForm1::CreateObjectActions()
+{
+    Pridejobjekt1 = NewAction("Pridejobjekt1", [this] { AddObject(false); }, {Qt::CTRL | Qt::Key_B});
+    AddLabel1 = NewAction("AddLabel1", [this] { AddLabel(false); }, {Qt::CTRL | Qt::Key_L});
+    Smazvsechny1 = NewAction("Smazvsechny1", [this] { RemoveAllObjects(); });
+    Katalog1 = NewAction("Katalog1", [this] { BrowseUserLibrary(); });
+    Vlastnosti1 = NewAction("Vlastnosti1", [this] {
+        if (const int index = TargetPart(); index >= 0)
+            EditObject(index);
+    });
+    Duplicate1 = NewAction("Duplicate1", [this] { DuplicateObject(); });
+    Odebratobjekt1 = NewAction("Odebratobjekt1", [this] { RemoveObject(); });
+    Prenesdopopredi1 = NewAction("Prenesdopopredi1", [this] { BringObjectToFront(); });
+    Prenesdopozadi1 = NewAction("Prenesdopozadi1", [this] { SendObjectToBack(); });
+    Rotate90degright1 = NewAction("Rotate90degright1", [this] { RotateObject(90); });
+    Rotate90DegreesLeft1 = NewAction("Rotate90DegreesLeft1", [this] { RotateObject(-90); });
+    Pridatsemnovyobjekt1 = NewAction("Pridatsemnovyobjekt1", [this] { AddObject(true); });
+    AddLabelHere1 = NewAction("AddLabelHere1", [this] { AddLabel(true); });
+}
+
 void TForm1::AddObject(bool atPoint)
 {
     const int index = NewSlot(atPoint);

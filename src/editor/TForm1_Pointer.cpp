@@ -7,6 +7,7 @@
 #include "localize/Messages.h"
 #include "model/ZoomLevels.h"
 #include "platform/Prompts.h"
+#include "platform/QtCanvas.h"
 #include "platform/QtConversions.h"
 
 #include <QAction>
@@ -26,24 +27,22 @@ constexpr size_t MeasurePanel = 0;
 
 }  // namespace
 
+void TForm1::CreatePointerActions()
+{
+    ToolButtonMeasAction = NewAction("ToolButtonMeasAction", [this] { ToggleMeasureTool(); });
+    ToolButtonMeasAction->setCheckable(true);
+}
+
 void TForm1::CreatePopupMenus()
 {
     ObjectMenu1 = new QMenu(this);
     ObjectMenu1->setObjectName("ObjectMenu1");
-    AddAction(ObjectMenu1, "Vlastnosti1");
-    AddAction(ObjectMenu1, "Duplicate1");
-    AddAction(ObjectMenu1, "Odebratobjekt1");
-    ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Prenesdopopredi1");
-    AddAction(ObjectMenu1, "Prenesdopozadi1");
-    ObjectMenu1->addSeparator();
-    AddAction(ObjectMenu1, "Rotate90degright1");
-    AddAction(ObjectMenu1, "Rotate90DegreesLeft1");
+    AddItems(ObjectMenu1, {Vlastnosti1, Duplicate1, Odebratobjekt1, nullptr, Prenesdopopredi1, Prenesdopozadi1,
+                           nullptr, Rotate90degright1, Rotate90DegreesLeft1});
 
     NewObjectMenu1 = new QMenu(this);
     NewObjectMenu1->setObjectName("NewObjectMenu1");
-    AddAction(NewObjectMenu1, "Pridatsemnovyobjekt1");
-    AddAction(NewObjectMenu1, "AddLabelHere1");
+    AddItems(NewObjectMenu1, {Pridatsemnovyobjekt1, AddLabelHere1});
 }
 
 void TForm1::ConnectPointer()
@@ -68,6 +67,8 @@ void TForm1::ConnectPointer()
 
 bool TForm1::FormKeyPress(QKeyEvent* event)
 {
+    if (WallDrawingKey(event))
+        return true;
     if (event->key() == Qt::Key_Escape) {
         if (pointerMode_ == PointerMode::Placing)
             CancelPlacing();
@@ -117,6 +118,11 @@ void TForm1::ObrMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifier
     case PointerMode::Idle:
         PressOnPlan(button, pixel);
         return;
+    case PointerMode::DrawingWalls:
+        FollowWallPointer(modifiers, pixel);
+        if (button == Qt::LeftButton)
+            WallDrawingStep(wallDrawing_->Click(wallPointer_, wallShift_));
+        return;
     }
 }
 
@@ -124,6 +130,8 @@ void TForm1::PressOnPlan(Qt::MouseButton button, QPoint pixel)
 {
     ObrMouseUp();  // a drag still open here has lost its release
     clickPoint_ = RoomPixel(pixel);
+    if (button == Qt::LeftButton && PressOnCorner(pixel))
+        return;
     const int index = room_.PartAt(clickPoint_.x, clickPoint_.y, zoom_);
     if (button == Qt::LeftButton || button == Qt::RightButton)
         Select(index);
@@ -141,12 +149,17 @@ void TForm1::ObrMouseMove(Qt::KeyboardModifiers modifiers, QPoint pixel)
     if (pointerMode_ == PointerMode::Measuring)
         UpdateMeasurement(modifiers & Qt::ShiftModifier, pixel);
     UpdatePositionPanel(PlanPointAt(pixel));
-    if (dragIndex_ >= 0)
+    if (draggedCorner_)
+        DragCorner(pixel);
+    else if (dragIndex_ >= 0)
         FollowPointer(pixel);
+    FollowWallPointer(modifiers, pixel);
     const bool dragging = dragIndex_ >= 0;
     const int under = dragging ? dragIndex_ : PartAtPixel(pixel);
-    UpdatePlanCursor(under);
-    UpdateHint(dragging ? -1 : under);
+    UpdatePlanCursor(under >= 0 || cornerUnder_);
+    UpdateHint(dragging || cornerUnder_ ? -1 : under);
+    if (cornerUnder_ && !draggedCorner_)
+        Obr->setToolTip(ToQString(Msg(MsgCornerHint)));
 }
 
 void TForm1::FollowPointer(QPoint pixel)
@@ -185,6 +198,7 @@ void TForm1::EndDrag()
 {
     moved_ = false;
     dragIndex_ = -1;
+    draggedCorner_.reset();
     if (pointerMode_ == PointerMode::Placing) {
         pointerMode_ = PointerMode::Idle;
         statusBar()->clearMessage();
@@ -193,15 +207,23 @@ void TForm1::EndDrag()
 
 void TForm1::ObrDblClick(QPoint pixel)
 {
+    if (pointerMode_ == PointerMode::DrawingWalls) {
+        WallDrawingStep(wallDrawing_->Close());
+        return;
+    }
     if (pointerMode_ != PointerMode::Idle)
         return;
     if (const int index = PartAtPixel(pixel); index >= 0)
         EditObject(index);
+    else
+        EditWallAtPixel(pixel);
 }
 
 void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
 {
-    if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
+    if (pointerMode_ == PointerMode::DrawingWalls)
+        EndWallDrawing();
+    else if (pointerMode_ != PointerMode::Idle && pointerMode_ != PointerMode::Placing)
         SetMeasureMode(false);
     dragIndex_ = index;
     grabOffset_ = FromQPoint(grabOffset);
@@ -209,7 +231,7 @@ void TForm1::StartPlacing(int index, QPoint grabOffset, bool ownStep)
     placingPressed_ = false;
     placingOwnStep_ = ownStep;
     pointerMode_ = PointerMode::Placing;
-    UpdatePlanCursor(index);
+    UpdatePlanCursor(true);
     statusBar()->showMessage(ToQString(Msg(MsgPlacingHint)));
 }
 
@@ -220,9 +242,8 @@ void TForm1::CancelPlacing()
 {
     const int index = dragIndex_;
     EndDrag();
-    const bool stepStillOpen = placingOwnStep_ && !pendingSnapshot_;
+    const bool stepStillOpen = placingOwnStep_ && undo_.StepOpen();
     if (const auto before = stepStillOpen ? undo_.Withdraw() : nullptr) {
-        pendingSnapshot_ = true;
         RestoreSnapshot(*before);
         return;
     }
@@ -232,12 +253,14 @@ void TForm1::CancelPlacing()
 
 void TForm1::ToggleMeasureTool()
 {
+    if (pointerMode_ == PointerMode::DrawingWalls)
+        EndWallDrawing();
     SetMeasureMode(pointerMode_ == PointerMode::Idle);
 }
 
 void TForm1::SetMeasureMode(bool on)
 {
-    findChild<QAction*>("ToolButtonMeasAction")->setChecked(on);
+    ToolButtonMeasAction->setChecked(on);
     // While measuring, the length has the status bar to itself.
     for (size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setVisible((i == MeasurePanel) == on);
@@ -266,12 +289,16 @@ void TForm1::UpdateMeasurement(bool shift, QPoint pixel)
     QImage& image = Obr->Image();
     const bool lineShown = measureImageKey_ != 0 && image.cacheKey() == measureImageKey_;
     {
-        QPainter painter(&image);
+        // In the image's own pixels, so that the line is one pixel of the screen wide.
+        const double ratio = image.devicePixelRatio();
+        const auto inImage = [ratio](Point p) { return QPoint(RoundToInt(p.x * ratio), RoundToInt(p.y * ratio)); };
+        QImage pixels = DevicePixels(image);
+        QPainter painter(&pixels);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         painter.setPen(QPen(Qt::white, 0));
         if (lineShown)
             painter.drawLine(measureLine_);
-        measureLine_ = QLine(ToQPoint(start), ToQPoint(end));
+        measureLine_ = QLine(inImage(start), inImage(end));
         painter.drawLine(measureLine_);
     }
     measureImageKey_ = image.cacheKey();
@@ -298,12 +325,12 @@ void TForm1::ReportMeasurement()
                      PromptIcon::Information, ButtonOk);
 }
 
-void TForm1::UpdatePlanCursor(int partUnder)
+void TForm1::UpdatePlanCursor(bool movableUnder)
 {
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (pointerMode_ != PointerMode::Idle)
         shape = Qt::CrossCursor;
-    else if (partUnder >= 0)
+    else if (movableUnder)
         shape = Qt::SizeAllCursor;
     if (Obr->cursor().shape() != shape)
         Obr->setCursor(shape);

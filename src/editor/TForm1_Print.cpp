@@ -10,6 +10,7 @@
 #include "platform/FileIo.h"
 #include "platform/Prompts.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,34 +30,40 @@ public:
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
-bool PrintPdf(TFormPrint& form, const CRoom& room, const QImage& drawing, const QString& path)
+bool PrintPdf(TFormPrint& form, CRoom& room, const ImageExportOptions& drawing, const QString& path)
 {
     PdfDocument document(form.Printer().pageLayout());
-    if (!PrintPages(document.Device(), drawing, room, form.Calculator(), form.Choices()))
+    document.SetTitle(DocumentTitle(form.Choices()));
+    if (!PrintPages(document.Device(), room, drawing, form.Calculator(), form.Choices()))
         return false;
     document.Save(path.toStdString());
     return true;
 }
 
 // Each copy is a page of its own, so the printer is asked for one copy of the job.
-bool PrintOnPrinter(TFormPrint& form, const CRoom& room, const QImage& drawing)
+bool PrintOnPrinter(TFormPrint& form, CRoom& room, const ImageExportOptions& drawing)
 {
     const PrintChoices choices = form.Choices();
     QPrinter& printer = form.Printer();
     printer.setDocName(PrintJobTitle);
     printer.setCopyCount(1);
-    const bool printed = PrintPages(printer, drawing, room, form.Calculator(), choices);
+    const bool printed = PrintPages(printer, room, drawing, form.Calculator(), choices);
     printer.setCopyCount(choices.copies);
     return printed;
 }
 
 }  // namespace
 
+void TForm1::CreatePrintActions()
+{
+    Print1 = NewAction("Print1", [this] { Print1Click(); }, {Qt::CTRL | Qt::Key_P});
+}
+
 // Prints the room as the print dialog arranged it: on the printer, or, with no printer
 // installed, into a PDF file that the user names.
 void TForm1::Print1Click()
 {
-    if (FormPrint->Edit(room_, Obr->Image().size(), fileName_) != TFormPrint::ResultOk)
+    if (FormPrint->Edit(room_, imageSize_, fileName_) != TFormPrint::ResultOk)
         return;
     std::optional<QString> pdfName;
     if (FormPrint->PrintsToPdf()) {
@@ -66,9 +73,11 @@ void TForm1::Print1Click()
     }
     const BusyCursor busy;
     try {
-        const QImage drawing = RenderForExport();
+        const ImageExportOptions drawing = ExportDrawing(1.0);
         const bool printed = pdfName ? PrintPdf(*FormPrint, room_, drawing, *pdfName)
                                      : PrintOnPrinter(*FormPrint, room_, drawing);
+        // Printing left the room laid out for the page; the screen needs its own view back.
+        UpdateScale();
         if (!printed)
             ReportError(prompts_, Msg(MsgPrinterNotStarted));
     } catch (const ImageExportError& error) {

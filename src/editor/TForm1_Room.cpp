@@ -3,6 +3,13 @@
 #include "dialogs/TFormRoom.h"
 #include "model/ZoomLevels.h"
 
+#include <QAction>
+
+void TForm1::CreateRoomActions()
+{
+    Zmenrozmery1 = NewAction("Zmenrozmery1", [this] { EditRoomProperties(); });
+}
+
 bool TForm1::EditRoomProperties()
 {
     FormRoom->Load(room_);

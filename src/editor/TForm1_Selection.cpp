@@ -1,5 +1,4 @@
-// The selected object: its marks on the plan, the keys that walk, move and remove it, and the
-// familiar shortcuts that sit beside the designed ones.
+// The selected object: its marks on the plan, and the keys that walk, move and remove it.
 
 #include "editor/TForm1.h"
 
@@ -43,7 +42,7 @@ void TForm1::CreateKeyCommands()
     const auto step = [this](bool backwards) {
         selection_.Step(room_, backwards);
         UpdateSelectionMarks();
-        const QRect marks = Obr->SelectionMarks().boundingRect();
+        const QRect marks = Obr->WidgetArea(Obr->SelectionMarks().boundingRect());
         if (!marks.isEmpty())
             ScrollBox1->ensureVisible(marks.center().x(), marks.center().y(), marks.width() / 2, marks.height() / 2);
     };
@@ -55,9 +54,6 @@ void TForm1::CreateKeyCommands()
         add(entry.name, {entry.key}, [this, arrow = entry.arrow] { MoveSelection(arrow, false); });
         add(QString(entry.name) + "Grid", {Qt::SHIFT | entry.key}, [this, arrow = entry.arrow] { MoveSelection(arrow, true); });
     }
-    findChild<QAction*>("Ulozitjako1")->setShortcuts({Qt::Key_F12, Qt::CTRL | Qt::SHIFT | Qt::Key_S});
-    findChild<QAction*>("Konec1")->setShortcut(Qt::CTRL | Qt::Key_Q);
-    findChild<QAction*>("Zoom1001")->setShortcut(Qt::CTRL | Qt::Key_0);
 }
 
 void TForm1::Select(int index)
@@ -102,7 +98,7 @@ void TForm1::NoteArrowMove()
     const bool continued = selection_.InMoveRun();
     selection_.EndMoveRun();
     if (!continued)
-        pendingSnapshot_ = true;
+        undo_.EndStep();
     NoteRoomChange(false);
     selection_.StartMoveRun();
 }

@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/QtConversions.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -20,20 +21,19 @@ constexpr char MaximizedValue[] = "MainWndMaximized";
 // How far below the window's top its title bar is looked for on the screens.
 constexpr int TitleBarAllowance = 10;
 
-std::string RecentValue(size_t i)
-{
-    return "Recent" + std::to_string(i);
-}
-
 }  // namespace
+
+void TForm1::CreateSettingsActions()
+{
+    Options1 = NewAction("Options1", [this] { EditOptions(); });
+}
 
 void TForm1::ReadSettings()
 {
     firstRunLanguage_ = settings_.ReadInteger("Language", EnglishLanguageID) == EnglishLanguageID;
     lastVersion_ = settings_.ReadInteger("LastVersion", 110);
     showGrid_ = settings_.ReadBool("ShowGrid", true);
-    for (size_t i = 0; i < recentFiles_.size(); ++i)
-        recentFiles_[i] = QString::fromStdString(settings_.ReadString(RecentValue(i), ""));
+    recentFiles_.Read(settings_);
     RefreshRecentMenu();
     const QRect placement(settings_.ReadInteger("MainWndLeft", x()), settings_.ReadInteger("MainWndTop", y()),
                           settings_.ReadInteger("MainWndWidth", width()),
@@ -79,8 +79,7 @@ void TForm1::WriteSettings()
 {
     settings_.WriteInteger("LastVersion", ThisVersion);
     settings_.WriteInteger("Language", engines_.localizer.CurrentLanguageID());
-    for (size_t i = 0; i < recentFiles_.size(); ++i)
-        settings_.WriteString(RecentValue(i), recentFiles_[i].toStdString());
+    recentFiles_.Write(settings_);
     // A maximized window stores the placement it returns to. Qt keeps that by the client area
     // once the window was shown in its normal state, and else as it was set: by the frame.
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();

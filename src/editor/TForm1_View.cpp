@@ -29,6 +29,22 @@ enum Panel { MeasurePanel = 0, RoomPanel = 1, PositionPanel = 2, ZoomPanel = 3 }
 
 }  // namespace
 
+void TForm1::CreateViewActions()
+{
+    Zoom1001 = NewAction("Zoom1001", [this] { Zoom100(); }, {Qt::CTRL | Qt::Key_0});
+    Priblizit1 = NewAction("Priblizit1", [this] { ZoomIn(); });
+    Oddlit1 = NewAction("Oddlit1", [this] { ZoomOut(); });
+    BestFit1 = NewAction("BestFit1", [this] { BestFit(); });
+    LocalCoordinates1 = NewAction("LocalCoordinates1", [this] { ShowLocalCoordinatesDialog(); });
+    ShowGrid1 = NewAction("ShowGrid1", [this] { ToggleGrid(ShowGrid1->isChecked()); });
+    ShowCollisions1 = NewAction("ShowCollisions1", [this] { ToggleCollisions(ShowCollisions1->isChecked()); });
+    ShowCaptions1 = NewAction("ShowCaptions1", [this] { ToggleCaptions(ShowCaptions1->isChecked()); });
+    // The button shows the flag; the toggle decides it, the dialog having the last word.
+    ToolButtonCoordAction = NewAction("ToolButtonCoordAction", [this] { ToggleLocalCoordinates(); });
+    for (QAction* action : {ShowGrid1, ShowCollisions1, ShowCaptions1, ToolButtonCoordAction})
+        action->setCheckable(true);
+}
+
 void TForm1::SetZoom(double zoom)
 {
     zoom_ = LargestZoomThatFits(room_, zoom);
@@ -82,6 +98,11 @@ Rect TForm1::WorkArea() const
 void TForm1::FitViewToShownWindow()
 {
     laidOut_ = true;
+    // On a screen of another pixel ratio the plan is composed anew for it.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+        UpdateScale();
+        Redraw(false);
+    });
     KeepFrameOnScreen();
     if (std::exchange(bestFitOwed_, false))
         BestFit();
@@ -104,16 +125,21 @@ void TForm1::UpdateScale()
 {
     // Whatever changed the room or the zoom, the plan image stays within what a bitmap holds.
     zoom_ = LargestZoomThatFits(room_, zoom_);
-    const PlanView view = WholeRoomView(room_, zoom_);
-    PrepareForView(room_, view);
+    PrepareForView(room_, CurrentView());
     composer_.Invalidate();
     UpdateAreaPanel();
     Obr->SetMeasurement({}, {});  // its pixels belonged to the old scale
 }
 
+double TForm1::PlanPixelRatio() const
+{
+    const double screen = Obr->devicePixelRatioF();
+    return ImageFits(room_, zoom_ * screen) ? screen : 1.0;
+}
+
 PlanView TForm1::CurrentView() const
 {
-    PlanView view = WholeRoomView(room_, zoom_);
+    PlanView view = WholeRoomView(room_, zoom_ * PlanPixelRatio());
     view.showGrid = showGrid_;
     view.showCaptions = showCaptions_;
     view.showCollisions = showCollisions_;
@@ -123,14 +149,18 @@ PlanView TForm1::CurrentView() const
 void TForm1::Redraw(bool repaint)
 {
     const PixelSize size = RoomImageSize(room_, zoom_);
-    if (QSize(size.width, size.height) != imageSize_) {
+    const PlanView view = CurrentView();
+    const double ratio = PlanPixelRatio();
+    if (QSize(size.width, size.height) != imageSize_ || QSize(view.width, view.height) != Obr->Image().size() ||
+        ratio != Obr->Image().devicePixelRatio()) {
         imageSize_ = QSize(size.width, size.height);
-        Obr->Resize(imageSize_);
+        Obr->Resize(imageSize_, QSize(view.width, view.height), ratio);
         statusBar()->update();
     }
     UpdateRoomPanel();
-    composer_.DrawAll(room_, CurrentView(), Obr->Image());
+    composer_.DrawAll(room_, view, Obr->Image());
     UpdateSelectionMarks();
+    UpdateWallSketch();
     if (repaint)
         Obr->repaint();
     else
@@ -148,7 +178,7 @@ void TForm1::RedrawMoved(int index)
         return;
     }
     UpdateSelectionMarks();
-    Obr->repaint(*changed);
+    Obr->RepaintImageArea(*changed);
 }
 
 void TForm1::UpdateZoomPanel()
@@ -227,7 +257,7 @@ void TForm1::ToggleLocalCoordinates()
         if (EditLocalCoordinates() != 1)
             room_.UserCoord = false;
     }
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
     UpdatePositionPanel(PlanPointAt(Obr->mapFromGlobal(QCursor::pos())));
 }
 
@@ -240,7 +270,7 @@ int TForm1::EditLocalCoordinates()
 void TForm1::ShowLocalCoordinatesDialog()
 {
     EditLocalCoordinates();
-    findChild<QAction*>("ToolButtonCoordAction")->setChecked(room_.UserCoord);
+    ToolButtonCoordAction->setChecked(room_.UserCoord);
 }
 
 std::optional<Point> TForm1::PlanPointUnder(QPoint globalPos) const

@@ -2,18 +2,24 @@
 
 #include "localize/CALocalize.h"
 #include "model/ModelServices.h"
+#include "platform/IniFile.h"
+
+#include <optional>
 
 void CLibrary::Load(const std::string& fileName)
 {
-    catalogue_.Load(fileName, false);
+    catalogue_.Clear();
     englishNames_.clear();
-    englishCaptions_.clear();
-    for (int i = 0; i < catalogue_.Count(); ++i) {
-        const CPart& entry = catalogue_.Entry(i);
-        englishCaptions_.push_back(entry.Caption);
-        // The first template of a number names it.
-        if (entry.InUse && entry.LibObjID >= 1 && !entry.Caption.empty())
-            englishNames_.emplace(entry.LibObjID, entry.Caption);
+    entryTexts_.clear();
+    if (const std::optional<CIniFile> ini = CIniFile::Read(fileName)) {
+        catalogue_.Append(*ini, [&](int index, const std::string& section) {
+            const CPart& entry = catalogue_.Entry(index);
+            entryTexts_.push_back({entry.Caption, ini->ReadInteger(section, "TextID", 0)});
+            const std::string name = ini->ReadString(section, "Name", entry.Caption);
+            // The first template of a number names it.
+            if (entry.InUse && entry.LibObjID >= 1 && !name.empty())
+                englishNames_.emplace(entry.LibObjID, name);
+        });
     }
     names_ = englishNames_;
 }
@@ -38,15 +44,17 @@ void CLibrary::ApplyLanguage(const CALocalize* localizer)
     // rather than to the language chosen before it.
     for (const auto& [id, english] : englishNames_)
         names_[id] = localizer ? localizer->LibraryText(id, english) : english;
-    // Only a template named like its number takes the number's name: the other templates of
-    // a number (other sizes, other objects drawn by the same symbol) keep their own captions
-    // rather than all being called by the first one's name.
-    for (int i = 0; i < catalogue_.Count(); ++i) {
-        CPart& entry = catalogue_.Entry(i);
-        const std::string& english = englishCaptions_[static_cast<size_t>(i)];
-        const auto englishName = englishNames_.find(entry.LibObjID);
-        if (englishName != englishNames_.end() && englishName->second == english)
+    // Templates appended from the user's catalogue keep the captions the user gave them.
+    for (size_t i = 0; i < entryTexts_.size() && i < static_cast<size_t>(catalogue_.Count()); ++i) {
+        const EntryText& text = entryTexts_[i];
+        CPart& entry = catalogue_.Entry(static_cast<int>(i));
+        const auto number = englishNames_.find(entry.LibObjID);
+        if (text.textId > 0)
+            entry.Caption = localizer ? localizer->LibraryText(text.textId, text.english) : text.english;
+        else if (number != englishNames_.end() && number->second == text.english)
             entry.Caption = names_[entry.LibObjID];
+        else
+            entry.Caption = text.english;
     }
 }
 

@@ -1,6 +1,12 @@
 #pragma once
 // The installed object library: its catalogue of templates, read from the library file, and
 // the names of its objects by library number in the interface language.
+//
+// Several templates may share a number, one drawing in several sizes or kinds. A placed object
+// keeps only the number, so the number's name fits all of them: the first template's "Name",
+// else its caption. A template's own caption is translated by its "TextID", the language's
+// library text of that number; without one, a caption equal to the number's name takes the
+// number's text and any other caption stays as written.
 
 #include "library/CPartsCatalogue.h"
 
@@ -33,5 +39,9 @@ private:
     // By number, kept sparse: a number read from a file can be as large as two billion.
     std::map<int, std::string> englishNames_;
     std::map<int, std::string> names_;
-    std::vector<std::string> englishCaptions_;  // of every template, by index
+    struct EntryText {
+        std::string english;  // the caption as the library file writes it
+        int32_t textId = 0;   // its text in the languages; 0 for none of its own
+    };
+    std::vector<EntryText> entryTexts_;  // of the library's own templates, by index
 };

@@ -24,18 +24,26 @@ bool CPartsCatalogue::Load(const std::string& fileName, bool append, CodePageHin
         *failure = why;
     if (!ini)
         return why == ReadFailure::Unreadable;
+    Append(*ini);
+    return true;
+}
+
+void CPartsCatalogue::Append(const CIniFile& ini, const std::function<void(int, const std::string&)>& readMore)
+{
     // Any section named "Part..." is an entry, whatever follows, so that files written by
     // hand or by other tools load too.
-    for (const std::string& section : ini->SectionNames()) {
+    for (const std::string& section : ini.SectionNames()) {
         if (!section.starts_with("Part"))
             continue;
-        CPart& entry = AddEntry(nullptr, true);
-        entry.Load(*ini, section);
+        int index = 0;
+        CPart& entry = AddEntry(&index, true);
+        entry.Load(ini, section);
         entry.PosX = 0;
         entry.PosY = 0;
         entry.Rotation = 0;
+        if (readMore)
+            readMore(index, section);
     }
-    return true;
 }
 
 void CPartsCatalogue::Save(const std::string& fileName)

@@ -7,10 +7,12 @@
 #include "model/CPart.h"
 #include "platform/TextCodec.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CIniFile;
 enum class ReadFailure;
 
 class CPartsCatalogue {
@@ -27,6 +29,9 @@ public:
     // but is not text. Without append the file's encoding is kept for Save.
     bool Load(const std::string& fileName, bool append, CodePageHint hint = CodePageHint::Western,
               ReadFailure* failure = nullptr);
+    // Appends every part section of a file already read, in file order; `readMore` sees each
+    // new entry's index and section, for keys that only this catalogue's owner knows.
+    void Append(const CIniFile& ini, const std::function<void(int, const std::string&)>& readMore = {});
     // Writes the entries in use as Part1, Part2... without position, replacing the whole file
     // and creating its folder when missing, in the encoding the file was read in while the
     // text fits it. Throws FileWriteError and leaves the file as it was, also when the last

@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 64> EnglishTexts = {{
+constexpr std::array<MessageText, 71> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -88,6 +88,13 @@ constexpr std::array<MessageText, 64> EnglishTexts = {{
     {MsgDamagedUtf16, "The file is marked as UTF-16 text, but its text is damaged."},
     {MsgFloorArea, "Floor area"},
     {MsgPerimeter, "Perimeter"},
+    {MsgPngTwiceFilter, "PNG images at twice the resolution (*.png)"},
+    {MsgPngFourTimesFilter, "PNG images at four times the resolution (*.png)"},
+    {MsgSvgFilter, "SVG drawings (*.svg)"},
+    {MsgDrawWallsHint, "Click the corners; Return closes. Shift: 45°. Type a length. Esc: cancel"},
+    {MsgDrawWallsLength, "Length of this side: %s %s. Return fixes it, Backspace corrects it"},
+    {MsgDrawWallsRefused, "Not there: walls may not cross, and the walls need three corners around a floor"},
+    {MsgCornerHint, "Drag to move this corner of the walls"},
 }};
 
 const CALocalize* Current = nullptr;

@@ -78,6 +78,15 @@ enum MessageId : int {
     // The floor of the room.
     MsgFloorArea = 110,
     MsgPerimeter = 111,
+    // Kinds of picture offered by Save As Image, beyond PNG and BMP at their plain size.
+    MsgPngTwiceFilter = 112,
+    MsgPngFourTimesFilter = 113,
+    MsgSvgFilter = 114,
+    // Drawing the walls on the plan.
+    MsgDrawWallsHint = 160,
+    MsgDrawWallsLength = 161,
+    MsgDrawWallsRefused = 162,
+    MsgCornerHint = 163,
 };
 
 // The English text of a message, with line breaks as "\n"; empty for an unknown number.

@@ -100,17 +100,27 @@ void DrawBackground(CRoom& room, Canvas& canvas, const PlanView& view, std::uniq
         canvas.Put(**cache);
         return;
     }
+    DrawFloor(room, canvas, view);
+    DrawGridAndWalls(room, canvas, view);
+    if (cache)
+        *cache = canvas.Grab();
+}
+
+void DrawFloor(const CRoom& room, Canvas& canvas, const PlanView& view)
+{
     const Colour background = view.showCollisions ? White : room.Color;
     canvas.FillRect({0, 0, view.width, view.height}, {Brush::Solid, background});
     DrawWalls(room, canvas, false);
     // Whatever the walls do not enclose, the margins included, is white.
     canvas.FloodFill({0, 0}, room.WallsColor, White);
     canvas.FloodFill({view.width - 1, view.height - 1}, room.WallsColor, White);
+}
+
+void DrawGridAndWalls(const CRoom& room, Canvas& canvas, const PlanView& view)
+{
     if (view.showGrid)
         DrawGrid(room, canvas, view);
     DrawWalls(room, canvas, false);
-    if (cache)
-        *cache = canvas.Grab();
 }
 
 void PrepareForView(CRoom& room, const PlanView& view)

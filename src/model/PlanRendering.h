@@ -50,6 +50,12 @@ Point MapQuadPoint(const std::array<Point, 4>& corners, int a, int b, int c, int
 void DrawBackground(CRoom& room, Canvas& canvas, const PlanView& view,
                     std::unique_ptr<CanvasImage>* cache = nullptr);
 
+// The two steps of the background layer: the floor in the room's colour with white around
+// the walls (found by flood fills, so on a surface whose pixels can be read), then the grid
+// and the walls over it.
+void DrawFloor(const CRoom& room, Canvas& canvas, const PlanView& view);
+void DrawGridAndWalls(const CRoom& room, Canvas& canvas, const PlanView& view);
+
 // The walls from their screen outlines, which the caller has computed for the view.
 void DrawWalls(const CRoom& room, Canvas& canvas, bool linesOnly);
 

@@ -34,7 +34,7 @@ bool IsPngName(const std::string& fileName)
 
 QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
 {
-    PlanView view = WholeRoomView(room, options.zoom);
+    PlanView view = WholeRoomView(room, options.zoom * options.scale);
     CheckSize(room, view);
     view.showGrid = options.showGrid;
     view.showCaptions = options.showCaptions;
@@ -43,10 +43,14 @@ QImage RenderRoomImage(CRoom& room, const ImageExportOptions& options)
     if (image.isNull())
         throw ImageExportError(FillPlaceholders(Msg(MsgNoMemoryForPicture),
                                                 {std::to_string(view.width), std::to_string(view.height)}));
+    image.setDevicePixelRatio(options.scale);
     PrepareForView(room, view);
     {
         QtCanvas canvas(image);
-        DrawRoom(room, canvas, view);
+        if (options.floorOnly)
+            DrawFloor(room, canvas, view);
+        else
+            DrawRoom(room, canvas, view);
     }
     return image;
 }
@@ -61,9 +65,15 @@ std::string InfoText(const CRoom& room, const std::string& title, QDate date)
 void DrawInfoText(QImage& image, const std::string& text)
 {
     QPainter painter(&image);
+    // In the picture's layout, which its device pixel ratio scales.
+    DrawInfoText(painter, image.deviceIndependentSize(), text);
+}
+
+void DrawInfoText(QPainter& painter, const QSizeF& size, const std::string& text)
+{
     painter.setPen(Qt::black);
     const int lineHeight = painter.fontMetrics().height();
-    painter.drawText(QRect(0, image.height() - lineHeight, image.width(), lineHeight),
+    painter.drawText(QRectF(0, size.height() - lineHeight, size.width(), lineHeight),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
 }
 

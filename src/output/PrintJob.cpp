@@ -1,6 +1,7 @@
 #include "output/PrintJob.h"
 
 #include "model/CRoom.h"
+#include "output/PdfFontTags.h"
 #include "output/PrintPageLayout.h"
 #include "platform/FileIo.h"
 #include "platform/QtConversions.h"
@@ -9,6 +10,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int32_t LandscapeOption = 1;
@@ -16,6 +19,11 @@ constexpr int TitlePoints = 17;
 constexpr int NotePoints = 11;
 // The scale bar's lines, in inches: thin, yet a solid line on any printer.
 constexpr double BarPenInches = 1.0 / 150;
+// The plan is drawn at the printer's resolution up to this; what it draws as a picture is
+// finer only in size, not in what the eye can tell on paper.
+constexpr int MaxPlanDpi = 600;
+// The plan's one-pixel lines on paper: the finest line that prints solid.
+constexpr double PlanLineInches = 1.0 / MaxPlanDpi;
 
 QFont PrintFont(int points, int32_t style)
 {
@@ -57,7 +65,7 @@ void DrawScaleBar(QPainter& painter, const PageLayout& page, int32_t noteHeight)
                      ToQString(page.bar.label));
 }
 
-void DrawPage(QPainter& painter, const QImage& picture, const PageLayout& page, const PrintChoices& choices,
+void DrawPage(QPainter& painter, const VectorPlan& plan, const PageLayout& page, const PrintChoices& choices,
               int32_t noteHeight)
 {
     const PageContent& content = choices.content;
@@ -65,7 +73,10 @@ void DrawPage(QPainter& painter, const QImage& picture, const PageLayout& page, 
         painter.setFont(TitleFont());
         DrawTextLine(painter, ToQRect(page.title), Qt::AlignCenter, choices.title);
     }
-    painter.drawImage(ToQRect(page.drawing), picture);
+    painter.save();
+    painter.translate(page.drawing.left, page.drawing.top);
+    plan.Draw(painter);
+    painter.restore();
     painter.setFont(NoteFont());
     if (content.scaleBar)
         DrawScaleBar(painter, page, noteHeight);
@@ -73,6 +84,18 @@ void DrawPage(QPainter& painter, const QImage& picture, const PageLayout& page, 
         DrawTextLine(painter, ToQRect(page.note1), Qt::AlignLeft | Qt::AlignVCenter, choices.note1);
     if (content.note2)
         DrawTextLine(painter, ToQRect(page.note2), Qt::AlignLeft | Qt::AlignVCenter, choices.note2);
+}
+
+// The plan at the printer's pixels per drawing pixel, its pictures and lines no finer than
+// the paper shows.
+VectorPlanOptions PlanOnPage(const ImageExportOptions& drawing, const CPrintSizeCalculator& calculator, bool grey)
+{
+    const double dpi = calculator.Printer()->pixelsPerInchX;
+    return {.drawing = drawing,
+            .scale = calculator.Factor,
+            .rasterScale = calculator.Factor * std::min(1.0, MaxPlanDpi / dpi),
+            .lineWidth = std::max(1.0, PlanLineInches * dpi),
+            .grey = grey};
 }
 
 }  // namespace
@@ -97,32 +120,22 @@ PrinterFigures MeasurePrinter(const QPaintDevice& device)
             .noteHeight = LineHeight(NoteFont(), device)};
 }
 
-QImage GreyImage(const QImage& image)
+QString DocumentTitle(const PrintChoices& choices)
 {
-    const QImage colour = image.convertToFormat(QImage::Format_RGB32);
-    QImage grey(colour.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < colour.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(colour.constScanLine(y));
-        uchar* out = grey.scanLine(y);
-        for (int x = 0; x < colour.width(); ++x)
-            out[x] = static_cast<uchar>((qBlue(in[x]) + qGreen(in[x]) + qRed(in[x])) / 3);
-    }
-    return grey;
+    return choices.content.title && !choices.title.isEmpty() ? choices.title : QString(PrintJobTitle);
 }
 
-bool PrintPages(QPagedPaintDevice& device, const QImage& drawing, const CRoom& room,
+bool PrintPages(QPagedPaintDevice& device, CRoom& room, const ImageExportOptions& drawing,
                 const CPrintSizeCalculator& calculator, const PrintChoices& choices)
 {
     const PageLayout page = LayOutPage(calculator, room, choices.content);
-    const QImage picture = choices.colour ? drawing : GreyImage(drawing);
+    const VectorPlan plan(room, PlanOnPage(drawing, calculator, !choices.colour));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // Without it a PDF would keep the drawing as a JPEG, blurring its lines and text.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.setPen(QPen(Qt::black, BarPenInches * calculator.Printer()->pixelsPerInchX, Qt::SolidLine, Qt::FlatCap));
     for (int copy = 1; copy <= choices.copies; ++copy) {
-        DrawPage(painter, picture, page, choices, calculator.Printer()->noteHeight);
+        DrawPage(painter, plan, page, choices, calculator.Printer()->noteHeight);
         if (copy < choices.copies)
             device.newPage();
     }
@@ -145,5 +158,6 @@ PdfDocument::PdfDocument(const QPageLayout& layout) : buffer_(&bytes_), writer_(
 
 void PdfDocument::Save(const std::string& fileName) const
 {
-    WriteFileAtomically(fileName, std::string_view(bytes_.constData(), static_cast<size_t>(bytes_.size())));
+    const QByteArray pdf = TagSubsetFonts(bytes_);
+    WriteFileAtomically(fileName, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }

@@ -3,6 +3,8 @@
 // the pages themselves, and PDF documents for when no printer is at hand.
 
 #include "output/CPrintSizeCalculator.h"
+#include "output/ImageExport.h"
+#include "output/VectorPlan.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -17,7 +19,7 @@ class CRoom;
 class QPagedPaintDevice;
 class QPaintDevice;
 
-// The name every print job carries.
+// The name every print job carries, and the title of a document printed without one.
 inline constexpr char PrintJobTitle[] = "Planzeta Document";
 
 // The options keep the paper's orientation as 0 for portrait and 1 for landscape.
@@ -38,12 +40,14 @@ struct PrintChoices {
 // 17 pt) and the note font (11 pt) on it.
 PrinterFigures MeasurePrinter(const QPaintDevice& device);
 
-// The picture in shades of grey: each pixel becomes the average (b + g + r) / 3 of its colours.
-QImage GreyImage(const QImage& image);
+// The title a printed document carries: the title printed, else the job's name.
+QString DocumentTitle(const PrintChoices& choices);
 
 // Prints the drawing with the title, scale bar and notes chosen, on one page per copy, as the
-// calculator has fitted it to the device. False when the device cannot be printed on.
-bool PrintPages(QPagedPaintDevice& device, const QImage& drawing, const CRoom& room,
+// calculator has fitted it to the device: the plan as the drawing lays it out, drawn afresh at
+// the device's resolution. False when the device cannot be printed on; throws
+// ImageExportError when the plan cannot be drawn. The room is left prepared for the page.
+bool PrintPages(QPagedPaintDevice& device, CRoom& room, const ImageExportOptions& drawing,
                 const CPrintSizeCalculator& calculator, const PrintChoices& choices);
 
 // A PDF document printed in memory and written to its file only when complete, so that a
@@ -56,6 +60,7 @@ public:
 
     explicit PdfDocument(const QPageLayout& layout);
     QPagedPaintDevice& Device() { return writer_; }
+    void SetTitle(const QString& title) { writer_.setTitle(title); }
     // Throws FileWriteError.
     void Save(const std::string& fileName) const;
 

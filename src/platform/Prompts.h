@@ -8,6 +8,12 @@
 #include <optional>
 #include <string>
 
+// A font with the colour of its text: the font chooser offers both.
+struct FontChoice {
+    CFont font;
+    Colour colour = 0;
+};
+
 enum class PromptIcon { Information, Warning, Error, Question };
 
 enum PromptButton : unsigned {
@@ -32,5 +38,6 @@ public:
     virtual std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
                                                     const std::string& filter, std::string* selectedFilter) = 0;
     virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
-    virtual std::optional<CFont> ChooseFont(const CFont& initial) = 0;
+    // Offers the scalable fonts only: a label's text is drawn at every zoom.
+    virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
 };

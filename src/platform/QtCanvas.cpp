@@ -45,6 +45,23 @@ public:
     QImage image;
 };
 
+// Sizes far beyond any plan's would only make the font engine labour.
+constexpr double MaxScaledPointSize = 16000;
+
+// The resolution fonts are sized for: that of an image, which the plan is composed in.
+int ImageDpi()
+{
+    static const int dpi = QImage(1, 1, QImage::Format_RGB32).logicalDpiY();
+    return dpi;
+}
+
+// The pixels of an image with a device pixel ratio, else nothing.
+QImage PixelsOfScaledImage(QPaintDevice& device)
+{
+    auto* image = dynamic_cast<QImage*>(&device);
+    return image && image->devicePixelRatio() != 1.0 ? DevicePixels(*image) : QImage();
+}
+
 // Only these formats hold a pixel as one 0xAARRGGBB word, which the flood fill relies on.
 QImage* ReadableImage(QPaintDevice& device)
 {
@@ -55,20 +72,6 @@ QImage* ReadableImage(QPaintDevice& device)
     const bool xrgb = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
                       format == QImage::Format_ARGB32_Premultiplied;
     return xrgb ? image : nullptr;
-}
-
-QPen ToQPen(const Pen& pen)
-{
-    if (pen.style == Pen::Null)
-        return QPen(Qt::NoPen);
-    QPen qpen(ToQColor(pen.colour), 0, pen.style == Pen::Dot ? Qt::DotLine : Qt::SolidLine);
-    qpen.setCosmetic(true);
-    return qpen;
-}
-
-QBrush ToQBrush(const Brush& brush)
-{
-    return brush.style == Brush::Hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.colour));
 }
 
 QPainter::CompositionMode ToCompositionMode(RasterMode mode)
@@ -158,19 +161,91 @@ void ScanlineFill(QImage& image, QPoint seed, QRgb border, QRgb fill)
 
 }  // namespace
 
-QtCanvas::QtCanvas(QPaintDevice& device)
-    : device_(device), image_(ReadableImage(device)), painter_(&device)
+QImage DevicePixels(QImage& image)
 {
+    return QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+}
+
+QtCanvas::QtCanvas(QPaintDevice& device, double pixelRatio)
+    : pixels_(PixelsOfScaledImage(device)),
+      device_(pixels_.isNull() ? device : pixels_),
+      image_(ReadableImage(device_)),
+      ownPainter_(std::in_place, &device_),
+      painter_(*ownPainter_),
+      pixelRatio_(pixelRatio > 0 ? pixelRatio : device.devicePixelRatioF())
+{
+    SetUp();
+}
+
+QtCanvas::QtCanvas(QPainter& painter, double pixelRatio)
+    : device_(*painter.device()), image_(nullptr), painter_(painter), pixelRatio_(pixelRatio)
+{
+    painter_.save();
+    SetUp();
+}
+
+QtCanvas::~QtCanvas()
+{
+    if (!ownPainter_)
+        painter_.restore();
+}
+
+void QtCanvas::SetUp()
+{
+    fontScale_ = static_cast<double>(ImageDpi()) / device_.logicalDpiY();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setPen(ToQPen(pen_));
     painter_.setBrush(ToQBrush(brush_));
-    painter_.setFont(ToQFont(font_));
+    painter_.setFont(ScaledFont(font_));
     UpdateFontKey();
 }
 
-QtCanvas::~QtCanvas() = default;
+void QtCanvas::SetGrey(bool grey)
+{
+    grey_ = grey;
+    painter_.setPen(ToQPen(pen_));
+    painter_.setBrush(ToQBrush(brush_));
+}
+
+void QtCanvas::SetLineWidth(double pixels)
+{
+    lineWidth_ = pixels;
+    painter_.setPen(ToQPen(pen_));
+}
+
+QColor QtCanvas::Ink(Colour colour) const
+{
+    const QColor ink = ToQColor(colour);
+    if (!grey_)
+        return ink;
+    const int grey = (ink.red() + ink.green() + ink.blue()) / 3;
+    return QColor(grey, grey, grey);
+}
+
+QPen QtCanvas::ToQPen(const Pen& pen) const
+{
+    if (pen.style == Pen::Null)
+        return QPen(Qt::NoPen);
+    QPen qpen(Ink(pen.colour), lineWidth_, pen.style == Pen::Dot ? Qt::DotLine : Qt::SolidLine);
+    qpen.setCosmetic(true);
+    return qpen;
+}
+
+QBrush QtCanvas::ToQBrush(const Brush& brush) const
+{
+    return brush.style == Brush::Hollow ? QBrush(Qt::NoBrush) : QBrush(Ink(brush.colour));
+}
+
+QFont QtCanvas::ScaledFont(const std::optional<CFont>& font) const
+{
+    QFont qfont = ToQFont(font);
+    const double scale = fontScale_ * (font ? 1.0 : pixelRatio_);
+    if (scale != 1.0)
+        qfont.setPointSizeF(std::min(qfont.pointSizeF() * scale, MaxScaledPointSize));
+    return qfont;
+}
 
 int QtCanvas::Width() const
 {
@@ -207,7 +282,7 @@ Colour QtCanvas::SetTextColour(Colour colour)
 
 std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
 {
-    painter_.setFont(ToQFont(font));
+    painter_.setFont(ScaledFont(font));
     UpdateFontKey();
     return std::exchange(font_, font);
 }
@@ -275,7 +350,7 @@ void QtCanvas::FloodFill(Point seed, Colour border, Colour fill)
 {
     if (!image_)
         return;
-    ScanlineFill(*image_, ToQPoint(seed), ToQColor(border).rgb(), ToQColor(fill).rgb());
+    ScanlineFill(*image_, ToQPoint(seed), Ink(border).rgb(), Ink(fill).rgb());
     MarkPainted(image_->rect(), 0);
 }
 
@@ -286,7 +361,7 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QFontMetrics metrics = painter_.fontMetrics();
     const TextLayout& layout = LayOutText(DrawnText(text), box.size(), flags, qtFlags, metrics, fontKey_);
     if (!(flags & TextCalcRect)) {
-        painter_.setPen(ToQColor(textColour_));
+        painter_.setPen(Ink(textColour_));
         QRect drawn;
         painter_.drawText(box, qtFlags, layout.shown, &drawn);
         painter_.setPen(ToQPen(pen_));

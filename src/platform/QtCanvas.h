@@ -3,27 +3,43 @@
 // other paint device such as a printer. Drawing is aliased with one-pixel cosmetic pens and
 // two-colour text, so that the plan looks the same on every surface.
 //
+// Coordinates are always device pixels, also on an image with a device pixel ratio. The pixel
+// ratio says how many device pixels a pixel of the plan at its own size takes: text keeps its
+// size relative to the drawing, so a font is sized as on an image of the plan at its own size,
+// and the surface's default font grows with the ratio.
+//
 // Reading pixels back needs a 32-bit QImage (Format_RGB32, as the plan uses): on any other
 // device FloodFill leaves the surface as it is and Grab returns an empty image, whose Put
 // draws nothing.
 
 #include "platform/Canvas.h"
 
+#include <QBrush>
 #include <QColor>
+#include <QImage>
+#include <QPen>
 #include <QPainter>
 #include <QRect>
 #include <QRegion>
 
+#include <optional>
 #include <string>
 #include <utility>
 
-class QImage;
 class QPaintDevice;
+
+// The image's pixels, shared, as an image without a device pixel ratio: QPainter scales any
+// drawing on an image with one, while this one is painted on pixel for pixel. It stays valid
+// while the image lives and is not reallocated.
+QImage DevicePixels(QImage& image);
 
 class QtCanvas : public Canvas {
 public:
-    // Paints on the device until the canvas is destroyed.
-    explicit QtCanvas(QPaintDevice& device);
+    // Paints on the device until the canvas is destroyed; a ratio of 0 takes the device's own.
+    explicit QtCanvas(QPaintDevice& device, double pixelRatio = 0.0);
+    // Paints with a painter that is active on its device, in the painter's coordinates, and
+    // leaves its settings as they were. Its surface is not read back.
+    QtCanvas(QPainter& painter, double pixelRatio);
     ~QtCanvas() override;
 
     int Width() const override;
@@ -47,6 +63,11 @@ public:
     // Takes an image grabbed from a QtCanvas.
     void Put(const CanvasImage& image) override;
 
+    // Every colour drawn later as the grey of the average of its red, green and blue.
+    void SetGrey(bool grey);
+    // Pens are this many device pixels wide; 0 is one pixel, as on screen.
+    void SetLineWidth(double pixels);
+
     // Limits every later drawing to the area; an empty one lets nothing through.
     void SetClip(const QRegion& area);
     // A rectangle that holds every pixel drawn since the last call, the clip not counted,
@@ -54,12 +75,23 @@ public:
     QRect TakePaintedBounds() { return std::exchange(painted_, QRect()); }
 
 private:
+    void SetUp();
+    QColor Ink(Colour colour) const;
+    QPen ToQPen(const Pen& pen) const;
+    QBrush ToQBrush(const Brush& brush) const;
+    QFont ScaledFont(const std::optional<CFont>& font) const;
     void UpdateFontKey();
     void MarkPainted(const QRect& bounds, int margin) { painted_ |= bounds.adjusted(-margin, -margin, margin, margin); }
 
+    QImage pixels_;  // an image with a pixel ratio seen as its device pixels; else null
     QPaintDevice& device_;
     QImage* image_;  // the device when its pixels can be read back, else null
-    QPainter painter_;
+    std::optional<QPainter> ownPainter_;
+    QPainter& painter_;
+    double pixelRatio_;
+    double fontScale_ = 1.0;  // points on the device per point on an image
+    bool grey_ = false;
+    double lineWidth_ = 0;
     Pen pen_;
     Brush brush_;
     RasterMode rasterMode_ = RasterMode::Copy;

@@ -3,9 +3,13 @@
 #include "platform/QtConversions.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
 
 namespace {
 
@@ -21,6 +25,13 @@ QMessageBox::Icon ToQIcon(PromptIcon icon)
     default:
         return QMessageBox::Information;
     }
+}
+
+QIcon SwatchIcon(Colour colour)
+{
+    QPixmap swatch(16, 16);
+    swatch.fill(ToQColor(colour));
+    return QIcon(swatch);
 }
 
 constexpr std::pair<PromptButton, QMessageBox::StandardButton> ButtonPairs[] = {
@@ -71,15 +82,33 @@ std::optional<std::string> QtPrompts::SaveFileName(const std::string& title, con
 
 std::optional<Colour> QtPrompts::ChooseColour(Colour initial)
 {
-    const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent_);
-    if (!chosen.isValid())
+    QColorDialog dialog(ToQColor(initial), parent_);
+    dialog.setObjectName("ColourDialog");
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return FromQColor(chosen);
+    return FromQColor(dialog.selectedColor());
 }
 
-std::optional<CFont> QtPrompts::ChooseFont(const CFont& initial)
+std::optional<FontChoice> QtPrompts::ChooseFont(const FontChoice& initial)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, ToQFont(initial), parent_);
-    return ok ? std::optional(FromQFont(font, initial)) : std::nullopt;
+    QFontDialog dialog(ToQFont(initial.font), parent_);
+    dialog.setObjectName("FontDialog");
+    dialog.setOptions(QFontDialog::ScalableFonts | QFontDialog::DontUseNativeDialog);
+    Colour colour = initial.colour;
+    // Qt's font chooser has no colour of its own: a button beside OK and Cancel adds it,
+    // captioned in the words of Qt's colour chooser, which it opens.
+    auto* pick = new QPushButton(QCoreApplication::translate("QColorDialog", "Select Color"));
+    pick->setObjectName("BtnFontColour");
+    pick->setIcon(SwatchIcon(colour));
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        buttons->addButton(pick, QDialogButtonBox::ActionRole);
+    QObject::connect(pick, &QPushButton::clicked, &dialog, [&] {
+        if (const std::optional<Colour> chosen = ChooseColour(colour)) {
+            colour = *chosen;
+            pick->setIcon(SwatchIcon(colour));
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice{FromQFont(dialog.selectedFont(), initial.font), colour};
 }

@@ -18,7 +18,7 @@ public:
     std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
                                             const std::string& filter, std::string* selectedFilter) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
-    std::optional<CFont> ChooseFont(const CFont& initial) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
 
 private:
     QWidget* parent_;

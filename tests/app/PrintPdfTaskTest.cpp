@@ -37,6 +37,15 @@ TEST(PrintPdfTask, PrintsTheRoomOnOnePagePerCopy)
     EXPECT_TRUE(IsPdf(pdf));
     EXPECT_EQ(PdfPageCount(pdf), 1);
     EXPECT_FALSE(HasJpegImage(pdf));
+    // The object's caption is text, as the title is; the document is titled as the page.
+    const ProcessResult text = RunProcess("/usr/bin/pdftotext", {dir.file("plan.pdf"), "-"});
+    EXPECT_NE(text.out.find("Bedroom\n\nBed\n"), std::string::npos) << text.out << text.err;
+    const ProcessResult info = RunProcess("/usr/bin/pdfinfo", {dir.file("plan.pdf")});
+    EXPECT_NE(info.out.find("Title:           Bedroom\n"), std::string::npos);
+    EXPECT_EQ(info.err, "") << "the cross-reference table holds after the fonts' names were tagged";
+    const std::string fonts = RunProcess("/usr/bin/pdffonts", {dir.file("plan.pdf")}).out;
+    EXPECT_TRUE(fonts.find(" yes yes yes ") != std::string::npos && fonts.find(" yes no ") == std::string::npos)
+        << "embedded as subsets:\n" << fonts;
 
     r = Planzeta({"--print-pdf", dir.file("copies.pdf"), room, "--copies", "3", "--landscape", "--color",
                   "--no-scale-bar", "--title", "", "--note1", ""});

@@ -6,10 +6,6 @@
 #include "model/CRoom.h"
 #include "support/Widgets.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QTimer>
-
 #include <vector>
 
 namespace {

@@ -11,10 +11,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
 #include <QScrollArea>
 
 namespace {

@@ -4,13 +4,9 @@
 
 #include "model/CRoom.h"
 #include "support/MakePart.h"
+#include "support/Widgets.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -35,7 +31,6 @@ protected:
     }
 
     QTreeWidget* View() { return list.findChild<QTreeWidget*>("PartView"); }
-    void Trigger(const char* name) { list.findChild<QAction*>(name)->trigger(); }
 
     QStringList Column(int column)
     {
@@ -67,7 +62,7 @@ TEST_F(TFormPartsListTest, ListsTheObjectsAndCopiesEveryRowToTheClipboard)
     EXPECT_EQ(Column(0), (QStringList{"Bed", "Stool", "Table"}));
     EXPECT_EQ(Column(2), (QStringList{"0, 0", "5, 6", "10, 20"}));
     View()->topLevelItem(1)->setSelected(true);
-    Trigger("CopyObjectListing1");
+    Trigger(list, "CopyObjectListing1");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Bed\t200×90\r\nStool\t40×40\r\nTable\t120×80\r\n");
 }
 
@@ -75,13 +70,13 @@ TEST_F(TFormPartsListTest, RemovingSelectedRowsNotesOneChangePerObjectAndRedraws
 {
     list.show();
     list.Changed = false;
-    Trigger("RemoveObjects1");
+    Trigger(list, "RemoveObjects1");
     EXPECT_FALSE(list.Changed);
     EXPECT_EQ(redraws, 0);
 
     View()->topLevelItem(0)->setSelected(true);
     View()->topLevelItem(2)->setSelected(true);
-    Trigger("RemoveObjects1");
+    Trigger(list, "RemoveObjects1");
     EXPECT_EQ(changesNoted, 2);
     EXPECT_EQ(redraws, 1);
     EXPECT_TRUE(list.Changed);
@@ -96,11 +91,11 @@ TEST_F(TFormPartsListTest, PropertiesEditOnlyASingleSelectedObjectAndRefillTheLi
     list.show();
     View()->topLevelItem(0)->setSelected(true);
     View()->topLevelItem(1)->setSelected(true);
-    Trigger("Properties1");
+    Trigger(list, "Properties1");
     EXPECT_TRUE(edited.empty());
     View()->clearSelection();
     View()->topLevelItem(2)->setSelected(true);
-    Trigger("Properties1");
+    Trigger(list, "Properties1");
     EXPECT_EQ(edited, std::vector<int>{0});
     EXPECT_EQ(Column(0), (QStringList{"Bed", "Desk", "Stool"}));
 }

@@ -12,9 +12,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QAction>
-#include <QComboBox>
-
 namespace {
 
 class TFormRoomTest : public ::testing::Test {
@@ -135,7 +132,6 @@ namespace {
 // The room dialog as the main window shows it.
 class ChangeSizeCommandTest : public ::testing::Test {
 protected:
-    void Trigger(const char* name) { Control<QAction>(window, name)->trigger(); }
     void WhenRoomDialogOpens(std::function<void(QDialog&)> fill, const char* button)
     {
         WhenShown(window, "TFormRoom", [fill, button](QDialog& dialog) {
@@ -163,13 +159,13 @@ TEST_F(ChangeSizeCommandTest, ChangeSizeIsOneUndoStepThatCarriesTheObjectsOnTheW
     ASSERT_EQ(part.PosX, 510);
 
     WhenRoomDialogOpens([](QDialog& dialog) { Type(dialog, "EdWidth", "520"); }, "BtnOK");
-    Trigger("Zmenrozmery1");
+    Trigger(window, "Zmenrozmery1");
     const CRoom& room = window.Room();
     EXPECT_EQ(room.Width, 520);
     EXPECT_EQ(room.Parts[0].PosX, 530);
     EXPECT_TRUE(window.windowTitle().endsWith("*]"));
 
-    Trigger("Undo1");
+    Trigger(window, "Undo1");
     EXPECT_EQ(room.Width, 500);
     EXPECT_EQ(room.Parts[0].PosX, 510);
     EXPECT_FALSE(room.Modified);
@@ -178,13 +174,13 @@ TEST_F(ChangeSizeCommandTest, ChangeSizeIsOneUndoStepThatCarriesTheObjectsOnTheW
     // Cancel changes nothing; OK counts as a change even unedited; a much larger room is
     // shown at a zoom whose image fits.
     WhenRoomDialogOpens([](QDialog& dialog) { Type(dialog, "EdWidth", "800"); }, "BtnCancel");
-    Trigger("Zmenrozmery1");
+    Trigger(window, "Zmenrozmery1");
     EXPECT_FALSE(UndoEnabled());
     WhenRoomDialogOpens([](QDialog& dialog) { EXPECT_EQ(Text(dialog, "EdWidth"), "500"); }, "BtnOK");
-    Trigger("Zmenrozmery1");
+    Trigger(window, "Zmenrozmery1");
     EXPECT_TRUE(UndoEnabled());
     WhenRoomDialogOpens([](QDialog& dialog) { Type(dialog, "EdWidth", "300000"); }, "BtnOK");
-    Trigger("Zmenrozmery1");
+    Trigger(window, "Zmenrozmery1");
     EXPECT_LT(window.Zoom(), 1.0);
     EXPECT_TRUE(ImageFits(window.Room(), window.Zoom()));
     EXPECT_TRUE(prompts.asked.empty());
@@ -197,7 +193,7 @@ TEST_F(ChangeSizeCommandTest, NewSetsUpTheFreshRoomInTheDialogAsItsFirstState)
         EXPECT_EQ(Text(dialog, "EdGridSize"), "50");
         Type(dialog, "EdWidth", "800");
     }, "BtnOK");
-    Trigger("Nova1");
+    Trigger(window, "Nova1");
     EXPECT_EQ(window.Room().Width, 800);
     EXPECT_FALSE(window.Room().Modified);
     EXPECT_FALSE(UndoEnabled());

@@ -3,6 +3,7 @@
 
 #include "dialogs/TFormTextProps.h"
 
+#include "dialogs/ColourSwatch.h"
 #include "model/CPart.h"
 #include "model/CRoom.h"
 #include "platform/COptions.h"
@@ -11,8 +12,6 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -61,7 +60,7 @@ TEST_F(TFormTextPropsTest, OKStoresTheTextAlignmentFontColoursAndPosition)
     room.UserCoordOriginX = 100;
     room.UserCoordOriginY = 50;
     dialog.SetRoom(room);
-    prompts.fonts = {Large};
+    prompts.fonts = {FontChoice{Large, 0x00FF00}};
     prompts.colours = {0x0000FF};
     Edit([this](QDialog&) {
         EXPECT_EQ(Memo()->toPlainText(), "Kitchen\nNorth side");
@@ -75,6 +74,7 @@ TEST_F(TFormTextPropsTest, OKStoresTheTextAlignmentFontColoursAndPosition)
         EXPECT_EQ(Memo()->document()->defaultTextOption().alignment(), Qt::AlignRight);
         Click(dialog, "BtnFont");
         EXPECT_EQ(Memo()->font().pointSize(), 24);
+        EXPECT_EQ(Control<ColourSwatch>(dialog, "ImgTextColor")->Value(), 0x00FF00u) << "the font's colour";
         // Choosing a colour does not tick its box; an unticked colour is none.
         Click(dialog, "ChkTextColor");
         Click(dialog, "ImgTextColor");
@@ -109,7 +109,7 @@ TEST_F(TFormTextPropsTest, OKStoresTheTextAlignmentFontColoursAndPosition)
 TEST_F(TFormTextPropsTest, CancelLeavesTheLabelButKeepsTheFontShownAsDefault)
 {
     const CPart before = label;
-    prompts.fonts = {Large, std::nullopt};
+    prompts.fonts = {FontChoice{Large}, std::nullopt};
     const int result = Edit([this](QDialog&) {
         QTest::keyClicks(Memo(), "Changed");
         Type(dialog, "EdPosX", "7");

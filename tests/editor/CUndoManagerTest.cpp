@@ -4,40 +4,18 @@
 
 namespace {
 
-// Drives the history the way the main window does: a change hook called before every change,
-// and Undo and Redo commands that copy the returned state into the live room.
-class Editor {
-public:
-    Editor() : history(room) { history.SetLimit(32); }
+// The history of a room whose width stands for its content, used as the main window uses it:
+// every change noted before it is made, and the states Undo and Redo return copied into the room.
+struct Editor {
+    Editor() { history.SetLimit(32); }
 
-    void NoteRoomChange(bool commit)
-    {
-        if (pendingSnapshot)
-            history.Push(room);
-        pendingSnapshot = commit;
-        room.Modified = true;
-    }
-    // One separate change: the room's width stands for its content.
     void Change(int32_t width)
     {
-        NoteRoomChange(true);
+        history.NoteChange(room, true);
         room.Width = width;
     }
-    void Undo()
-    {
-        pendingSnapshot = true;
-        room = history.Undo(&room);
-    }
-    void Redo()
-    {
-        pendingSnapshot = true;
-        room = history.Redo();
-    }
-    void Save()
-    {
-        room.Modified = false;
-        history.MarkAllModified();
-    }
+    void Undo() { room = history.Undo(&room); }
+    void Redo() { room = history.Redo(); }
     int UndoAll()
     {
         int steps = 0;
@@ -47,8 +25,7 @@ public:
     }
 
     CRoom room;
-    CUndoManager history;
-    bool pendingSnapshot = true;
+    CUndoManager history{room};
 };
 
 }  // namespace
@@ -145,7 +122,8 @@ TEST(CUndoManager, RedoBackToTheSavedStateShowsItSavedAgain)
 {
     Editor editor;
     editor.Change(700);
-    editor.Save();
+    editor.room.Modified = false;
+    editor.history.MarkAllModified();
     editor.Undo();
     EXPECT_TRUE(editor.room.Modified);
     editor.Redo();
@@ -155,23 +133,30 @@ TEST(CUndoManager, RedoBackToTheSavedStateShowsItSavedAgain)
     EXPECT_TRUE(editor.room.Modified);
 }
 
-TEST(CUndoManager, ADragOfManyMovesIsOneStep)
+TEST(CUndoManager, ADragOfManyMovesIsOneStepUntilAChangeCommitsOrTheStepIsEnded)
 {
     Editor editor;
     int index = -1;
     editor.room.AddPart(&index).InUse = true;
     editor.Change(600);
+    editor.room.Modified = false;
     for (int32_t x = 110; x <= 200; x += 10) {
-        editor.NoteRoomChange(false);
+        EXPECT_EQ(editor.history.NoteChange(editor.room, false), x == 110) << x;
         editor.room.Parts[static_cast<size_t>(index)].PosX = x;
     }
-    editor.NoteRoomChange(true);
+    EXPECT_TRUE(editor.room.Modified);
+    EXPECT_TRUE(editor.history.StepOpen());
+    EXPECT_FALSE(editor.history.NoteChange(editor.room, true));
+    EXPECT_FALSE(editor.history.StepOpen());
 
     editor.Undo();
     EXPECT_EQ(editor.room.Parts[static_cast<size_t>(index)].PosX, 100);
     EXPECT_EQ(editor.room.Width, 600);
     editor.Redo();
     EXPECT_EQ(editor.room.Parts[static_cast<size_t>(index)].PosX, 200);
+    editor.history.NoteChange(editor.room, false);
+    editor.history.EndStep();
+    EXPECT_TRUE(editor.history.NoteChange(editor.room, true)) << "an ended step took another change";
 }
 
 TEST(CUndoManager, ResetLeavesOneStateAndTheNextChangeStartsAfresh)
@@ -180,8 +165,9 @@ TEST(CUndoManager, ResetLeavesOneStateAndTheNextChangeStartsAfresh)
     editor.Change(600);
     editor.Change(700);
     editor.Undo();
+    editor.history.NoteChange(editor.room, false);
     editor.history.Reset();
-    editor.pendingSnapshot = true;
+    EXPECT_FALSE(editor.history.StepOpen());
     EXPECT_FALSE(editor.history.CanUndo());
     EXPECT_FALSE(editor.history.CanRedo());
 
@@ -210,4 +196,22 @@ TEST(CUndoManager, UndoWithoutTheLiveRoomNeverOffersABlankRoomToRedo)
     editor.Redo();
     EXPECT_EQ(editor.history.Undo().Width, 600);
     EXPECT_EQ(editor.history.Redo().Width, 700);
+}
+
+TEST(CUndoManager, WithdrawingTheLastStepGivesBackItsStateAndTheHistoryBeforeIt)
+{
+    Editor editor;
+    editor.Change(600);
+    editor.Undo();
+    EXPECT_EQ(editor.history.Withdraw(), nullptr) << "nothing was pushed since the undo";
+    editor.history.NoteChange(editor.room, false);  // an addition being placed
+    editor.room.Width = 650;
+    const std::shared_ptr<const CRoom> before = editor.history.Withdraw();
+    ASSERT_NE(before, nullptr);
+    EXPECT_EQ(before->Width, 500);
+    EXPECT_FALSE(editor.history.StepOpen());
+    EXPECT_EQ(editor.history.Withdraw(), nullptr) << "withdrawn twice";
+    editor.room = *before;
+    editor.Redo();
+    EXPECT_EQ(editor.room.Width, 600) << "the redo state the step discarded is back";
 }

@@ -2,21 +2,15 @@
 // with the file chooser and messages answered by a script and the export options set as a
 // previous run left them.
 
-#include "editor/TForm1.h"
-
 #include "editor/PlanWidget.h"
 #include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/Widgets.h"
 
-#include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QImageReader>
 
 #include <filesystem>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -36,8 +30,6 @@ protected:
         TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\nSpaceAround=35\r\n");
         return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
     }
-
-    static void Trigger(TForm1& window, const char* name) { window.findChild<QAction*>(name)->trigger(); }
 
     static QImage Screen(TForm1& window) { return window.findChild<PlanWidget*>("Obr")->Image().copy(); }
 
@@ -70,6 +62,9 @@ TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitAndTheSc
         window->Redraw(true);
         EXPECT_EQ(Screen(*window), before);
     }
+    QGuiApplication::clipboard()->clear();
+    Trigger(*window, "CopytoClipboard1");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(570, 370)) << "the clipboard's copy";
 }
 
 TEST_F(ImageExportCommandsTest, WithoutThe100PercentOptionThePictureIsThePlanOnScreen)
@@ -92,6 +87,10 @@ TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
     // The caption sits in the bottom-left corner: the top half is the plan untouched.
     const QRect topHalf(0, 0, screen.width(), screen.height() / 2);
     EXPECT_EQ(exported.copy(topHalf), screen.copy(topHalf));
+    QGuiApplication::clipboard()->clear();
+    Trigger(*window, "CopytoClipboard1");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(screen.format()), exported);
+    EXPECT_EQ(Screen(*window), screen);
 }
 
 // --- Files --------------------------------------------------------------------------------
@@ -109,7 +108,17 @@ TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType
     EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
 }
 
-TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolder)
+TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndSvgDrawings)
+{
+    auto window = OpenWindow(true, false);
+    prompts.fileTypes = {"PNG images (*.png)", "PNG images at four times the resolution (*.png)", "SVG drawings (*.svg)"};
+    const QImage plain = SaveAs(*window, "plain.png");
+    EXPECT_EQ(SaveAs(*window, "fine.png").size(), plain.size() * 4);
+    SaveAs(*window, "drawing.svg");
+    EXPECT_NE(TempDir::ReadFile(exports + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
+}
+
+TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolderAndAFailedWriteIsReported)
 {
     auto window = OpenWindow(true, false);
     std::filesystem::create_directories(home.path() + "/pictures");
@@ -122,38 +131,10 @@ TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolder)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path() + "/pictures"),
                             std::filesystem::directory_iterator()),
               1) << "the cancelled chooser wrote nothing";
-}
 
-TEST_F(ImageExportCommandsTest, AFileThatCannotBeWrittenIsReported)
-{
-    auto window = OpenWindow(true, false);
-    prompts.asked.clear();
     prompts.buttons.push_back(ButtonOk);
     SaveAs(*window, "missing/plan.bmp");
-    ASSERT_EQ(prompts.asked.size(), 2u);
-    EXPECT_TRUE(prompts.asked[1].starts_with("Message Error: ")) << prompts.asked[1];
-    EXPECT_NE(prompts.asked[1].find("missing/plan.bmp"), std::string::npos) << prompts.asked[1];
-}
-
-// --- Clipboard ----------------------------------------------------------------------------
-
-TEST_F(ImageExportCommandsTest, TheClipboardGetsThePictureAt100Percent)
-{
-    auto window = OpenWindow(true, false);
-    window->SetZoom(2.0);
-    QGuiApplication::clipboard()->clear();
-    Trigger(*window, "CopytoClipboard1");
-    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(570, 370));
-}
-
-TEST_F(ImageExportCommandsTest, TheClipboardGetsThePlanOnScreenWithItsCaption)
-{
-    auto window = OpenWindow(false, true);
-    const QImage screen = Screen(*window);
-    QGuiApplication::clipboard()->clear();
-    Trigger(*window, "CopytoClipboard1");
-    const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(screen.format());
-    EXPECT_EQ(copied.size(), screen.size());
-    EXPECT_NE(copied, screen);
-    EXPECT_EQ(Screen(*window), screen);
+    ASSERT_EQ(prompts.asked.size(), 4u);
+    EXPECT_TRUE(prompts.asked[3].starts_with("Message Error: ")) << prompts.asked[3];
+    EXPECT_NE(prompts.asked[3].find("missing/plan.bmp"), std::string::npos) << prompts.asked[3];
 }

@@ -8,6 +8,7 @@
 #include "library/CLibrary.h"
 #include "localize/CALocalize.h"
 #include "localize/Messages.h"
+#include "platform/IniFile.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TempDir.h"
@@ -99,6 +100,10 @@ TEST_P(LanguageFilesTest, EveryMessageAndLibraryNameIsTranslated)
     for (int i = 0; i < library.Catalogue().Count(); ++i)
         if (const int id = library.Catalogue().Entry(i).LibObjID; id != 0)
             Has("Library", id);
+    const std::optional<CIniFile> file = CIniFile::Read(DataFolder + "/Library.msk");
+    for (const std::string& section : file->SectionNames())
+        if (const int text = file->ReadInteger(section, "TextID", 0); text > 0)
+            Has("Library", text);
     if (const std::string help = localizer.CurrentHelpFile(); !help.empty()) {
         EXPECT_TRUE(fs::is_regular_file(DataFolder + "/" + help)) << help;
     }

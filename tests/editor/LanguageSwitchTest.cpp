@@ -7,25 +7,11 @@
 #include "dialogs/TFormLang.h"
 #include "localize/Messages.h"
 #include "platform/CSettings.h"
-#include "support/ScopedEnv.h"
+#include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
 #include "support/Widgets.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
-
-#include <filesystem>
-#include <functional>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -45,20 +31,12 @@ const std::string Beta = "[Main]\nLanguage=Beta\nLanguageID=1029\n"
 
 class LanguageSwitchTest : public ::testing::Test {
 protected:
-    LanguageSwitchTest() { std::filesystem::create_directories(data + "/Language"); }
-
     void AddLanguage(const std::string& name, const std::string& text)
     {
-        TempDir::WriteFile(data + "/Language/" + name, text);
+        TempDir::WriteFile(home.data + "/Language/" + name, text);
     }
-
-    void WriteSettings(const std::string& values)
-    {
-        std::filesystem::create_directories(home.path() + "/config/Kelvora");
-        TempDir::WriteFile(SettingsPath(), "[Planzeta]\nLastVersion=300\nAutosize=0\n" + values);
-    }
-
-    std::string SettingsPath() const { return home.path() + "/config/Kelvora/Planzeta.ini"; }
+    void WriteSettings(const std::string& values) { home.WriteSettings("LastVersion=300\nAutosize=0\n" + values); }
+    std::string SettingsPath() const { return home.SettingsPath(); }
 
     static void AnswerChooser(TForm1& window, std::function<void(TFormLang&)> steps)
     {
@@ -67,11 +45,7 @@ protected:
     static QListWidget& List(TFormLang& chooser) { return *Control<QListWidget>(chooser, "LsLang"); }
     static QString ActionText(TForm1& window, const char* name) { return Control<QAction>(window, name)->text(); }
 
-    TempDir home;
-    const std::string data = home.path() + "/data";
-    ScopedEnv configHome{"XDG_CONFIG_HOME", (home.path() + "/config").c_str()};
-    ScopedEnv dataHome{"XDG_DATA_HOME", (home.path() + "/share").c_str()};
-    ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
+    EditorHome home{""};
     ScopedEnv locale{"LC_ALL", "de_AT.UTF-8"};
     ScriptedPrompts prompts;
 };
@@ -199,6 +173,8 @@ TEST_F(LanguageSwitchTest, ADialogWithoutItsSectionStaysEnglishWhileItsMessagesA
     EXPECT_EQ(rename->windowTitle(), "Umbenennen");
     EXPECT_EQ(Text(*rename, "BtnOK"), "Gut");
     EXPECT_EQ(Text(*rename, "BtnCancel"), "Nein");
+    // Alpha has no section for the local coordinates, a dialog the main window owns.
+    EXPECT_EQ(Text(*window.findChild<QDialog*>("TFormCoord"), "BtnOK"), "OK");
 }
 
 TEST_F(LanguageSwitchTest, WithoutLanguageFilesTheChooserSaysSoAndChangesNothing)

@@ -11,8 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 constexpr int Margin = 10;
@@ -103,6 +101,7 @@ protected:
 TEST_F(PlanRepaintTest, DragsRepaintOnlyWhatChangedAndGiveThePixelsOfAFullRedraw)
 {
     const PaintWatch paints(plan);
+    EXPECT_NEAR(plan->Image().width(), plan->width() * plan->devicePixelRatioF(), 2) << "in the screen's pixels";
     Drag({90, 80}, {330, 250}, "a rectangle across the crowd");
     Drag({125, 0}, {330, 0}, "a door along its wall");
     const QRect whole = plan->rect();

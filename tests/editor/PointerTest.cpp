@@ -5,14 +5,10 @@
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
 
-#include <QLabel>
 #include <QScrollArea>
 #include <QWheelEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -186,6 +182,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     startPlacing();
     MoveTo(Pixel(100, 60));
     Action("Undo1")->trigger();
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty()) << "no hint left while nothing follows";
     MoveTo(Pixel(120, 80));
     EXPECT_EQ(InUseCount(), 0);
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);

@@ -4,8 +4,6 @@
 // a drag holds the button as a user's does.
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "editor/TForm1.h"
-
 #include "dialogs/TFormRoom.h"
 #include "editor/PlanWidget.h"
 #include "editor/RecoveryFile.h"
@@ -14,22 +12,16 @@
 #include "support/MakePart.h"
 #include "support/ScopedEnv.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
+#include "support/Widgets.h"
 
-#include <QAction>
-#include <QCoreApplication>
 #include <QLocale>
 #include <QProcess>
-#include <QTest>
-#include <QTimer>
 
 #include <filesystem>
 
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 
@@ -61,14 +53,6 @@ protected:
         return QTest::qWaitFor([&] { return fs::exists(path); }, 60000);
     }
 
-    static void ChangeRoom(TForm1& window, int width)
-    {
-        window.NoteRoomChange(true);
-        window.Room().Width = width;
-        window.Redraw(true);
-    }
-
-    static void Trigger(TForm1& window, const char* name) { window.findChild<QAction*>(name)->trigger(); }
 
     EditorHome home;
     const std::string rooms = home.rooms;

@@ -9,6 +9,7 @@
 #include "support/RecordingCanvas.h"
 
 #include <climits>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,31 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     EXPECT_EQ(hexagon.Type, Rectangle);
 }
 
+TEST(ObjectPropertyRulesTest, EachTypeOffersItsOwnControls)
+{
+    const struct {
+        const char* name;
+        int type;
+        std::tuple<bool, bool, bool, bool, bool> fixedFillHeightDepthSnap;
+        std::optional<bool> snapTicked;
+    } rows[] = {
+        {"rectangle, the first type", Rectangle, {false, true, true, false, false}, false},
+        {"circle", Circle, {false, true, false, false, false}, false},
+        {"window", Window, {true, true, false, true, false}, true},
+        {"door", Door, {false, false, false, false, true}, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        const std::optional<TypeControls> c = TypeControlsFor(row.type, MakePart(Hexagon, 0, 0, 10, 10));
+        ASSERT_TRUE(c) << row.name;
+        EXPECT_EQ(std::tuple(c->rotationFixed, c->fillOffered, c->heightOffered, c->heightShowsWallThickness,
+                             c->snapOffered),
+                  row.fixedFillHeightDepthSnap)
+            << row.name;
+        EXPECT_EQ(c->snapTicked, row.snapTicked) << row.name;
+        EXPECT_TRUE(c->typeChoosable) << row.name;
+    }
+}
+
 TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)
 {
     EXPECT_EQ(SnapEllipseRotation(-136), -90);
@@ -100,6 +126,36 @@ TEST(ObjectPropertyRulesTest, ACatalogueEntryIsWhatTheFileGivesBack)
     EXPECT_EQ(catalogue.Entry(0).Width, 600);
 }
 
+TEST(ObjectPropertyRulesTest, RenamingOntoAnotherNameRemovesThatEntryOnlyWhenTheUserAgrees)
+{
+    const struct {
+        const char* name;
+        const char* newName;
+        bool agree;
+        bool changed;
+        std::vector<std::string> captions;  // "" for a free slot
+    } rows[] = {
+        {"its own name asks nothing", "Bed", false, false, {"Bed", "Chair"}},
+        {"a free name", "Sofa", false, true, {"Sofa", "Chair"}},
+        {"another's name, declined", "Chair", false, false, {"Bed", "Chair"}},
+        {"another's name, agreed", "Chair", true, true, {"Chair", ""}},
+    };
+    for (const auto& row : rows) {
+        CPartsCatalogue catalogue;
+        for (const char* caption : {"Bed", "Chair"}) {
+            catalogue.AddEntry() = MakePart(Rectangle, 0, 0, 10, 10);
+            catalogue.Entry(catalogue.Count() - 1).Caption = caption;
+            catalogue.Entry(catalogue.Count() - 1).InUse = true;
+        }
+        int asked = 0;
+        EXPECT_EQ(RenameCatalogueEntry(catalogue, 0, row.newName, [&] { return ++asked, row.agree; }), row.changed)
+            << row.name;
+        EXPECT_EQ(asked, std::string(row.name).starts_with("another") ? 1 : 0) << row.name;
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(catalogue.Entry(i).InUse ? catalogue.Entry(i).Caption : "", row.captions[i]) << row.name;
+    }
+}
+
 TEST(ObjectPropertyRulesTest, ThePreviewCentresTheObjectAndShrinksButNeverEnlargesIt)
 {
     const auto drawn = [](const CPart& part) {
@@ -116,6 +172,10 @@ TEST(ObjectPropertyRulesTest, ThePreviewCentresTheObjectAndShrinksButNeverEnlarg
     RecordingCanvas canvas(121, 137);
     DrawObjectPreview(canvas, MakePart(Rectangle, 0, 0, 0, 50));
     EXPECT_TRUE(canvas.log.empty()) << "an object without width takes no room";
+    CPart desk = MakePart(Rectangle, 0, 0, 100, 50);
+    desk.Caption = "Desk";
+    DrawObjectPreview(canvas, desk);
+    EXPECT_FALSE(canvas.Calls("Text").empty()) << "the preview shows the caption";
 }
 
 TEST(ObjectPropertyRulesTest, TheDialsNeedlePointsUpAtNoughtAndTurnsClockwise)

@@ -1,4 +1,5 @@
 #include "localize/CALocalize.h"
+#include "localize/CLocFileInfo.h"
 
 #include "support/TempDir.h"
 
@@ -123,6 +124,15 @@ TEST_F(CALocalizeTest, OfTwoFilesWithOneIdentifierTheFirstByNameIsSelected)
     ASSERT_TRUE(localize.SelectLanguage(1));
     ASSERT_TRUE(localize.SelectLanguageByID(1029));
     EXPECT_EQ(localize.Message(34, "Error"), "from a");
+}
+
+// Letters both code pages have tell nothing; the identifier of a Central European language does.
+TEST_F(CALocalizeTest, AFileOfACentralEuropeanLanguageIsReadInItsCodePage)
+{
+    WriteLanguage("cs.lng", "[Main]\nLanguage=Po\xE8\xEDta\xE8\nLanguageID=1029\n");
+    CLocFileInfo info;
+    ASSERT_TRUE(info.Load(folder.file("cs.lng")));
+    EXPECT_EQ(info.languageName, "Počítač");
 }
 
 TEST_F(CALocalizeTest, AFileWithoutALanguageNameIsSelectableByIdentifier)

@@ -156,6 +156,16 @@ TEST_F(PlanRenderingTest, DoorsSwingAndCutTheirOpeningIntoTheWall)
     EXPECT_TRUE(Contains(log, "Brush Solid 0xFFFFFF"));
     EXPECT_TRUE(Contains(log, "Polygon (100,-10) (180,-10) (180,0) (100,0)"));
 
+    // A link whose quarter turn is none of the four, or to no wall, cuts nothing: the door
+    // draws as one that does not snap.
+    door.SnapToWallFlag = false;
+    const Lines closed = DrawOne(door);
+    door.SnapToWallFlag = true;
+    for (const int32_t link : {45 << 16, 7}) {
+        door.WallLink = link;
+        EXPECT_EQ(DrawOne(door), closed) << link;
+    }
+    door.WallLink = 0;
     // A door that does not snap to the wall leaves the wall closed.
     door.SnapToWallFlag = false;
     EXPECT_FALSE(Contains(DrawOne(door), "Polygon (100,-10) (180,-10) (180,0) (100,0)"));

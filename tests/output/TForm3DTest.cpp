@@ -10,19 +10,8 @@
 #include "support/TempDir.h"
 #include "support/Widgets.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
 #include <filesystem>
-#include <functional>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 

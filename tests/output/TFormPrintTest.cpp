@@ -8,14 +8,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Widgets.h"
 
-#include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-
-#include <functional>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -13,6 +13,7 @@ TEST(IniFile, NamesMatchWithoutCaseAndAbsentKeysGiveTheDefault)
     const CIniFile ini = CIniFile::Parse("[Room]\r\nWidth=640\r[PART1]\nType = Door \rPosX=5");
     EXPECT_EQ(ini.ReadInteger("room", "WIDTH", 1), 640);
     EXPECT_EQ(ini.ReadString("Part1", "type", ""), "Door");
+    EXPECT_EQ(CIniFile::Parse("[Z]\nZHeight=9\n").ReadInteger("z", "zheight", 0), 9);
     EXPECT_EQ(ini.ReadString("Part1", "Caption", "none"), "none");
     EXPECT_EQ(ini.ReadInteger("Missing", "Width", 7), 7);
     EXPECT_FALSE(ini.HasKey("Part1", "Caption"));

@@ -36,6 +36,10 @@ const EncodingCase EncodingCases[] = {
     {"FrenchUnderCzechInterface", "Lit \xE0 deux places, \xC9tag\xE8re", Central, "Lit à deux places, Étagère",
      TextEncoding::Windows1252},
     {"DanishUnderCzechInterface", "K\xF8leskab p\xE5 v\xE6g", Central, "Køleskab på væg", TextEncoding::Windows1252},
+    // An overlong sequence is no UTF-8; of two letters, the more common one's code page wins.
+    {"OverlongUtf8", "a\xC1\xA1", Central, "aÁ¡", TextEncoding::Windows1252},
+    {"StrongerVoteWins", "\x9F\xE0", Central, "Ÿà", TextEncoding::Windows1252},
+    {"StrongerVotesWin", "\x9D\xE0\xC0", Central, "\u009DàÀ", TextEncoding::Windows1252},
     // The undefined bytes keep their numbers and come back unchanged.
     {"UndefinedBytes", "\x80\x81\x90", Western, "€\u0081\u0090", TextEncoding::Windows1252},
 };

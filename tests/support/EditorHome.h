@@ -4,6 +4,7 @@
 // a run after this version's first, asking nothing at start and fitting neither the window
 // nor the plan, so that zoom and placement are the test's own.
 
+#include "editor/TForm1.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
@@ -13,11 +14,13 @@
 struct EditorHome {
     static constexpr const char* Steady = "LastVersion=300\nLanguage=0\nAutosize=0\nOpenInBestFit=0\n";
 
+    // With no settings, the editor starts as on its very first run.
     explicit EditorHome(const std::string& settings = Steady)
     {
-        std::filesystem::create_directories(data);
+        std::filesystem::create_directories(data + "/Language");
         std::filesystem::create_directories(rooms);
-        WriteSettings(settings);
+        if (!settings.empty())
+            WriteSettings(settings);
     }
 
     std::string SettingsPath() const { return dir.path() + "/config/Kelvora/Planzeta.ini"; }
@@ -37,3 +40,11 @@ struct EditorHome {
     // An installation without language files or library.
     ScopedEnv dataFolder{"PLANZETA_DATA_DIR", data.c_str()};
 };
+
+// A change of the room as every command makes one: announced, then made, then drawn.
+inline void ChangeRoom(TForm1& window, int width)
+{
+    window.NoteRoomChange(true);
+    window.Room().Width = width;
+    window.Redraw(true);
+}

@@ -7,17 +7,12 @@
 #include "editor/TForm1.h"
 #include "support/EditorHome.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Widgets.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QLocale>
-#include <QTest>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
-
-#include <gtest/gtest.h>
 
 class PlanWindowTest : public ::testing::Test {
 public:

@@ -51,8 +51,8 @@ std::optional<Colour> ScriptedPrompts::ChooseColour(Colour)
     return Next(colours, asked.back(), std::optional<Colour>());
 }
 
-std::optional<CFont> ScriptedPrompts::ChooseFont(const CFont&)
+std::optional<FontChoice> ScriptedPrompts::ChooseFont(const FontChoice&)
 {
     asked.push_back("Font");
-    return Next(fonts, asked.back(), std::optional<CFont>());
+    return Next(fonts, asked.back(), std::optional<FontChoice>());
 }

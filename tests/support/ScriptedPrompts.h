@@ -15,7 +15,7 @@ public:
     std::deque<PromptButton> buttons;
     std::deque<std::optional<std::string>> fileNames;
     std::deque<std::optional<Colour>> colours;
-    std::deque<std::optional<CFont>> fonts;
+    std::deque<std::optional<FontChoice>> fonts;
     std::deque<std::string> fileTypes;  // filters chosen in save dialogs that offer several
 
     // "Message <title>: <text>", "Open <title>", "Save <title> <suggested>", "Colour", "Font".
@@ -28,5 +28,5 @@ public:
     std::optional<std::string> SaveFileName(const std::string& title, const std::string& suggested,
                                             const std::string& filter, std::string* selectedFilter) override;
     std::optional<Colour> ChooseColour(Colour initial) override;
-    std::optional<CFont> ChooseFont(const CFont& initial) override;
+    std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
 };

@@ -1,14 +1,22 @@
 #pragma once
 // Driving windows as a user does: controls found by their names, fields typed over, buttons and
-// list rows clicked, and modal dialogs answered once they show.
+// list rows clicked, and modal dialogs answered once they show. It brings the controls the
+// tests find by name.
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <functional>
 #include <type_traits>
@@ -33,6 +41,11 @@ inline void Type(QWidget& parent, const char* field, const QString& text)
         QTest::keyClick(edit, Qt::Key_Backspace);
     else
         QTest::keyClicks(edit, text);
+}
+
+inline void Trigger(QObject& owner, const char* action)
+{
+    Control<QAction>(owner, action)->trigger();
 }
 
 inline void Click(QWidget& parent, const char* name)
