@@ -13,6 +13,7 @@
 #include "editor/PlanWidget.h"
 #include "localize/QtTranslations.h"
 #include "platform/Canvas.h"
+#include "platform/FileIo.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,8 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     CreateKeyCommands();
 
     undo_.SetLimit(32);
+    // A save cut short by SIGTERM, SIGINT or SIGHUP leaves no temporary file beside the room.
+    RemoveTemporaryFilesOnSignals();
     ReadSettings();
     ShowGrid1->setChecked(showGrid_);
     ShowCaptions1->setChecked(showCaptions_);

@@ -33,9 +33,10 @@ bool HoldsRoom(const CIniFile& ini)
 {
     if (ini.HasSection(RoomSection) || ini.HasSection(WallsSection))
         return true;
-    const std::vector<std::string> sections = ini.SectionNames();
-    return std::any_of(sections.begin(), sections.end(),
-                       [](const std::string& name) { return name.starts_with("Part"); });
+    for (size_t i = 0; i < ini.SectionCount(); ++i)
+        if (ini.SectionName(i).starts_with("Part"))
+            return true;
+    return false;
 }
 
 void WarnAboutNewerVersion()
@@ -136,11 +137,13 @@ void CRoom::Read(const CIniFile& ini, const std::string& folder)
     Walls.Load(ini, WallsSection);
     Background.Read(ini, BackgroundSection, folder);
 
-    const std::vector<std::string> sections = ini.SectionNames();
-    const auto isPart = [](const std::string& name) { return name != RoomSection && name.starts_with("Part"); };
+    const auto isPart = [&ini](size_t section) { return ini.SectionName(section).starts_with("Part"); };
     // Growing the list object by object would hold up to three times the room for a moment.
-    Parts.reserve(static_cast<size_t>(std::count_if(sections.begin(), sections.end(), isPart)));
-    for (const std::string& section : sections)
-        if (isPart(section))
-            AddPart(nullptr, true).Load(ini, section, Unit);
+    size_t partCount = 0;
+    for (size_t i = 0; i < ini.SectionCount(); ++i)
+        partCount += isPart(i) ? 1 : 0;
+    Parts.reserve(partCount);
+    for (size_t i = 0; i < ini.SectionCount(); ++i)
+        if (isPart(i))
+            AddPart(nullptr, true).Load(ini, ini.SectionName(i), Unit);
 }

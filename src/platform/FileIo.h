@@ -48,8 +48,8 @@ bool MayFollowLink(uid_t linkOwner, uid_t folderOwner, mode_t folderMode, uid_t 
 // Whether two names lead to the same existing file, through links too.
 bool IsSameFile(const std::string& a, const std::string& b);
 
-// For command-line runs: SIGTERM, SIGINT or SIGHUP during a write removes the temporary file
-// before the signal ends the process.
+// For command-line runs and the editor: SIGTERM, SIGINT or SIGHUP during a write removes the
+// temporary file before the signal ends the process.
 void RemoveTemporaryFilesOnSignals();
 
 // The steps of WriteFileAtomically, in the order it takes them.

@@ -3,24 +3,11 @@
 #include "platform/FileIo.h"
 
 #include <algorithm>
+#include <functional>
+#include <stdexcept>
 #include <utility>
 
 namespace {
-
-std::string Fold(std::string_view name)
-{
-    std::string folded(name);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return fold(x) == fold(y); });
-}
 
 std::string_view Trim(std::string_view s)
 {
@@ -30,6 +17,22 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && blank(s.back()))
         s.remove_suffix(1);
     return s;
+}
+
+// Calls back with each line that says something: trimmed, neither blank nor a comment.
+template <typename Line>
+void ForEachLine(std::string_view text, Line&& line)
+{
+    while (!text.empty()) {
+        // Not find_first_of, which searches its set of characters once for every byte.
+        const auto lineEnd = std::find_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; });
+        const auto end = static_cast<size_t>(lineEnd - text.begin());
+        const std::string_view trimmed = Trim(text.substr(0, end));
+        const bool crlf = text.substr(end).starts_with("\r\n");
+        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+        if (!trimmed.empty() && trimmed[0] != ';')
+            line(trimmed);
+    }
 }
 
 bool IsDigit(char c, int base)
@@ -84,10 +87,14 @@ std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hin
             *failure = why;
         return std::nullopt;
     };
-    const std::optional<std::string> bytes = ReadWholeFile(path, failure);
-    if (!bytes)
-        return std::nullopt;
-    DecodedText decoded = DecodeText(*bytes, hint);
+    DecodedText decoded;
+    {
+        // The bytes as read are let go before the sections are built.
+        const std::optional<std::string> bytes = ReadWholeFile(path, failure);
+        if (!bytes)
+            return std::nullopt;
+        decoded = DecodeText(*bytes, hint);
+    }
     switch (decoded.problem) {
     case DecodeProblem::NotText:
         return fail(ReadFailure::NotText);
@@ -96,37 +103,55 @@ std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hin
     case DecodeProblem::None:
         break;
     }
-    CIniFile ini = Parse(decoded.text);
+    CIniFile ini = Adopt(std::move(decoded.text));
     ini.encoding_ = decoded.encoding;
     return ini;
 }
 
 CIniFile CIniFile::Parse(std::string_view text)
 {
+    return Adopt(std::string(text));
+}
+
+CIniFile CIniFile::Adopt(std::string text)
+{
+    if (text.size() >= None)
+        throw std::length_error("profile text beyond 4 GiB");
     CIniFile ini;
-    Section* current = nullptr;
-    while (!text.empty()) {
-        const size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        const std::string_view line = Trim(text.substr(0, end));
-        const bool crlf = text.substr(end).starts_with("\r\n");
-        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
-        if (line.empty() || line[0] == ';')
-            continue;
+    ini.text_ = std::move(text);
+    const std::string_view all = ini.text_;
+    // Counted first, so that the lists are made once in their final size.
+    size_t sectionLines = 0;
+    size_t keyLines = 0;
+    ForEachLine(all, [&](std::string_view line) { ++(line[0] == '[' ? sectionLines : keyLines); });
+    ini.sections_.reserve(sectionLines);
+    ini.entries_.reserve(keyLines);
+    ini.sectionIndex_.Reserve(sectionLines, [&ini](uint32_t i) { return ini.SectionName(i); });
+
+    size_t used = 0;
+    const auto span = [&all, &used](std::string_view part) {
+        used += part.size();
+        return Span{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
+    };
+    uint32_t current = None;
+    ForEachLine(all, [&](std::string_view line) {
         if (line[0] == '[') {
             const size_t close = line.find(']');
             const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
             // A later section of a name already seen adds nothing to the first.
-            current = ini.Find(name) ? nullptr : &ini.FindOrAdd(name);
-            continue;
+            current = ini.FindSection(name) ? None : ini.AddSection(span(name));
+            return;
         }
         const size_t eq = line.find('=');
-        if (!current || eq == std::string_view::npos)
-            continue;
+        if (current == None || eq == std::string_view::npos)
+            return;
         const std::string_view key = Trim(line.substr(0, eq));
         // The first of two equal keys is the one the reader sees.
-        if (!current->Find(key))
-            current->Add(key, std::string(Trim(line.substr(eq + 1))));
-    }
+        if (!ini.FindEntry(current, key))
+            ini.AddEntry(current, span(key), span(Trim(line.substr(eq + 1))));
+    });
+    // Line ends, brackets, comments, repeated sections and keys.
+    ini.unusedText_ = ini.text_.size() - used;
     return ini;
 }
 
@@ -136,9 +161,9 @@ std::string CIniFile::Text() const
     for (const Section& section : sections_) {
         if (!out.empty())
             out += "\r\n";
-        out.append(1, '[').append(section.name).append("]\r\n");
-        for (const auto& [key, value] : section.entries)
-            out.append(key).append(1, '=').append(value).append("\r\n");
+        out.append(1, '[').append(View(section.name)).append("]\r\n");
+        for (uint32_t e = section.first; e != None; e = entries_[e].next)
+            out.append(View(entries_[e].key)).append(1, '=').append(View(entries_[e].value)).append("\r\n");
     }
     return out;
 }
@@ -159,52 +184,55 @@ std::vector<std::string> CIniFile::SectionNames() const
     std::vector<std::string> names;
     names.reserve(sections_.size());
     for (const Section& section : sections_)
-        names.push_back(section.name);
+        names.emplace_back(View(section.name));
     return names;
 }
 
 bool CIniFile::HasSection(std::string_view section) const
 {
-    return Find(section) != nullptr;
+    return FindSection(section).has_value();
 }
 
 void CIniFile::EraseSection(std::string_view section)
 {
-    const auto it = sectionIndex_.find(Fold(section));
-    if (it == sectionIndex_.end())
+    const std::optional<uint32_t> found = FindSection(section);
+    if (!found)
         return;
-    sections_.erase(sections_.begin() + static_cast<std::ptrdiff_t>(it->second));
+    // Its entries stay in the list, chained to nothing.
+    sections_.erase(sections_.begin() + *found);
+    std::unordered_map<uint32_t, FoldedIndex> keyIndexes;
+    for (auto& [number, index] : keyIndexes_)
+        if (number != *found)
+            keyIndexes.emplace(number > *found ? number - 1 : number, std::move(index));
+    keyIndexes_ = std::move(keyIndexes);
     ReindexSections();
 }
 
 std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
 {
     std::vector<std::string> keys;
-    if (const Section* s = Find(section))
-        for (const auto& entry : s->entries)
-            keys.push_back(entry.first);
+    if (const std::optional<uint32_t> s = FindSection(section))
+        for (uint32_t e = sections_[*s].first; e != None; e = entries_[e].next)
+            keys.emplace_back(View(entries_[e].key));
     return keys;
 }
 
 bool CIniFile::HasKey(std::string_view section, std::string_view key) const
 {
-    const Section* s = Find(section);
-    return s && s->Find(key);
+    return FindEntry(section, key) != nullptr;
 }
 
 std::string CIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const
 {
-    const Section* s = Find(section);
-    const std::string* value = s ? s->Find(key) : nullptr;
-    return value ? *value : std::string(fallback);
+    const Entry* entry = FindEntry(section, key);
+    return std::string(entry ? View(entry->value) : fallback);
 }
 
 int32_t CIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
-    const Section* s = Find(section);
-    const std::string* value = s ? s->Find(key) : nullptr;
-    return value ? ParseProfileInteger(*value).value_or(fallback) : fallback;
+    const Entry* entry = FindEntry(section, key);
+    return entry ? ParseProfileInteger(View(entry->value)).value_or(fallback) : fallback;
 }
 
 bool CIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
@@ -218,11 +246,13 @@ void CIniFile::WriteString(std::string_view section, std::string_view key, std::
     for (char& c : line)
         if (c == '\r' || c == '\n')
             c = ' ';
-    Section& s = FindOrAdd(section);
-    if (std::string* existing = s.Find(key))
-        *existing = std::move(line);
-    else
-        s.Add(key, std::move(line));
+    const uint32_t s = FindOrAddSection(section);
+    if (const std::optional<uint32_t> e = FindEntry(s, key)) {
+        SetValue(entries_[*e], line);
+        return;
+    }
+    const Span name = Store(key);
+    AddEntry(s, name, Store(line));
 }
 
 void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
@@ -230,59 +260,135 @@ void CIniFile::WriteInteger(std::string_view section, std::string_view key, int6
     WriteString(section, key, std::to_string(value));
 }
 
-const CIniFile::Section* CIniFile::Find(std::string_view section) const
+CIniFile::Span CIniFile::Store(std::string_view text)
 {
-    if (lastFound_ < sections_.size() && SameName(sections_[lastFound_].name, section))
-        return &sections_[lastFound_];
-    const auto it = sectionIndex_.find(Fold(section));
-    if (it == sectionIndex_.end())
-        return nullptr;
-    lastFound_ = it->second;
-    return &sections_[lastFound_];
+    if (text_.size() + text.size() >= None)
+        throw std::length_error("profile text beyond 4 GiB");
+    const Span span{static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(text.size())};
+    const std::less<const char*> before;
+    const bool inside = !before(text.data(), text_.data()) && before(text.data(), text_.data() + text_.size());
+    if (inside)
+        text_.append(text_, static_cast<size_t>(text.data() - text_.data()), text.size());
+    else
+        text_.append(text);
+    return span;
 }
 
-CIniFile::Section& CIniFile::FindOrAdd(std::string_view section)
+void CIniFile::SetValue(Entry& entry, std::string_view value)
 {
-    if (const Section* found = Find(section))
-        return sections_[static_cast<size_t>(found - sections_.data())];
-    lastFound_ = sections_.size();
-    sectionIndex_.emplace(Fold(section), lastFound_);
-    sections_.push_back(Section{std::string(section), {}, {}});
-    return sections_.back();
+    if (value.size() <= entry.value.size) {
+        std::copy(value.begin(), value.end(), text_.begin() + entry.value.offset);
+        unusedText_ += entry.value.size - value.size();
+        entry.value.size = static_cast<uint32_t>(value.size());
+    } else {
+        unusedText_ += entry.value.size;
+        entry.value = Store(value);
+    }
+    // A file kept open and written again and again, as the settings are, stays its own size.
+    if (unusedText_ > 4096 && unusedText_ > text_.size() / 2)
+        Compact();
+}
+
+void CIniFile::Compact()
+{
+    std::string text;
+    const auto keep = [&](Span& span) {
+        const std::string_view old = View(span);
+        span.offset = static_cast<uint32_t>(text.size());
+        text.append(old);
+    };
+    for (Section& section : sections_) {
+        keep(section.name);
+        for (uint32_t e = section.first; e != None; e = entries_[e].next) {
+            keep(entries_[e].key);
+            keep(entries_[e].value);
+        }
+    }
+    text_ = std::move(text);
+    unusedText_ = 0;
+}
+
+std::optional<uint32_t> CIniFile::FindSection(std::string_view section) const
+{
+    for (const uint32_t guess : {lastFound_, lastFound_ + 1})
+        if (guess < sections_.size() && FoldedIndex::SameName(SectionName(guess), section))
+            return lastFound_ = guess;
+    const std::optional<uint32_t> found = sectionIndex_.Find(section, [this](uint32_t i) { return SectionName(i); });
+    if (found)
+        lastFound_ = *found;
+    return found;
+}
+
+uint32_t CIniFile::AddSection(Span name)
+{
+    const auto number = static_cast<uint32_t>(sections_.size());
+    sections_.push_back(Section{name});
+    sectionIndex_.Add(number, [this](uint32_t i) { return SectionName(i); });
+    lastFound_ = number;
+    return number;
+}
+
+uint32_t CIniFile::FindOrAddSection(std::string_view section)
+{
+    if (const std::optional<uint32_t> found = FindSection(section))
+        return *found;
+    return AddSection(Store(section));
 }
 
 void CIniFile::ReindexSections()
 {
-    sectionIndex_.clear();
-    for (size_t i = 0; i < sections_.size(); ++i)
-        sectionIndex_.emplace(Fold(sections_[i].name), i);
+    sectionIndex_.Clear();
+    lastFound_ = 0;
+    lastEntrySection_ = None;
+    for (uint32_t i = 0; i < sections_.size(); ++i)
+        sectionIndex_.Add(i, [this](uint32_t n) { return SectionName(n); });
 }
 
-const std::string* CIniFile::Section::Find(std::string_view key) const
+std::optional<uint32_t> CIniFile::FindEntry(uint32_t section, std::string_view key) const
 {
-    if (!index.empty()) {
-        const auto it = index.find(Fold(key));
-        return it == index.end() ? nullptr : &entries[it->second].second;
+    const auto keyOf = [this](uint32_t e) { return View(entries_[e].key); };
+    if (sections_[section].count >= IndexedFrom)
+        return keyIndexes_.at(section).Find(key, keyOf);
+    for (uint32_t e = sections_[section].first; e != None; e = entries_[e].next)
+        if (FoldedIndex::SameName(keyOf(e), key))
+            return e;
+    return std::nullopt;
+}
+
+const CIniFile::Entry* CIniFile::FindEntry(std::string_view section, std::string_view key) const
+{
+    const std::optional<uint32_t> s = FindSection(section);
+    if (!s)
+        return nullptr;
+    if (*s == lastEntrySection_) {
+        const uint32_t next = entries_[lastEntry_].next;
+        if (next != None && FoldedIndex::SameName(View(entries_[next].key), key))
+            return &entries_[lastEntry_ = next];
     }
-    for (const auto& [name, value] : entries)
-        if (SameName(name, key))
-            return &value;
-    return nullptr;
+    const std::optional<uint32_t> e = FindEntry(*s, key);
+    if (!e)
+        return nullptr;
+    lastEntrySection_ = *s;
+    lastEntry_ = *e;
+    return &entries_[*e];
 }
 
-void CIniFile::Section::Add(std::string_view key, std::string value)
+void CIniFile::AddEntry(uint32_t section, Span key, Span value)
 {
-    // Small sections are searched faster in order than through folded copies of their keys.
-    constexpr size_t IndexedFrom = 64;
-    entries.emplace_back(key, std::move(value));
-    if (!index.empty())
-        index.emplace(Fold(key), entries.size() - 1);
-    else if (entries.size() == IndexedFrom)
-        for (size_t i = 0; i < entries.size(); ++i)
-            index.emplace(Fold(entries[i].first), i);
+    const auto number = static_cast<uint32_t>(entries_.size());
+    entries_.push_back(Entry{key, value});
+    Section& s = sections_[section];
+    (s.last == None ? s.first : entries_[s.last].next) = number;
+    s.last = number;
+    if (++s.count == IndexedFrom)
+        IndexKeys(section);
+    else if (s.count > IndexedFrom)
+        keyIndexes_.at(section).Add(number, [this](uint32_t e) { return View(entries_[e].key); });
 }
 
-std::string* CIniFile::Section::Find(std::string_view key)
+void CIniFile::IndexKeys(uint32_t section)
 {
-    return const_cast<std::string*>(std::as_const(*this).Find(key));
+    FoldedIndex& index = keyIndexes_[section];
+    for (uint32_t e = sections_[section].first; e != None; e = entries_[e].next)
+        index.Add(e, [this](uint32_t n) { return View(entries_[n].key); });
 }

@@ -6,13 +6,15 @@
 // CR each end a line. Of two sections with the same name the first holds the keys: a later
 // one adds nothing, as of two equal keys in a section the first counts.
 //
-// The whole file is held in memory; Save writes it anew in one piece. Comments and lines
-// outside any section are not kept. A file read from disk remembers its encoding (see
-// TextCodec.h) and is written back in it while its text fits.
+// The whole file is held in memory as one text, and names and values are places in it rather
+// than copies, so that reading a file costs little more than its bytes. Save writes it anew in
+// one piece. Comments and lines outside any section are not kept. A file read from disk
+// remembers its encoding (see TextCodec.h) and is written back in it while its text fits.
 
 #include "platform/TextCodec.h"
 
 #include "platform/FileIo.h"
+#include "platform/FoldedIndex.h"
 
 #include <cstdint>
 #include <optional>
@@ -41,6 +43,9 @@ public:
     TextEncoding Save(const std::string& path) const;
 
     std::vector<std::string> SectionNames() const;
+    // The sections one by one, for files of very many: a name stays valid until the next write.
+    size_t SectionCount() const { return sections_.size(); }
+    std::string_view SectionName(size_t section) const { return View(sections_[section].name); }
     bool HasSection(std::string_view section) const;
     void EraseSection(std::string_view section);
     // Key names of a section in file order.
@@ -60,30 +65,64 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, int64_t value);
 
 private:
-    // A section holds a few dozen keys at most, so its keys are searched in order: cheaper than
-    // a hash table for each of the thousands of sections of a large room.
+    static constexpr uint32_t None = UINT32_MAX;
+    // A section of this many keys gets an index of them.
+    static constexpr uint32_t IndexedFrom = 64;
+    // A stretch of text_.
+    struct Span {
+        uint32_t offset = 0;
+        uint32_t size = 0;
+    };
+    // The entries of a section are chained in file order.
+    struct Entry {
+        Span key;
+        Span value;
+        uint32_t next = None;
+    };
     struct Section {
-        std::string name;
-        std::vector<std::pair<std::string, std::string>> entries;
-        // Folded key -> entry, kept once a section is too long to search in order, as the
-        // walls of a room can be.
-        std::unordered_map<std::string, size_t> index;
-        const std::string* Find(std::string_view key) const;
-        std::string* Find(std::string_view key);
-        // The caller has made sure the key is not there yet.
-        void Add(std::string_view key, std::string value);
+        Span name;
+        uint32_t first = None;
+        uint32_t last = None;
+        uint32_t count = 0;
     };
 
-    const Section* Find(std::string_view section) const;
-    Section& FindOrAdd(std::string_view section);
-    void ReindexSections();
+    // Takes the text as its own and reads its sections.
+    static CIniFile Adopt(std::string text);
 
+    std::string_view View(Span span) const { return {text_.data() + span.offset, span.size}; }
+    // Appends to the text; the text may be a part of it.
+    Span Store(std::string_view text);
+    void SetValue(Entry& entry, std::string_view value);
+    // Drops the text that no name or value refers to any more.
+    void Compact();
+
+    std::optional<uint32_t> FindSection(std::string_view section) const;
+    uint32_t AddSection(Span name);
+    uint32_t FindOrAddSection(std::string_view section);
+    void ReindexSections();
+    std::optional<uint32_t> FindEntry(uint32_t section, std::string_view key) const;
+    const Entry* FindEntry(std::string_view section, std::string_view key) const;
+    // The caller has made sure the key is not there yet.
+    void AddEntry(uint32_t section, Span key, Span value);
+    void IndexKeys(uint32_t section);
+
+    std::string text_;
+    size_t unusedText_ = 0;  // bytes of text_ that nothing refers to
     std::vector<Section> sections_;
+    std::vector<Entry> entries_;
     TextEncoding encoding_ = TextEncoding::Utf8;
-    std::unordered_map<std::string, size_t> sectionIndex_;  // folded name -> section
-    // Readers and writers take a section's keys one after another, so the section found last
-    // is tried first.
-    mutable size_t lastFound_ = 0;
+    FoldedIndex sectionIndex_;
+    // A section holds a few dozen keys at most, so its keys are searched in order: cheaper than
+    // a hash table for each of the thousands of sections of a large room. A section too long
+    // for that, as the walls of a room can be, has an index of its keys here.
+    std::unordered_map<uint32_t, FoldedIndex> keyIndexes_;
+    // Readers and writers take a section's keys one after another, and often the sections in
+    // file order, so the section found last and the one after it are tried first.
+    mutable uint32_t lastFound_ = 0;
+    // Keys are mostly read in the order they were written: the one after the key found last, if
+    // in the same section, is tried first.
+    mutable uint32_t lastEntrySection_ = None;
+    mutable uint32_t lastEntry_ = 0;
 };
 
 // An integer by the reader's rules; nothing when the text is not one.

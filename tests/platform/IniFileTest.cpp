@@ -39,6 +39,23 @@ TEST(IniFile, LongSectionsKeepTheRulesOfShortOnes)
     EXPECT_EQ(CIniFile::Parse(ini.Text()).ReadString("RoomWalls", "Wall200", ""), "last");
 }
 
+// A file kept open, as the settings are, is written again and again; sections are erased.
+TEST(IniFile, RewrittenValuesAndErasedSectionsLeaveTheRestIntact)
+{
+    std::string text = "[First]\na=1\n[RoomWalls]\n";
+    for (int i = 0; i < 100; ++i)
+        text += "Wall" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    CIniFile ini = CIniFile::Parse(text);
+    for (int round = 1; round < 2000; ++round)
+        ini.WriteString("first", "A", std::string(static_cast<size_t>(round % 50), 'x'));
+    EXPECT_EQ(ini.ReadString("First", "a", ""), std::string(1999 % 50, 'x'));
+    EXPECT_EQ(ini.ReadString("RoomWalls", "Wall42", ""), "42");
+    ini.EraseSection("First");
+    ini.WriteString(ini.SectionName(0), "Wall100", ini.SectionName(0));
+    EXPECT_EQ(ini.ReadString("roomwalls", "WALL99", ""), "99");
+    EXPECT_EQ(CIniFile::Parse(ini.Text()).ReadString("RoomWalls", "Wall100", ""), "RoomWalls");
+}
+
 TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
 {
     const CIniFile ini = CIniFile::Parse(

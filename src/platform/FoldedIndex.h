@@ -1,0 +1,114 @@
+#pragma once
+// A hash index of numbered names that match without regard to ASCII case, for the profile
+// reader's sections and long sections' keys. A slot holds a number and half of its name's hash,
+// eight bytes; the names stay where their owner keeps them and are asked for through a
+// function, and only when the hashes agree, so that a file of a million sections costs a few
+// bytes per section here, no copy of any name, and one visit to a name per lookup.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class FoldedIndex {
+public:
+    static char Fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+    static bool SameName(std::string_view a, std::string_view b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i)
+            if (Fold(a[i]) != Fold(b[i]))
+                return false;
+        return true;
+    }
+
+    // Makes room for a number of names, so that adding them grows the table no more.
+    template <typename NameOf>
+    void Reserve(size_t count, NameOf&& nameOf)
+    {
+        if (count * 4 > slots_.size() * 3)
+            Rehash(SlotsFor(count), nameOf);
+    }
+
+    // The number of the name, if it is here. nameOf(number) gives the name of a number.
+    template <typename NameOf>
+    std::optional<uint32_t> Find(std::string_view name, NameOf&& nameOf) const
+    {
+        if (slots_.empty())
+            return std::nullopt;
+        const size_t mask = slots_.size() - 1;
+        const uint64_t hash = Hash(name);
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            if (slots_[i] == Free)
+                return std::nullopt;
+            if (slots_[i] >> 32 == hash >> 32 && SameName(nameOf(NumberIn(slots_[i])), name))
+                return NumberIn(slots_[i]);
+        }
+    }
+
+    // Adds a number whose name the caller has made sure is not here yet.
+    template <typename NameOf>
+    void Add(uint32_t number, NameOf&& nameOf)
+    {
+        Reserve(count_ + 1, nameOf);
+        Place(number, nameOf(number));
+        ++count_;
+    }
+
+    void Clear()
+    {
+        slots_.clear();
+        count_ = 0;
+    }
+
+private:
+    // A slot holds the upper half of the hash and number + 1 below it; Free is no number.
+    static constexpr uint64_t Free = 0;
+    static uint32_t NumberIn(uint64_t slot) { return static_cast<uint32_t>(slot) - 1; }
+
+    // FNV-1a over the folded bytes, its bits then mixed, because names that differ only in
+    // their last digits would otherwise crowd together in the table.
+    static uint64_t Hash(std::string_view name)
+    {
+        uint64_t hash = 14695981039346656037u;
+        for (const char c : name)
+            hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211u;
+        hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdu;
+        hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53u;
+        return hash ^ (hash >> 33);
+    }
+
+    // A power of two at most three quarters full.
+    static size_t SlotsFor(size_t count)
+    {
+        size_t capacity = 16;
+        while (count * 4 > capacity * 3)
+            capacity *= 2;
+        return capacity;
+    }
+
+    void Place(uint32_t number, std::string_view name)
+    {
+        const size_t mask = slots_.size() - 1;
+        const uint64_t hash = Hash(name);
+        size_t i = hash & mask;
+        while (slots_[i] != Free)
+            i = (i + 1) & mask;
+        slots_[i] = (hash >> 32 << 32) | (uint64_t{number} + 1);
+    }
+
+    template <typename NameOf>
+    void Rehash(size_t capacity, NameOf& nameOf)
+    {
+        std::vector<uint64_t> old(capacity, Free);
+        old.swap(slots_);
+        for (const uint64_t slot : old)
+            if (slot != Free)
+                Place(NumberIn(slot), nameOf(NumberIn(slot)));
+    }
+
+    std::vector<uint64_t> slots_;
+    size_t count_ = 0;
+};
