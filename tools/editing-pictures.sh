@@ -12,12 +12,8 @@ build/src/planzeta "$root/docs/rooms/Furnished.mst" >/dev/null 2>&1 &
 app=$!
 sleep 3
 
-pause() { sleep "${1:-1.5}"; }
-window() { xdotool search --name "$1" | tail -1; }
 main=$(window '^Planzeta - ')
 xdotool windowactivate --sync "$main"
-geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
 
 # Tab walks the objects in drawing order: the door, the window, then the bed.
 xdotool key Tab Tab Tab
@@ -32,15 +28,7 @@ xdotool mousemove $((x + 200)) $((y + h - 11))
 pause 3
 import -window root -crop "${w}x190+${x}+$((y + h - 140))" +repage docs/editing-floor-area.png
 
-xdotool key ctrl+b
-pause 2
-chooser=$(window '^Library')
-read -r x y w h < <(geometry "$chooser")
-xdotool mousemove $((x + 213)) $((y + 16)) click 1
-pause
-xdotool type --delay 80 "Doors"
-xdotool key Return
-pause
+choose_category Doors
 import -window "$chooser" docs/library-chooser-doors-windows.png
 xdotool key Escape
 echo "wrote docs/editing-selection.png docs/editing-floor-area.png docs/library-chooser-doors-windows.png"

@@ -2,7 +2,8 @@
 # then starts a virtual X server on that display with a window manager and a private home whose
 # settings ask nothing at start (English, no first-run questions, the window fitted around the
 # plan at 100 %). Everything started, and the program the script keeps in $app, ends with the
-# script. Installs xvfb, openbox, xdotool and imagemagick when missing.
+# script. Installs xvfb, openbox, xdotool and imagemagick when missing. Gives the scripts the
+# small steps they share: pause, window, geometry and choose_category.
 root=$(pwd)
 tools/install-x-tools.sh
 tools/build.sh >/dev/null
@@ -22,3 +23,21 @@ sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
+
+pause() { sleep "${1:-1.5}"; }
+window() { xdotool search --name "$1" | tail -1; }
+geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
+# Opens the library chooser (Ctrl+B) on the category whose name starts with $1; leaves the
+# chooser's window in $chooser and its geometry in cx cy cw ch.
+choose_category() {
+    xdotool key ctrl+b
+    pause 2
+    chooser=$(window '^Library')
+    read -r cx cy cw ch < <(geometry "$chooser")
+    xdotool mousemove $((cx + 213)) $((cy + 16)) click 1
+    pause
+    xdotool type --delay 80 "$1"
+    xdotool key Return
+    pause
+}

@@ -13,11 +13,6 @@ source tools/editor-session.sh "${1:-71}"
 frames=$home/frames
 mkdir "$frames"
 
-pause() { sleep "${1:-1.5}"; }
-window() { xdotool search --name "$1" | tail -1; }
-geometry() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-                                      /Width:/ {w = $2} /Height:/ {h = $2} END {print x, y, w, h}'; }
-
 start_editor() {
     build/src/planzeta "$@" >/dev/null 2>&1 &
     app=$!
@@ -44,15 +39,7 @@ quit_editor
 start_editor "$room"
 read -r x y w h < <(geometry "$main")
 import -window root -crop 800x600+0+0 +repage "$frames/1.png"
-xdotool key ctrl+b
-pause 2
-chooser=$(window '^Library')
-read -r cx cy cw ch < <(geometry "$chooser")
-xdotool mousemove $((cx + 213)) $((cy + 16)) click 1
-pause
-xdotool type --delay 80 "Cabinets"
-xdotool key Return
-pause
+choose_category Cabinets
 # The chest of drawers is the fourth object of the cabinets; it is placed on the free floor
 # between the office chair and the rug, below the plan's top left corner.
 xdotool mousemove $((cx + 64 + 128 * 3)) $((cy + 64)) click --repeat 2 --delay 80 1
