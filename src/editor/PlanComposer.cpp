@@ -1,10 +1,28 @@
 #include "editor/PlanComposer.h"
 
 #include "model/CRoom.h"
+#include "model/PartType.h"
 #include "platform/Canvas.h"
 #include "platform/QtCanvas.h"
+#include "platform/QtConversions.h"
 
 #include <QImage>
+
+#include <utility>
+
+namespace {
+
+// Whether an object may paint into the area. Labels may reach far past their box; other objects
+// stay close to it (an outline's width, a caption's ellipsis). A guess that proves wrong costs
+// only a second drawing of the area.
+bool MayReach(CPart& part, const PlanView& view, const QRect& area)
+{
+    constexpr int Reach = 16;
+    const QRect box = ToQRect(part.ScreenBounds(view.offsetX, view.offsetY, view.zoom)).normalized();
+    return part.Type == Label || box.adjusted(-Reach, -Reach, Reach, Reach).intersects(area);
+}
+
+}  // namespace
 
 PlanComposer::PlanComposer() = default;
 PlanComposer::~PlanComposer() = default;
@@ -14,6 +32,7 @@ void PlanComposer::Invalidate()
     background_.reset();
     painted_.clear();
     imageKey_ = 0;
+    firstArea_ = QRect();
 }
 
 void PlanComposer::DrawAll(CRoom& room, const PlanView& view, QImage& image)
@@ -29,6 +48,44 @@ void PlanComposer::DrawAll(CRoom& room, const PlanView& view, QImage& image)
     }
     view_ = view;
     imageKey_ = image.cacheKey();
+    firstArea_ = QRect();
+}
+
+void PlanComposer::DrawArea(CRoom& room, const PlanView& view, QImage& image, const QRect& area)
+{
+    if (view != view_)
+        Invalidate();
+    painted_.clear();
+    {
+        QtCanvas canvas(image);
+        DrawBackground(room, canvas, view, &background_);
+        canvas.SetClip(area);
+        DrawParts(room, canvas, view, {[&](size_t slot) { return MayReach(room.Parts[slot], view, area); }, {}});
+    }
+    view_ = view;
+    imageKey_ = image.cacheKey();
+    firstArea_ = area;
+}
+
+QRegion PlanComposer::DrawRest(CRoom& room, const PlanView& view, QImage& image)
+{
+    const QRect first = std::exchange(firstArea_, QRect());
+    if (first.isEmpty() || !background_ || view != view_ || image.cacheKey() != imageKey_) {
+        DrawAll(room, view, image);
+        return first;
+    }
+    painted_.assign(room.Parts.size(), QRect());
+    bool missed = false;
+    {
+        QtCanvas canvas(image);
+        DrawRegion(room, view, canvas, QRegion(image.rect()) - first, [](size_t) { return true; });
+        for (size_t slot = 0; slot < painted_.size() && !missed; ++slot)
+            missed = painted_[slot].intersects(first) && !MayReach(room.Parts[slot], view, first);
+        if (missed)
+            DrawRegion(room, view, canvas, first, [](size_t) { return false; });
+    }
+    imageKey_ = image.cacheKey();
+    return missed ? QRegion(first) : QRegion();
 }
 
 std::optional<QRegion> PlanComposer::DrawMoved(CRoom& room, const PlanView& view, QImage& image, size_t slot)
@@ -44,15 +101,20 @@ std::optional<QRegion> PlanComposer::DrawMoved(CRoom& room, const PlanView& view
         DrawParts(room, canvas, view, {[slot](size_t i) { return i == slot; }, {}});
         // Two rectangles, not the one around both: a quick move leaves a gap between them.
         region = (QRegion(painted_[slot]) + canvas.TakePaintedBounds()) & image.rect();
-        if (!region.isEmpty()) {
-            canvas.SetClip(region);
-            DrawBackground(room, canvas, view, &background_);
-            canvas.TakePaintedBounds();
-            DrawParts(room, canvas, view,
-                      {[&](size_t i) { return i == slot || region.intersects(painted_[i]); },
-                       [&](size_t i) { painted_[i] = canvas.TakePaintedBounds(); }});
-        }
+        if (!region.isEmpty())
+            DrawRegion(room, view, canvas, region, [slot](size_t i) { return i == slot; });
     }
     imageKey_ = image.cacheKey();
     return region;
+}
+
+void PlanComposer::DrawRegion(CRoom& room, const PlanView& view, QtCanvas& canvas, const QRegion& region,
+                              const std::function<bool(size_t)>& alsoDraw)
+{
+    canvas.SetClip(region);
+    DrawBackground(room, canvas, view, &background_);
+    canvas.TakePaintedBounds();
+    DrawParts(room, canvas, view,
+              {[&](size_t i) { return alsoDraw(i) || region.intersects(painted_[i]); },
+               [&](size_t i) { painted_[i] = canvas.TakePaintedBounds(); }});
 }

@@ -2,6 +2,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -19,12 +22,38 @@ PlanWidget::PlanWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage& PlanWidget::Image()
+{
+    CompleteImage();
+    return image_;
+}
+
+void PlanWidget::ComposeInSteps(std::function<void(QImage&, const QRect&)> area, std::function<QRegion(QImage&)> rest)
+{
+    composeArea_ = std::move(area);
+    composeRest_ = std::move(rest);
+}
+
+void PlanWidget::CompleteImage()
+{
+    composeArea_ = {};
+    if (const auto rest = std::exchange(composeRest_, {}))
+        for (const QRect& rect : rest(image_))
+            update(WidgetArea(rect));
+}
+
 void PlanWidget::Resize(QSize size, QSize imageSize, qreal pixelRatio)
 {
     image_ = QImage(imageSize, QImage::Format_RGB32);
     image_.setDevicePixelRatio(pixelRatio);
     image_.fill(Qt::white);
     setFixedSize(size);
+}
+
+QRect PlanWidget::ImageArea(const QRect& widgetArea) const
+{
+    const qreal ratio = image_.devicePixelRatio();
+    return QRectF(QPointF(widgetArea.topLeft()) * ratio, QSizeF(widgetArea.size()) * ratio).toAlignedRect();
 }
 
 QRect PlanWidget::WidgetArea(const QRect& imagePixels) const
@@ -98,6 +127,13 @@ void PlanWidget::SetWallSketch(const WallSketch& sketch)
 
 void PlanWidget::paintEvent(QPaintEvent* event)
 {
+    hasPainted_ = true;
+    if (const auto area = std::exchange(composeArea_, {})) {
+        area(image_, ImageArea(event->rect()));
+        QTimer::singleShot(0, this, &PlanWidget::CompleteImage);
+    } else {
+        CompleteImage();
+    }
     QPainter painter(this);
     // Drawn whole at the origin, clipped: pixel for pixel at any ratio, never resampled.
     painter.setClipRegion(event->region());

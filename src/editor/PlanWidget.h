@@ -10,13 +10,25 @@
 #include <QPolygon>
 #include <QWidget>
 
+#include <functional>
+
 class PlanWidget : public QWidget {
     Q_OBJECT
 public:
     explicit PlanWidget(QWidget* parent = nullptr);
 
-    // The composed plan, in image pixels.
-    QImage& Image() { return image_; }
+    // The composed plan, in image pixels, complete.
+    QImage& Image();
+    QSize ImageSize() const { return image_.size(); }
+    qreal ImageRatio() const { return image_.devicePixelRatio(); }
+
+    // Until the widget first paints, the image may be composed in two steps, so that the first
+    // paint waits only for what it shows: `area` composes an area of image pixels, `rest` all
+    // the rest and returns what it changed in that area. The rest follows right after the first
+    // paint, or at once when anyone asks for the image or paints again.
+    bool HasPainted() const { return hasPainted_; }
+    void ComposeInSteps(std::function<void(QImage&, const QRect&)> area, std::function<QRegion(QImage&)> rest);
+
     // The widget takes the size and its image the size in pixels, with the ratio between them.
     void Resize(QSize size, QSize imageSize, qreal pixelRatio);
     // Where an area of image pixels lies on the widget, rounded outwards.
@@ -54,6 +66,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override { emit DoubleClick(event); }
 
 private:
+    void CompleteImage();
+    // Where an area of the widget lies in image pixels, rounded outwards.
+    QRect ImageArea(const QRect& widgetArea) const;
     // The area the marks of these corners cover, on the widget.
     QRect MarksArea(const QPolygon& corners) const;
     QPointF ToWidget(QPoint imagePixel) const { return QPointF(imagePixel) / image_.devicePixelRatio(); }
@@ -64,6 +79,9 @@ private:
     QRect LengthBox() const;
 
     QImage image_;
+    std::function<void(QImage&, const QRect&)> composeArea_;
+    std::function<QRegion(QImage&)> composeRest_;
+    bool hasPainted_ = false;
     QPolygon marks_;
     QLine measureLine_;
     QString measureText_;

@@ -151,14 +151,22 @@ void TForm1::Redraw(bool repaint)
     const PixelSize size = RoomImageSize(room_, zoom_);
     const PlanView view = CurrentView();
     const double ratio = PlanPixelRatio();
-    if (QSize(size.width, size.height) != imageSize_ || QSize(view.width, view.height) != Obr->Image().size() ||
-        ratio != Obr->Image().devicePixelRatio()) {
+    // What an earlier drawing left to compose later is of no use now.
+    Obr->ComposeInSteps({}, {});
+    if (QSize(size.width, size.height) != imageSize_ || QSize(view.width, view.height) != Obr->ImageSize() ||
+        ratio != Obr->ImageRatio()) {
         imageSize_ = QSize(size.width, size.height);
         Obr->Resize(imageSize_, QSize(view.width, view.height), ratio);
         statusBar()->update();
     }
     UpdateRoomPanel();
-    composer_.DrawAll(room_, view, Obr->Image());
+    if (Obr->HasPainted())
+        composer_.DrawAll(room_, view, Obr->Image());
+    else
+        // A large room shows sooner when the first paint waits only for the part it shows.
+        Obr->ComposeInSteps(
+            [this](QImage& image, const QRect& area) { composer_.DrawArea(room_, CurrentView(), image, area); },
+            [this](QImage& image) { return composer_.DrawRest(room_, CurrentView(), image); });
     UpdateSelectionMarks();
     UpdateWallSketch();
     if (repaint)
