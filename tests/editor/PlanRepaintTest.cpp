@@ -3,6 +3,7 @@
 // collision view and edits between the drags.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "editor/PlanComposer.h"
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
 
@@ -124,4 +125,24 @@ TEST_F(PlanRepaintTest, DragsRepaintOnlyWhatChangedAndGiveThePixelsOfAFullRedraw
 
     form->findChild<QAction*>("ShowCollisions1")->trigger();
     Drag({300, 60}, {150, 150}, "in the collision view");
+}
+
+// The first paint composes only the area it shows and the rest after it; together they give
+// the pixels of one full drawing, whichever objects straddle the edge of that area.
+TEST_F(PlanRepaintTest, ImageComposedInTwoStepsEqualsOneDrawing)
+{
+    CRoom room;
+    Furnish(room);
+    for (const bool collisions : {false, true}) {
+        PlanView view = WholeRoomView(room, 2.0);
+        view.showCollisions = collisions;
+        PrepareForView(room, view);
+        QImage whole(view.width, view.height, QImage::Format_RGB32);
+        PlanComposer().DrawAll(room, view, whole);
+        QImage stepped(whole.size(), QImage::Format_RGB32);
+        PlanComposer composer;
+        composer.DrawArea(room, view, stepped, QRect(250, 150, 300, 200));
+        EXPECT_TRUE(composer.DrawRest(room, view, stepped).isEmpty()) << "nothing left out reaches into the area";
+        EXPECT_EQ(stepped, whole) << (collisions ? "collision view" : "plan");
+    }
 }
