@@ -12,6 +12,9 @@ double Distance(const std::array<PointF, 2>& points)
 
 bool ApplyCalibration(CBackground& background, const CalibrationEntry& entry)
 {
+    const auto number = [](const std::optional<double>& value) { return !value || std::isfinite(*value); };
+    if (!number(entry.distance) || !number(entry.offsetX) || !number(entry.offsetY) || !number(entry.rotation))
+        return false;
     CBackground result = background;
     if (entry.rotation) {
         PointF pivot = entry.points ? (*entry.points)[0] : PointF{result.OffsetX, result.OffsetY};

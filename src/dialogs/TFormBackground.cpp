@@ -1,5 +1,7 @@
 #include "dialogs/TFormBackground.h"
 
+#include "dialogs/ErrorReport.h"
+#include "localize/Messages.h"
 #include "model/CBackground.h"
 #include "platform/QtConversions.h"
 
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -58,8 +61,9 @@ std::span<const DialogText> TFormBackground::Texts()
     return BackgroundTexts;
 }
 
-TFormBackground::TFormBackground(QWidget* parent)
+TFormBackground::TFormBackground(Prompts& prompts, QWidget* parent)
     : ModalDialog(parent)
+    , prompts_(prompts)
 {
     setObjectName("TFormBackground");
     setWindowTitle(DesignedText(BackgroundTexts, CaptionKey));
@@ -110,6 +114,7 @@ bool TFormBackground::Edit(CBackground& background, const std::string& unitName,
     while (exec() == ResultOk) {
         if (ApplyCalibration(background, Entry()))
             return true;
+        ReportError(prompts_, Msg(MsgCalibrationRefused));
     }
     return false;
 }
@@ -122,13 +127,13 @@ std::optional<double> TFormBackground::Typed(const QLineEdit* edit) const
     double value = Numbers().toDouble(edit->text().trimmed(), &ok);
     if (!ok)
         value = QLocale::c().toDouble(edit->text().trimmed(), &ok);
-    return ok ? std::optional(value) : std::nullopt;
+    return ok ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
 CalibrationEntry TFormBackground::Entry() const
 {
     CalibrationEntry entry{points_, Typed(EdDistance), Typed(EdPosX), Typed(EdPosY), Typed(EdRotation), {}};
     if (const std::optional<double> opacity = Typed(EdOpacity))
-        entry.opacity = static_cast<int32_t>(std::lround(std::clamp(*opacity, -1.0, 101.0)));
+        entry.opacity = std::isfinite(*opacity) ? static_cast<int32_t>(std::lround(std::clamp(*opacity, -1.0, 101.0))) : -1;
     return entry;
 }

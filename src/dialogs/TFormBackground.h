@@ -13,6 +13,7 @@
 #include <string_view>
 
 class CBackground;
+class Prompts;
 class QLabel;
 class QLineEdit;
 
@@ -23,11 +24,11 @@ public:
     static constexpr std::string_view Section = "BackgroundDlg";
     static std::span<const DialogText> Texts();
 
-    explicit TFormBackground(QWidget* parent = nullptr);
+    explicit TFormBackground(Prompts& prompts, QWidget* parent = nullptr);
 
     // Shows the background's values, and the distance of the points when there are any, in
     // the room's unit; applies what was typed when the dialog closes with OK. Returns whether
-    // it did; a value that cannot be applied keeps the dialog open.
+    // it did; a value that cannot be applied is reported and keeps the dialog open.
     bool Edit(CBackground& background, const std::string& unitName,
               const std::optional<std::array<PointF, 2>>& points);
 
@@ -47,5 +48,6 @@ private:
     QLabel* LbOpacity;
     QLineEdit* EdOpacity;
 
+    Prompts& prompts_;
     std::optional<std::array<PointF, 2>> points_;
 };

@@ -114,7 +114,7 @@ void TForm1::EditCalibration()
         points = std::array{calibrationPoints_[0], calibrationPoints_[1]};
     EndCalibration();
     if (!FormBackground) {
-        FormBackground = new TFormBackground(this);
+        FormBackground = new TFormBackground(prompts_, this);
         LocalizeWindowNamed("TFormBackground");
     }
     CBackground background = room_.Background;

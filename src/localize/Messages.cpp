@@ -13,7 +13,7 @@ struct MessageText {
     std::string_view english;
 };
 
-constexpr std::array<MessageText, 80> EnglishTexts = {{
+constexpr std::array<MessageText, 81> EnglishTexts = {{
     {MsgOk, "OK"},
     {MsgCancel, "Cancel"},
     {MsgClose, "Close"},
@@ -104,6 +104,7 @@ constexpr std::array<MessageText, 80> EnglishTexts = {{
      "cancels"},
     {MsgCalibrateSecondPoint, "Click the second point; Esc cancels"},
     {MsgBackgroundMoveHint, "Ctrl+Shift+drag moves the background picture"},
+    {MsgCalibrationRefused, "Type numbers: a distance greater than 0, and an opacity from 0 to 100."},
     {MsgDrawWallsHint, "Click the corners; Return closes. Shift: 45°. Type a length. Esc: cancel"},
     {MsgDrawWallsLength, "Length of this side: %s %s. Return fixes it, Backspace corrects it"},
     {MsgDrawWallsRefused, "Not there: walls may not cross, and the walls need three corners around a floor"},

@@ -92,6 +92,7 @@ enum MessageId : int {
     MsgCalibrateFirstPoint = 146,
     MsgCalibrateSecondPoint = 147,
     MsgBackgroundMoveHint = 148,
+    MsgCalibrationRefused = 149,
     // Drawing the walls on the plan.
     MsgDrawWallsHint = 160,
     MsgDrawWallsLength = 161,

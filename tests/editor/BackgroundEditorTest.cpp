@@ -59,12 +59,20 @@ TEST_F(BackgroundEditorTest, EachCommandIsOneUndoStepAndTheStepsShareThePicture)
     EXPECT_EQ(Background().Picture, picture);
 
     Action("BackgroundCalibrate1")->trigger();
-    WhenShown(*form, "TFormBackground", [](QDialog& dialog) {
-        Type(dialog, "EdDistance", "250");
+    WhenShown(*form, "TFormBackground", [this](QDialog& dialog) {
+        Type(dialog, "EdDistance", "0");
+        WhenShown(*form, "TFormBackground", [](QDialog& again) {  // refused, said why, shown again
+            Type(again, "EdDistance", "250");
+            Click(again, "BtnOK");
+        });
         Click(dialog, "BtnOK");
     });
+    prompts.asked.clear();
+    prompts.buttons = {ButtonOk};
     ClickRoom({20, 50});
     ClickRoom({120, 50});
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_TRUE(prompts.asked[0].starts_with("Message Error: Type numbers")) << prompts.asked[0];
     EXPECT_EQ(Background().Scale, 12.5);
     EXPECT_EQ(Background().OffsetX, 20 - 4 * 12.5);  // the picture's pixel 4 stays under the click
 

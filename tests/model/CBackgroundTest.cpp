@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,9 @@ TEST(CBackgroundTest, TheCalibrationTurnsAndScalesAboutTheFirstClickThenPlacesTh
     EXPECT_EQ(background.Opacity, 70);
 
     EXPECT_TRUE(ApplyCalibration(background, {{}, {}, 5, -6, {}, {}}));
-    for (const CalibrationEntry& wrong : {CalibrationEntry{{}, 250}, {clicks, 0}, {{}, {}, 1, 1, {}, 101}})
+    const double noNumber = std::numeric_limits<double>::quiet_NaN();
+    for (const CalibrationEntry& wrong : {CalibrationEntry{{}, 250}, {clicks, 0}, {{}, {}, 1, 1, {}, 101}, {{}, {}, noNumber},
+                                          {{}, {}, {}, {}, noNumber}})
         EXPECT_FALSE(ApplyCalibration(background, wrong));
     EXPECT_EQ(background.OffsetX, 5.0);
     EXPECT_EQ(background.OffsetY, -6.0);
