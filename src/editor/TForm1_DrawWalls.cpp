@@ -186,9 +186,7 @@ void TForm1::DragCorner(QPoint pixel)
     moved_ = true;
     NoteRoomChange(false);
     room_.Walls = std::move(walls);
-    GrowRoomToOutline(room_);
-    room_.InvalidateParts();
-    room_.SnapAllToWalls();
+    FitRoomToOutline(room_);
     draggedCorner_ = to;
     UpdateScale();
     Redraw(true);
@@ -205,9 +203,7 @@ bool TForm1::EditWallAtPixel(QPoint pixel)
         return true;
     NoteRoomChange(true);
     FormWalls->GetWalls(room_.Walls);
-    GrowRoomToOutline(room_);
-    room_.InvalidateParts();
-    room_.SnapAllToWalls();
+    FitRoomToOutline(room_);
     UpdateScale();
     UpdateZoomPanel();
     Redraw(true);

@@ -57,17 +57,17 @@ CRoomWalls WallsAround(std::span<const Point> corners, int32_t thickness)
 void ApplyDrawnOutline(CRoom& room, std::span<const Point> corners)
 {
     room.Walls = WallsAround(corners, room.WallThickness);
-    GrowRoomToOutline(room);
-    room.InvalidateParts();
-    room.SnapAllToWalls();
+    FitRoomToOutline(room);
 }
 
-void GrowRoomToOutline(CRoom& room)
+void FitRoomToOutline(CRoom& room)
 {
     if (const auto bounds = room.Walls.Bounds()) {
         room.Width = std::max(room.Width, bounds->right);
         room.Height = std::max(room.Height, bounds->bottom);
     }
+    room.InvalidateParts();
+    room.SnapAllToWalls();
 }
 
 std::vector<Point> OutlineCorners(const CRoomWalls& walls)

@@ -28,8 +28,9 @@ CRoomWalls WallsAround(std::span<const Point> corners, int32_t thickness);
 // room grows to hold them and doors and windows attach to them.
 void ApplyDrawnOutline(CRoom& room, std::span<const Point> corners);
 
-// The room's width and height reach at least to the right and bottom of its outline.
-void GrowRoomToOutline(CRoom& room);
+// After the room's walls changed: its width and height reach at least to the right and bottom
+// of the outline, and its doors and windows attach to the walls anew.
+void FitRoomToOutline(CRoom& room);
 
 // The distinct end points of the walls, in wall order.
 std::vector<Point> OutlineCorners(const CRoomWalls& walls);
