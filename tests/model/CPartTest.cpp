@@ -4,15 +4,10 @@
 
 #include <gtest/gtest.h>
 
-TEST(CPartTest, NewObjectsTakeTheOptionColours)
+TEST(CPartTest, NewObjectsTakeTheOptionsFillColour)
 {
     Services().defaults.fillColour = 0x123456;
-    const CPart part;
-    EXPECT_EQ(part.FillColor, 0x123456u);
-    EXPECT_EQ(part.LineColor, 0u);
-    EXPECT_FALSE(part.InUse);
-    EXPECT_EQ(part.WallLink, -1);
-    EXPECT_EQ(part.Width, 100);
+    EXPECT_EQ(CPart().FillColor, 0x123456u);
 }
 
 TEST(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
@@ -28,16 +23,10 @@ TEST(CPartTest, LibraryObjectsStandForTheirBasicShape)
 {
     CPart part;
     part.Type = LibraryObject;
-    part.LibObjID = 26;
-    EXPECT_EQ(part.ShapeType(), Circle);
-    part.LibObjID = 68;
-    EXPECT_EQ(part.ShapeType(), Hexagon);
-    part.LibObjID = 51;
-    EXPECT_EQ(part.ShapeType(), Ellipse);
-    part.LibObjID = 3;
-    EXPECT_EQ(part.ShapeType(), Rectangle);
-    part.LibObjID = 0;
-    EXPECT_EQ(part.ShapeType(), LibraryObject);
+    for (auto [symbol, shape] : {std::pair{26, Circle}, {68, Hexagon}, {51, Ellipse}, {3, Rectangle}, {0, LibraryObject}}) {
+        part.LibObjID = symbol;
+        EXPECT_EQ(part.ShapeType(), shape) << symbol;
+    }
 }
 
 TEST(CPartTest, DescribesObjectsForTheHoverText)

@@ -71,6 +71,7 @@ TEST(CWallTest, DegenerateAndExtremeWallsStayFinite)
 
     const CWall huge(-2000000000, -2000000000, 2000000000, 2000000000, 2, 2000000000);
     EXPECT_NEAR(huge.direction, 45, 1e-5);
+    EXPECT_NEAR(huge.length, 4e9 * std::sqrt(2.0), 1e3);  // the differences need 33 bits
     EXPECT_EQ(huge.lineA[0].x, Min);
     EXPECT_EQ(huge.lineA[1].y, Max);
 

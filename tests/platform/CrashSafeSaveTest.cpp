@@ -48,23 +48,16 @@ protected:
     {
         CRoom room;
         room.Width = width;
-        for (int i = 0; i < parts; ++i) {
-            CPart& part = room.AddPart(nullptr, true);
-            part.Type = 1;
-            part.Caption = "Object " + std::to_string(i);
-            part.InUse = true;
-        }
+        for (int i = 0; i < parts; ++i)
+            room.AddPart(nullptr, true).InUse = true;
         return room;
     }
 
     CPartsCatalogue Catalogue(int entries)
     {
         CPartsCatalogue catalogue;
-        for (int i = 0; i < entries; ++i) {
-            CPart& entry = catalogue.AddEntry(nullptr, true);
-            entry.Caption = "Entry " + std::to_string(i);
-            entry.InUse = true;
-        }
+        for (int i = 0; i < entries; ++i)
+            catalogue.AddEntry(nullptr, true).InUse = true;
         return catalogue;
     }
 
