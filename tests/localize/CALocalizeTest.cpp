@@ -64,7 +64,7 @@ TEST_F(CALocalizeTest, ScansLanguageFilesInNameOrderWhateverTheCaseOfTheirExtens
     WriteLanguage("zz.lng", "[Main]\nLanguage=Z\nLanguageID=1029\n[Messages]\nText34=from zz\n");
     WriteLanguage("german.LNG", German);
     WriteLanguage("czech.lng", Czech);
-    WriteLanguage("nameless.lng", "[Main]\nLanguage=\nLanguageID=1045\n[Messages]\nText34=Błąd\n");
+    WriteLanguage("nameless.lng", "[Main]\nLanguage=\nLanguageID=2000000000\n[Messages]\nText34=Błąd\n");
     WriteLanguage("notes.txt", Czech);
     WriteLanguage(".lng", Czech);
     std::filesystem::create_directory(folder.file("folder.lng"));
@@ -73,7 +73,7 @@ TEST_F(CALocalizeTest, ScansLanguageFilesInNameOrderWhateverTheCaseOfTheirExtens
     // A file without a language name is counted but never offered; it is chosen by identifier.
     EXPECT_EQ(LanguageList(localize),
               (std::vector<LanguageListItem>{{"Čeština", 1029}, {"Deutsch", 0x407}, {"Z", 1029}}));
-    ASSERT_TRUE(localize.SelectLanguageByID(1045));
+    ASSERT_TRUE(localize.SelectLanguageByID(2000000000));
     EXPECT_EQ(localize.Message(34, "Error"), "Błąd");
     // Of two files with one identifier, the first by name is selected.
     ASSERT_TRUE(localize.SelectLanguageByID(1029));

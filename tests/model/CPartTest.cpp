@@ -10,17 +10,15 @@ TEST(CPartTest, NewObjectsTakeTheOptionsFillColour)
     EXPECT_EQ(CPart().FillColor, 0x123456u);
 }
 
-TEST(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
+TEST(CPartTest, TypeNamesRoundTripUnknownsAreRectanglesAndSymbolsStandForTheirShape)
 {
     for (int type = Rectangle; type <= LibraryObject; ++type)
         EXPECT_EQ(TypeFromName(TypeName(type)), type);
     EXPECT_EQ(TypeName(99), "Rectangle");
     EXPECT_EQ(TypeFromName("door"), Rectangle);
     EXPECT_EQ(TypeFromName(""), Rectangle);
-}
 
-TEST(CPartTest, LibraryObjectsStandForTheirBasicShape)
-{
+    // A library object stands for the basic shape of its symbol.
     CPart part;
     part.Type = LibraryObject;
     for (auto [symbol, shape] : {std::pair{26, Circle}, {68, Hexagon}, {51, Ellipse}, {3, Rectangle}, {0, LibraryObject}}) {

@@ -47,7 +47,7 @@ TEST_F(CRoomTest, AnUnknownDefaultUnitKeepsTheIndexButTakesTheName)
     EXPECT_EQ(room.Unit, 2);
 }
 
-TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepth)
+TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepthAndTheDrawingOrderMovesObjectsToTheEnds)
 {
     CRoom room;
     Add(room, "a");
@@ -61,11 +61,8 @@ TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepth)
     room.RemovePart(17);  // out of range: nothing happens
     room.ClearParts();
     EXPECT_EQ(room.PartCount(), 0);
-}
 
-TEST_F(CRoomTest, DrawingOrderCommands)
-{
-    CRoom room;
+    // The drawing order commands move an object to the ends, leaving its slot free.
     Add(room, "a");
     Add(room, "b");
     Add(room, "c");

@@ -160,7 +160,7 @@ TEST(CRoomWallsScreenTest, JoinsCloseCorners)
     EXPECT_EQ(slanted[1].screen, (Outline{{{-8, -10}, {30, 40}, {38, 34}, {5, -10}}}));
 }
 
-TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsAndWidens)
+TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsWidensAndSaturates)
 {
     CRoomWalls one = OutlineOf({CWall(0, 0, 101, 0, 0, 11)});
     one.ComputeScreen(35, 20, 0.5);
@@ -171,6 +171,15 @@ TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsAndWidens)
     EXPECT_EQ(one[0].screen, (Outline{{{0, 0}, {19, 0}, {19, -7}, {0, -7}}}));
     one.ComputeScreen(0, 0, 2.0);
     EXPECT_EQ(one[0].screen, (Outline{{{0, 1}, {21, 1}, {21, -8}, {0, -8}}}));
+
+    CRoomWalls room;
+    room.MakeRectangle(2000000000, 2000000000, 1000000000);
+    room.ComputeScreen(0, 0, 1.0);
+    const int32_t t = 1000000000;
+    EXPECT_EQ(room[0].screen, (Outline{{{-t, 0}, {Max, 0}, {Max, -t}, {-t, -t}}}));
+    room.ComputeScreen(0, 0, 4.0);
+    EXPECT_EQ(room[0].screen[0], (Point{Min, 3}));
+    EXPECT_EQ(room[0].screen[1], (Point{Max, 3}));
 }
 
 TEST(CRoomWallsScreenTest, UnjoinedWallsKeepTheirOutlines)
@@ -189,14 +198,3 @@ TEST(CRoomWallsScreenTest, UnjoinedWallsKeepTheirOutlines)
     }
 }
 
-TEST(CRoomWallsScreenTest, ExtremeCoordinatesSaturate)
-{
-    CRoomWalls room;
-    room.MakeRectangle(2000000000, 2000000000, 1000000000);
-    room.ComputeScreen(0, 0, 1.0);
-    const int32_t t = 1000000000;
-    EXPECT_EQ(room[0].screen, (Outline{{{-t, 0}, {Max, 0}, {Max, -t}, {-t, -t}}}));
-    room.ComputeScreen(0, 0, 4.0);
-    EXPECT_EQ(room[0].screen[0], (Point{Min, 3}));
-    EXPECT_EQ(room[0].screen[1], (Point{Max, 3}));
-}

@@ -6,7 +6,6 @@
 
 #include "FuzzInputs.h"
 #include "library/CPartsCatalogue.h"
-#include "localize/CALocalize.h"
 #include "model/ModelServices.h"
 #include "platform/FileIo.h"
 #include "support/RecordingCanvas.h"
@@ -152,6 +151,7 @@ TEST_F(HostileFilesTest, FilesWithoutARoomPipesFoldersAndOversizedFilesAreRefuse
     }
 }
 
+// Language keys of such numbers are checked where string tables are read (CLocStringsTest).
 TEST_F(HostileFilesTest, KeysOfTwoBillionCostOneEntryEach)
 {
     const std::string path = dir.file("Catalog.msk");
@@ -160,14 +160,4 @@ TEST_F(HostileFilesTest, KeysOfTwoBillionCostOneEntryEach)
     CPartsCatalogue catalogue;
     catalogue.Load(path, false);
     EXPECT_EQ(catalogue.Count(), 2);
-
-    std::filesystem::create_directory(dir.file("lang"));
-    TempDir::WriteFile(dir.file("lang/x.lng"),
-                       "[Main]\nLanguage=X\nLanguageID=2000000000\n[Messages]\nText2000000000=far\n"
-                       "Text99999999999=beyond\nText-5=negative\n");
-    CALocalize localizer;
-    ASSERT_TRUE(localizer.ScanFiles(dir.file("lang")));
-    ASSERT_TRUE(localizer.SelectLanguageByID(2000000000));
-    EXPECT_EQ(localizer.Message(2000000000, "?"), "far");
-    EXPECT_EQ(localizer.Message(-5, "?"), "?");
 }

