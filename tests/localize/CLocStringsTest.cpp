@@ -23,7 +23,7 @@ CLocStrings ReadSection(std::string_view fileText, const std::string& section = 
 
 }  // namespace
 
-TEST(CLocStrings, NumbersComeFromTheKeyAfterFourCharactersOfAnyKind)
+TEST(CLocStrings, NumbersComeFromTheKeyAfterFourCharactersAndStopAt32Bits)
 {
     const CLocStrings strings = ReadSection(
         "[S]\nText12=twelve\nab!_3=three\nItem0007=seven\nÄÖÜß9=nine\nKey5=short\nText=none\n"
@@ -35,6 +35,15 @@ TEST(CLocStrings, NumbersComeFromTheKeyAfterFourCharactersOfAnyKind)
     EXPECT_EQ(StringOf(strings, 9), "nine");
     for (int32_t number : {5, 4, 6, 8, 1, 15, -4})
         EXPECT_EQ(StringOf(strings, number), "<none>") << number;
+
+    // Huge numbers cost one entry; an overflowing number must not wrap onto a small one.
+    const CLocStrings huge = ReadSection(
+        "[S]\nText2000000000=far\nText2147483647=last\nText2147483648=over\n"
+        "Text99999999999999999999=way over\n");
+    EXPECT_EQ(StringOf(huge, 2000000000), "far");
+    EXPECT_EQ(StringOf(huge, 2147483647), "last");
+    for (int32_t number : {1999999999, 0, INT32_MIN})
+        EXPECT_EQ(StringOf(huge, number), "<none>") << number;
 }
 
 TEST(CLocStrings, ValuesGetLineBreaksAndLoseTheirLastHashComment)
@@ -59,17 +68,4 @@ TEST(CLocStrings, TheLaterOfTwoKeysWithTheSameNumberWins)
     EXPECT_EQ(StringOf(strings, 12), "second");
     // A later empty value hides the earlier text, as the file says.
     EXPECT_EQ(StringOf(strings, 3), "<none>");
-}
-
-TEST(CLocStrings, HugeNumbersCostOneEntryAndNumbersBeyond32BitsAreIgnored)
-{
-    const CLocStrings strings = ReadSection(
-        "[S]\nText2000000000=far\nText2147483647=last\nText2147483648=over\n"
-        "Text99999999999999999999=way over\n");
-    EXPECT_EQ(StringOf(strings, 2000000000), "far");
-    EXPECT_EQ(StringOf(strings, 2147483647), "last");
-    EXPECT_EQ(StringOf(strings, 1999999999), "<none>");
-    // An overflowing number must not wrap onto a small one.
-    EXPECT_EQ(StringOf(strings, 0), "<none>");
-    EXPECT_EQ(StringOf(strings, INT32_MIN), "<none>");
 }

@@ -167,7 +167,7 @@ TEST_F(PlanRenderingTest, DoorsSwingAndCutTheirOpeningIntoTheWall)
     EXPECT_TRUE(DrawOne(door).size() == 4u);
 }
 
-TEST_F(PlanRenderingTest, CaptionsFitTheirObject)
+TEST_F(PlanRenderingTest, CaptionsFitTheirObjectAndLabelsDrawTheirTextOnTheirFillWithTheFontScaled)
 {
     CPart& part = Add(Rectangle, 0, 0, 60, 40);
     part.Caption = "Sofa";
@@ -180,10 +180,7 @@ TEST_F(PlanRenderingTest, CaptionsFitTheirObject)
     EXPECT_TRUE(Contains(DrawOne(part), "Text [0,-2,60,5] 25 ..."));
     part.TextColor = NoColour;
     EXPECT_TRUE(DrawOne(part).size() == 5u);
-}
 
-TEST_F(PlanRenderingTest, LabelsDrawTheirTextOnTheirFillWithTheFontScaled)
-{
     CPart& label = Add(Label, 10, 10, 100, 20);
     label.Caption = "Hall";
     label.LineColor = AlignRight;
