@@ -37,7 +37,7 @@ CRoomWalls Thicknesses(std::initializer_list<int32_t> thicknesses)
 
 }  // namespace
 
-TEST(CWallTest, EndPointOrderDirectionAndOutlineLines)
+TEST(CWallTest, EndPointOrderDirectionAndOutlineLinesStayFiniteForAnyWall)
 {
     // Ordered left to right, the alignment kept: the thickness changes sides.
     EXPECT_EQ(CWall(500, 0, 0, 0, 0, 10).lineB, (Line{{{0, -10}, {500, -10}}}));
@@ -59,10 +59,7 @@ TEST(CWallTest, EndPointOrderDirectionAndOutlineLines)
     EXPECT_EQ(CWall(0, 0, 100, 0, 1, 5).lineB, (Line{{{0, -2}, {100, -2}}}));
     EXPECT_EQ(CWall(0, 0, 0, 100, 1, 5).lineA, (Line{{{-2, 0}, {-2, 100}}}));
     EXPECT_EQ(CWall(0, 0, 0, 100, 7, 5).lineB, CWall(0, 0, 0, 100, 0, 5).lineB);
-}
 
-TEST(CWallTest, DegenerateAndExtremeWallsStayFinite)
-{
     const CWall point(5, 5, 5, 5, 0, 10);
     EXPECT_TRUE(point.IsDegenerate());
     for (double v : {point.direction, point.ux, point.uy, point.dxByLen2, point.dyByLen2})
@@ -197,4 +194,3 @@ TEST(CRoomWallsScreenTest, UnjoinedWallsKeepTheirOutlines)
                 EXPECT_TRUE(std::isnan(trim));
     }
 }
-

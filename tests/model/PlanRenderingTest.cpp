@@ -106,7 +106,7 @@ TEST_F(PlanRenderingTest, BackgroundFillsFloodsAndDrawsTheGridBetweenTwoWallPass
     EXPECT_TRUE(canvas.Calls("Polyline").empty());
 }
 
-TEST_F(PlanRenderingTest, ObjectsUseTheirColoursAndStyles)
+TEST_F(PlanRenderingTest, ObjectsDrawTheShapeOfTheirTypeInTheirColoursAndStyles)
 {
     CPart& rect = Add(Rectangle, 10, 20, 30, 40);
     rect.LineColor = 0x0000FF;
@@ -119,10 +119,7 @@ TEST_F(PlanRenderingTest, ObjectsUseTheirColoursAndStyles)
     const Lines invisible = DrawOne(rect);
     EXPECT_EQ(invisible[0], "Brush Hollow");
     EXPECT_EQ(invisible[1], "Pen Null 0x000000");
-}
 
-TEST_F(PlanRenderingTest, ShapesFollowTheirType)
-{
     EXPECT_TRUE(Contains(DrawOne(Add(Circle, 0, 0, 100, 40)), "Ellipse [0,-30,100,70]"));
     CPart& ellipse = Add(Ellipse, 0, 0, 100, 40);
     ellipse.Rotation = 90;
