@@ -2,6 +2,9 @@
 
 #include "model/ModelServices.h"
 
+#include <map>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 TEST(CPartTest, NewObjectsTakeTheOptionsFillColour)
@@ -18,13 +21,17 @@ TEST(CPartTest, TypeNamesRoundTripUnknownsAreRectanglesAndSymbolsStandForTheirSh
     EXPECT_EQ(TypeFromName("door"), Rectangle);
     EXPECT_EQ(TypeFromName(""), Rectangle);
 
-    // A library object stands for the basic shape of its symbol.
+    // A library object stands for the basic shape of its symbol: the round and six-sided
+    // symbols for theirs, any other for a rectangle, and one without a symbol for itself.
     CPart part;
     part.Type = LibraryObject;
-    for (auto [symbol, shape] : {std::pair{26, Circle}, {68, Hexagon}, {51, Ellipse}, {3, Rectangle}, {0, LibraryObject}}) {
-        part.LibObjID = symbol;
-        EXPECT_EQ(part.ShapeType(), shape) << symbol;
-    }
+    std::map<int, std::vector<int>> symbols;
+    for (part.LibObjID = 0; part.LibObjID < 100; ++part.LibObjID)
+        symbols[part.ShapeType()].push_back(part.LibObjID);
+    EXPECT_EQ(symbols[Circle], (std::vector{25, 26, 27, 33, 81}));
+    EXPECT_EQ(symbols[Ellipse], (std::vector{50, 51}));
+    EXPECT_EQ(symbols[Hexagon], (std::vector{68, 69}));
+    EXPECT_EQ(symbols[LibraryObject], std::vector{0});
 }
 
 TEST(CPartTest, DescribesObjectsForTheHoverText)

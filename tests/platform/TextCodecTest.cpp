@@ -65,8 +65,8 @@ TEST(TextCodec, RefusesWhatIsNotTextAndWritesOnlyWhatFits)
 {
     for (const std::string_view bytes : {"a\0b"sv, "\xFF\xFEz\x00\x00\x00"sv})
         EXPECT_EQ(DecodeText(bytes, Western).problem, DecodeProblem::NotText);
-    // An odd length, a lone low half, a high half at the end.
-    for (const std::string_view bytes : {"\xFF\xFEz"sv, "\xFF\xFE\x00\xDC"sv, "\xFE\xFF\xD8\x3D"sv})
+    // An odd length, lone low halves at both ends of their range, a high half at the end.
+    for (const std::string_view bytes : {"\xFF\xFEz"sv, "\xFF\xFE\x00\xDC"sv, "\xFF\xFE\xFF\xDF"sv, "\xFE\xFF\xD8\x3D"sv})
         EXPECT_EQ(DecodeText(bytes, Western).problem, DecodeProblem::DamagedUtf16);
     EXPECT_EQ(EncodeText("Stůl", TextEncoding::Windows1252), std::nullopt);
     EXPECT_EQ(EncodeText("Tür €", TextEncoding::Windows1250), "T\xFCr \x80");
