@@ -126,7 +126,7 @@ TEST_F(CRoomFileTest, AbsentKeysTakeTheReadersDefaults)
     EXPECT_EQ(LoadText("[Room]\nSpaceAround=none\n").SpaceAround, (std::array<int32_t, 4>{35, 35, 35, 35}));
 }
 
-TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndOtherSectionsAreIgnored)
+TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndSaveRenumberedWithoutForeignSections)
 {
     const CRoom room = LoadText("[Part7]\nCaption=a\n[Notes]\nCaption=n\n[Part2]\nCaption=b\n"
                                 "[part3]\nCaption=lower\n[Room]\nWidth=10\n[Part9]\nCaption=c\n");
@@ -135,18 +135,16 @@ TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndOtherSectionsAreIgnored)
     EXPECT_EQ(room.Parts[1].Caption, "b");
     EXPECT_EQ(room.Parts[2].Caption, "c");
     EXPECT_EQ(room.Width, 10);
-}
 
-TEST_F(CRoomFileTest, SavingRenumbersObjectsAndDropsForeignSections)
-{
+    // Saving numbers the objects afresh and drops what else the old file held.
     const std::string path = dir.file("room.mst");
     TempDir::WriteFile(path, "[Extra]\nkey=1\n[Part5]\nType=Door\n");
-    CRoom room;
-    Add(room, Rectangle).Caption = "a";
-    Add(room, Rectangle).Caption = "b";
-    Add(room, Rectangle).Caption = "c";
-    room.RemovePart(1);
-    room.Save(path);
+    CRoom saved;
+    Add(saved, Rectangle).Caption = "a";
+    Add(saved, Rectangle).Caption = "b";
+    Add(saved, Rectangle).Caption = "c";
+    saved.RemovePart(1);
+    saved.Save(path);
     const std::optional<CIniFile> ini = CIniFile::Read(path);
     ASSERT_TRUE(ini);
     EXPECT_EQ(ini->SectionNames(), (std::vector<std::string>{"Room", "Part1", "Part2"}));
