@@ -46,26 +46,18 @@ TEST(CLocStrings, NumbersComeFromTheKeyAfterFourCharactersAndStopAt32Bits)
         EXPECT_EQ(StringOf(huge, number), "<none>") << number;
 }
 
-TEST(CLocStrings, ValuesGetLineBreaksAndLoseTheirLastHashComment)
+TEST(CLocStrings, ValuesGetLineBreaksLoseTheirLastHashCommentAndTheLaterKeyWins)
 {
     const CLocStrings strings = ReadSection(
         "[S]\nText1=two\\nlines\nText2=keep # comment\nText3=a # b # c\nText4=  padded  \n"
-        "Text5=#only a comment\nText6=\n");
+        "Text5=#only a comment\nText6=\nText12=first\nItem12=second\nText7=kept\nItem7=\nText12=repeated\n");
     EXPECT_EQ(StringOf(strings, 1), "two\r\nlines");
     EXPECT_EQ(StringOf(strings, 2), "keep ");
     EXPECT_EQ(StringOf(strings, 3), "a # b ");
     EXPECT_EQ(StringOf(strings, 4), "padded");
-    // What is left empty counts as missing.
-    EXPECT_EQ(StringOf(strings, 5), "<none>");
-    EXPECT_EQ(StringOf(strings, 6), "<none>");
-}
-
-TEST(CLocStrings, TheLaterOfTwoKeysWithTheSameNumberWins)
-{
-    const CLocStrings strings = ReadSection(
-        "[S]\nText12=first\nItem12=second\nText3=kept\nItem3=\nText12=repeated\n");
+    // What is left empty counts as missing, and hides an earlier text of the same number.
+    for (int32_t number : {5, 6, 7})
+        EXPECT_EQ(StringOf(strings, number), "<none>") << number;
     // "Text12" repeated is the same key, and the reader keeps its first value.
     EXPECT_EQ(StringOf(strings, 12), "second");
-    // A later empty value hides the earlier text, as the file says.
-    EXPECT_EQ(StringOf(strings, 3), "<none>");
 }
