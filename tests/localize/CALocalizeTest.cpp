@@ -60,16 +60,18 @@ TEST_F(CALocalizeTest, ScansLanguageFilesInNameOrderWhateverTheCaseOfTheirExtens
     WriteLanguage("zz.lng", "[Main]\nLanguage=Po\xE8\xEDta\xE8\nLanguageID=1029\n[Messages]\nText34=from zz\n");
     WriteLanguage("german.LNG", German);
     WriteLanguage("czech.lng", Czech);
+    WriteLanguage("french.lng", "[Main]\nLanguage=Premi\xE8re\nLanguageID=1036\n");
     WriteLanguage("nameless.lng", "[Main]\nLanguage=\nLanguageID=2000000000\n[Messages]\nText34=Błąd\n");
     WriteLanguage("notes.txt", Czech);
     WriteLanguage(".lng", Czech);
     std::filesystem::create_directory(folder.file("folder.lng"));
     ASSERT_TRUE(localize.ScanFiles(folder.path()));
-    EXPECT_EQ(localize.LanguageCount(), 4);
+    EXPECT_EQ(localize.LanguageCount(), 5);
     // A file without a language name is counted but never offered; it is chosen by identifier.
-    // Letters both code pages have tell nothing; the identifier of a Central European language does.
-    EXPECT_EQ(LanguageList(localize),
-              (std::vector<LanguageListItem>{{"Čeština", 1029}, {"Deutsch", 0x407}, {"Počítač", 1029}}));
+    // Letters both code pages have tell nothing; the identifier then chooses: a Central European
+    // language's file is read in its code page, any other in the western one.
+    EXPECT_EQ(LanguageList(localize), (std::vector<LanguageListItem>{
+                                          {"Čeština", 1029}, {"Première", 1036}, {"Deutsch", 0x407}, {"Počítač", 1029}}));
     ASSERT_TRUE(localize.SelectLanguageByID(2000000000));
     EXPECT_EQ(localize.Message(34, "Error"), "Błąd");
     // Of two files with one identifier, the first by name is selected.

@@ -162,8 +162,9 @@ TEST_F(CRoomFileTest, LibraryHeightsComeFromTheLibraryWhenItKnowsThem)
     EXPECT_EQ(room.Parts[1].ZHeight, 195);
     EXPECT_EQ(room.Parts[2].ZHeight, 10);
     EXPECT_EQ(room.Parts[3].CategoryMask, (1u << 2) | (1u << 3));
-    // The library's heights are centimetres; a room in metres gets them in metres.
+    // The library's heights are centimetres; a room in other units gets them in its own.
     EXPECT_EQ(LoadText("[Room]\nUnit=m\n[Part1]\nType=LibraryObject\nLibObjID=4\n").Parts[0].ZHeight, 1);
+    EXPECT_EQ(LoadText("[Room]\nUnit=mm\n[Part1]\nType=LibraryObject\nLibObjID=4\n").Parts[0].ZHeight, 720);
 }
 
 TEST_F(CRoomFileTest, ANewerFileWarnsAndStillLoads)

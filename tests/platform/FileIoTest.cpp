@@ -60,6 +60,7 @@ TEST(FileIo, LinksAreFollowedEvenToNothingButNotThoseOthersPlantedInSharedFolder
     EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(dir.file("dangling.png")));
     EXPECT_EQ(TempDir::ReadFile(target), "new");
     EXPECT_EQ(TempDir::ReadFile(dir.file("made.png")), "picture");
+    EXPECT_TRUE(IsSameFile(link, target) && !IsSameFile(target, dir.file("made.png")));
 
     constexpr mode_t Shared = S_IFDIR | S_ISVTX | 0777;  // like /tmp, owned by root (0)
     EXPECT_TRUE(MayFollowLink(1000, 0, Shared, 1000) && MayFollowLink(0, 0, Shared, 1000));
