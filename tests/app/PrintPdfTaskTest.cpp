@@ -1,5 +1,6 @@
 // planzeta --print-pdf run as a user runs it. Like every test of this program, it runs as a
-// fresh user without settings (see CommandLineTest.cpp).
+// fresh user without settings; its arguments and files are refused as every task's are (see
+// CommandLineTest.cpp).
 
 #include "support/PdfFacts.h"
 #include "support/RunProcess.h"
@@ -51,9 +52,6 @@ TEST(PrintPdfTask, PrintsTheRoomOnOnePagePerCopy)
                   "--no-scale-bar", "--title", "", "--note1", ""});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(PdfPageCount(TempDir::ReadFile(dir.file("copies.pdf"))), 3);
-
-    r = Planzeta({"--help"});
-    EXPECT_NE(r.out.find("--print-pdf OUT.pdf ROOM.mst"), std::string::npos);
 }
 
 TEST(PrintPdfTask, AScaleThatDoesNotFitWritesNothing)
@@ -76,24 +74,4 @@ TEST(PrintPdfTask, AScaleThatDoesNotFitWritesNothing)
     r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "1000"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("whatever --scale says. Print it from the editor at a smaller zoom."), std::string::npos) << r.err;
-}
-
-TEST(PrintPdfTask, RefusesWrongArgumentsAndFilesItCannotReadOrWrite)
-{
-    TempDir dir;
-    const std::string room = dir.file("Bedroom.mst");
-    TempDir::WriteFile(room, Room);
-    const std::string out = dir.file("plan.pdf");
-    const std::vector<std::vector<std::string>> usageErrors = {
-        {"--print-pdf", out, room, "--scale", "fifty"}, {"--print-pdf", out, room, "--scale", "0"},
-        {"--print-pdf", out, room, "--copies", "0"},    {"--print-pdf", out, room, "--copies", "1000"},
-        {"--print-pdf", out, room, "--zoom", "2"},      {"--print-pdf", out},
-        {"--print-pdf", out, dir.file("missing.mst")},
-    };
-    for (const auto& args : usageErrors)
-        EXPECT_EQ(Planzeta(args).status, 2) << args.back();
-    const ProcessResult r = Planzeta({"--print-pdf", dir.file("no/such/folder.pdf"), room});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err, "");
-    EXPECT_FALSE(std::filesystem::exists(out));
 }
