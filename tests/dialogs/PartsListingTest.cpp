@@ -19,66 +19,40 @@ void Add(CRoom& room, CPart part, const std::string& caption = "")
     room.Parts.push_back(part);
 }
 
-std::vector<std::string> Names(const std::vector<ListingRow>& rows)
+// A row as "index: name, size at position".
+std::vector<std::string> Shown(const std::vector<ListingRow>& rows)
 {
-    std::vector<std::string> names;
+    std::vector<std::string> shown;
     for (const ListingRow& row : rows)
-        names.push_back(row.name);
-    return names;
+        shown.push_back(std::to_string(row.index) + ": " + row.name + ", " + row.size + " at " + row.position);
+    return shown;
 }
 
 }  // namespace
 
-TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabels)
+// Rows are sorted by name regardless of case, keeping room order for equal names; an object
+// without a caption is named by its kind, a caption shows on one line.
+TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabelsSortedByName)
 {
     CRoom room;
     room.ClearParts();
     room.UserCoord = true;
     room.UserCoordOriginX = 100;
-    Add(room, MakePart(Rectangle, 10, 20, 120, 80), "Table");
+    Add(room, MakePart(Rectangle, 10, 20, 120, 80), "chair");
     Add(room, MakePart(Label, 0, 0, 50, 10), "Kitchen");
-    CPart unused = MakePart(Circle, 0, 0, 5, 5);
-    Add(room, unused, "Gone");
+    Add(room, MakePart(Circle, 0, 0, 5, 5), "Gone");
     room.Parts.back().InUse = false;
     Add(room, MakePart(Door, -5, 300, 90, 10));
-
-    const std::vector<ListingRow> rows = ListingRows(room);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].index, 3);
-    EXPECT_EQ(rows[0].name, "Door");
-    EXPECT_EQ(rows[0].size, "90\u00D710");
-    EXPECT_EQ(rows[0].position, "-5, 300");
-    EXPECT_EQ(rows[1].index, 0);
-    EXPECT_EQ(rows[1].name, "Table");
-    EXPECT_EQ(rows[1].size, "120\u00D780");
-    EXPECT_EQ(rows[1].position, "10, 20");
-}
-
-TEST(PartsListing, RowsAreSortedByNameRegardlessOfCaseKeepingRoomOrderForEqualNames)
-{
-    CRoom room;
-    room.ClearParts();
-    Add(room, MakePart(Rectangle, 1, 0, 10, 10), "chair");
-    Add(room, MakePart(Rectangle, 2, 0, 10, 10), "Bed");
     Add(room, MakePart(Rectangle, 3, 0, 10, 10), "Chair");
-    Add(room, MakePart(Rectangle, 4, 0, 10, 10), "armchair");
+    Add(room, MakePart(LibraryObject, 4, 0, 10, 10));
     Add(room, MakePart(Rectangle, 5, 0, 10, 10), "chair");
-    const std::vector<ListingRow> rows = ListingRows(room);
-    EXPECT_EQ(Names(rows), (std::vector<std::string>{"armchair", "Bed", "chair", "Chair", "chair"}));
-    EXPECT_EQ(rows[2].index, 0);
-    EXPECT_EQ(rows[4].index, 4);
-}
-
-TEST(PartsListing, AnObjectWithoutCaptionIsNamedByItsKindAndACaptionOnOneLine)
-{
-    CRoom room;
-    room.ClearParts();
-    Add(room, MakePart(Circle, 0, 0, 10, 10));
-    Add(room, MakePart(LibraryObject, 0, 0, 10, 10));
-    Add(room, MakePart(Rectangle, 0, 0, 10, 10), "Tall\r\ncupboard\nold");
-    EXPECT_EQ(ListingName(room, 0), "Circle");
-    EXPECT_EQ(ListingName(room, 1), "From library");
-    EXPECT_EQ(ListingName(room, 2), "Tall cupboard old");
+    Add(room, MakePart(Circle, 6, 0, 10, 10));
+    Add(room, MakePart(Rectangle, 7, 0, 10, 10), "Tall\r\ncupboard\nold");
+    EXPECT_EQ(Shown(ListingRows(room)),
+              (std::vector<std::string>{"0: chair, 120\u00D780 at 10, 20", "4: Chair, 10\u00D710 at 3, 0",
+                                        "6: chair, 10\u00D710 at 5, 0", "7: Circle, 10\u00D710 at 6, 0",
+                                        "3: Door, 90\u00D710 at -5, 300", "5: From library, 10\u00D710 at 4, 0",
+                                        "8: Tall cupboard old, 10\u00D710 at 7, 0"}));
 }
 
 class NumberedNames : public ::testing::Test {
