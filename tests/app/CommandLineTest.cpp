@@ -2,6 +2,7 @@
 // its arguments or files, with its exit status and message. What the tasks write is tested with
 // the code that writes it.
 
+#include "support/PdfFacts.h"
 #include "support/RunProcess.h"
 #include "support/ScopedEnv.h"
 #include "support/TempDir.h"
@@ -9,6 +10,7 @@
 #include <QImage>
 
 #include <filesystem>
+#include <sstream>
 
 #include <sys/stat.h>
 
@@ -17,29 +19,10 @@
 namespace {
 
 // Every run sees a fresh user: no settings, no catalogue of its own.
-class FreshUser : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        home_ = std::make_unique<TempDir>();
-        config_ = std::make_unique<ScopedEnv>("XDG_CONFIG_HOME", home_->file("config").c_str());
-        data_ = std::make_unique<ScopedEnv>("XDG_DATA_HOME", home_->file("data").c_str());
-    }
-    void TearDown() override
-    {
-        data_.reset();
-        config_.reset();
-        home_.reset();
-    }
-    static std::string SettingsFile() { return std::getenv("XDG_CONFIG_HOME") + std::string("/Kelvora/Planzeta.ini"); }
-
-private:
-    std::unique_ptr<TempDir> home_;
-    std::unique_ptr<ScopedEnv> config_;
-    std::unique_ptr<ScopedEnv> data_;
-};
-
-const auto* const freshUser = ::testing::AddGlobalTestEnvironment(new FreshUser);
+const TempDir freshUser;
+const ScopedEnv freshConfig("XDG_CONFIG_HOME", freshUser.file("config").c_str());
+const ScopedEnv freshData("XDG_DATA_HOME", freshUser.file("data").c_str());
+const std::string SettingsFile = freshUser.file("config/Kelvora/Planzeta.ini");
 
 ProcessResult Planzeta(const std::vector<std::string>& args)
 {
@@ -74,6 +57,11 @@ const char* const WalkRoom =
     "[Part2]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=45\r\nHeight=45\r\nZHeight=45\r\n"
     "FillColor=0x0080FF\r\n";
 
+// 590 × 490 cm with its margins: 11.8 cm wide at 1 : 50, and at most 1 : 32.8 on A4.
+const char* const Bedroom =
+    "[Room]\r\nFileVersion=300\r\nWidth=520\r\nHeight=420\r\nUnit=cm\r\nSpaceAround=35\r\n"
+    "[Part1]\r\nType=Rectangle\r\nPosX=100\r\nPosY=100\r\nWidth=80\r\nHeight=60\r\nCaption=Bed\r\n";
+
 int Count(const QImage& image, QRgb colour)
 {
     int count = 0;
@@ -91,7 +79,7 @@ size_t FilesIn(const std::string& folder)
 
 class CommandLine : public ::testing::Test {
 protected:
-    void TearDown() override { std::filesystem::remove(FreshUser::SettingsFile()); }
+    void TearDown() override { std::filesystem::remove(SettingsFile); }
 
     std::string Room(const std::string& text, const std::string& name = "room.mst")
     {
@@ -102,8 +90,8 @@ protected:
     // The user's settings, for this test only.
     static void Settings(const std::string& lines)
     {
-        std::filesystem::create_directories(std::filesystem::path(FreshUser::SettingsFile()).parent_path());
-        TempDir::WriteFile(FreshUser::SettingsFile(), "[Planzeta]\n" + lines);
+        std::filesystem::create_directories(freshUser.file("config/Kelvora"));
+        TempDir::WriteFile(SettingsFile, "[Planzeta]\n" + lines);
     }
 
     // The picture --export-image writes of the plan room with the switches.
@@ -231,44 +219,36 @@ TEST_F(CommandLine, HelpAndVersion)
     EXPECT_TRUE(Contains(r.out, "\nLicense GPL-3.0-or-later")) << r.out;
 }
 
-// "@name" stands for a file of the test's folder, "@room" for a room there.
+// Each row is a command line, "@name" standing for a file of the test's folder, '' for an empty
+// argument.
 TEST_F(CommandLine, ArgumentsATaskCannotTakeAreUsageErrorsThatWriteNothing)
 {
-    const std::vector<std::vector<std::string>> refused = {
-        {"--frobnicate"}, {"--dump-json"}, {"--listing"}, {"--listing", "@room", "@room"}, {"--resave", "@only.mst"},
-        {"--quit-after-first-paint", "@a.mst", "@b.mst"}, {"--export-image", "@out.png"},
-        {"--no-grid", "--export-image", "@out.png", "@room"}, {"--export-image", "@out.png", "@room", "--grid"},
-        {"--export-image", "@out.png", "@room", "--zoom"}, {"--export-image", "@out.png", "@room", "--zoom", "0.04"},
-        {"--export-image", "@out.png", "@room", "--zoom", "4.5"}, {"--export-image", "@out.png", "@room", "--zoom", "nan"},
-        {"--export-image", "@out.png", "@room", "--zoom", "1x"}, {"--export-image", "@out.png", "@room", "--zoom", ""},
-        {"--export-image", "@out.png", "@room", "--scale-factor", "0.5"},
-        {"--export-image", "@out.png", "@room", "--scale-factor", "9"},
-        {"--export-image", "@out.png", "@room", "--scale-factor", "2x"},
-        {"--export-vrml", "@out.wrl", "@room", "--3d-zoom"}, {"--export-vrml", "@out.wrl", "@room", "--3d-zoom", "0"},
-        {"--export-vrml", "@out.wrl", "@room", "--3d-zoom", "-100"},
-        {"--export-vrml", "@out.wrl", "@room", "--3d-zoom", "1.5"},
-        {"--export-vrml", "@out.wrl", "@room", "--3d-zoom", "2147483648"},
-        {"--export-vrml", "@out.wrl", "@room", "--walls", "Solid"}, {"--export-vrml", "@out.wrl", "@room", "--walls"},
-        {"--export-vrml", "@out.wrl", "@room", "--transparent"}, {"--export-vrml", "@out.wrl", "@room", "@third.wrl"},
-        {"--print-pdf", "@out.pdf"}, {"--print-pdf", "@out.pdf", "@room", "--scale", "fifty"},
-        {"--print-pdf", "@out.pdf", "@room", "--scale", "0"}, {"--print-pdf", "@out.pdf", "@room", "--copies", "0"},
-        {"--print-pdf", "@out.pdf", "@room", "--copies", "1000"}, {"--print-pdf", "@out.pdf", "@room", "--zoom", "2"},
+    const std::string image = "--export-image @out.png @room ";
+    const std::string vrml = "--export-vrml @out.wrl @room ";
+    const std::string pdf = "--print-pdf @out.pdf @room ";
+    const std::string refused[] = {
+        "--frobnicate", "--dump-json", "--listing", "--listing @room @room", "--resave @only.mst",
+        "--quit-after-first-paint @a.mst @b.mst", "--export-image @out.png", "--no-grid " + image, image + "--grid",
+        image + "--zoom", image + "--zoom 0.04", image + "--zoom 4.5", image + "--zoom nan", image + "--zoom 1x",
+        image + "--zoom ''", image + "--scale-factor 0.5", image + "--scale-factor 9", image + "--scale-factor 2x",
+        vrml + "--3d-zoom", vrml + "--3d-zoom 0", vrml + "--3d-zoom -100", vrml + "--3d-zoom 1.5",
+        vrml + "--3d-zoom 2147483648", vrml + "--walls Solid", vrml + "--walls", vrml + "--transparent",
+        vrml + "@third.wrl", "--print-pdf @out.pdf", pdf + "--scale fifty", pdf + "--scale 0", pdf + "--copies 0",
+        pdf + "--copies 1000", pdf + "--zoom 2",
     };
-    Room(PlanRoom);
-    for (std::vector<std::string> args : refused) {
-        std::string shown;
-        for (std::string& arg : args) {
-            shown += ' ' + arg;
-            if (arg.starts_with('@'))
-                arg = dir.file(arg == "@room" ? "room.mst" : arg.substr(1));
-        }
+    Room(PlanRoom, "room");
+    for (const std::string& row : refused) {
+        std::vector<std::string> args;
+        std::istringstream words(row);
+        for (std::string word; words >> word;)
+            args.push_back(word == "''" ? "" : word.starts_with('@') ? dir.file(word.substr(1)) : word);
         const ProcessResult r = Planzeta(args);
-        EXPECT_EQ(r.status, 2) << shown;
+        EXPECT_EQ(r.status, 2) << row;
         EXPECT_TRUE(r.err.starts_with("planzeta: ") && r.err.ends_with("\nTry 'planzeta --help' for more information.\n"))
-            << shown << ": " << r.err;
+            << row << ": " << r.err;
     }
     EXPECT_EQ(FilesIn(dir.path()), 1u);
-    EXPECT_TRUE(Contains(Planzeta({"--export-vrml", dir.file("out.wrl"), dir.file("room.mst"), "--3d-zoom", "abc"}).err,
+    EXPECT_TRUE(Contains(Planzeta({"--export-vrml", dir.file("out.wrl"), dir.file("room"), "--3d-zoom", "abc"}).err,
                          "--3d-zoom needs a whole number from 1 to 2147483647"));
 }
 
@@ -406,4 +386,49 @@ TEST_F(CommandLine, QuitAfterFirstPaintOpensTheRoomAndEndsOnceThePlanIsPainted)
     Settings("LastVersion=300\nLanguage=0\n");
     const ProcessResult r = Planzeta({"--quit-after-first-paint", Room(PlanRoom)});
     EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST_F(CommandLine, PrintPdfPrintsTheRoomOnOnePagePerCopy)
+{
+    const std::string room = Room(Bedroom, "Bedroom.mst");
+    ProcessResult r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "50", "--note2", "Second floor"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string pdf = TempDir::ReadFile(dir.file("plan.pdf"));
+    EXPECT_TRUE(IsPdf(pdf));
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    EXPECT_FALSE(HasJpegImage(pdf));
+    // The object's caption is text, as the title is; the document is titled as the page.
+    const ProcessResult text = RunProcess("/usr/bin/pdftotext", {dir.file("plan.pdf"), "-"});
+    EXPECT_NE(text.out.find("Bedroom\n\nBed\n"), std::string::npos) << text.out << text.err;
+    const ProcessResult info = RunProcess("/usr/bin/pdfinfo", {dir.file("plan.pdf")});
+    EXPECT_NE(info.out.find("Title:           Bedroom\n"), std::string::npos);
+    EXPECT_EQ(info.err, "") << "the cross-reference table holds after the fonts' names were tagged";
+    const std::string fonts = RunProcess("/usr/bin/pdffonts", {dir.file("plan.pdf")}).out;
+    EXPECT_TRUE(fonts.find(" yes yes yes ") != std::string::npos && fonts.find(" yes no ") == std::string::npos)
+        << "embedded as subsets:\n" << fonts;
+
+    r = Planzeta({"--print-pdf", dir.file("copies.pdf"), room, "--copies", "3", "--landscape", "--color",
+                  "--no-scale-bar", "--title", "", "--note1", ""});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(PdfPageCount(TempDir::ReadFile(dir.file("copies.pdf"))), 3);
+}
+
+TEST_F(CommandLine, PrintPdfWithAScaleThatDoesNotFitWritesNothing)
+{
+    const std::string room = Room(Bedroom, "Bedroom.mst");
+    ProcessResult r = Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "30"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "planzeta: Required scale is too high. The image would exceed the page.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("plan.pdf")));
+
+    // Just below the largest scale it fits; an existing file stays as it was when it does not.
+    EXPECT_EQ(Planzeta({"--print-pdf", dir.file("fits.pdf"), room, "--scale", "33"}).status, 0);
+    TempDir::WriteFile(dir.file("plan.pdf"), "earlier");
+    EXPECT_EQ(Planzeta({"--print-pdf", dir.file("plan.pdf"), room, "--scale", "32.5"}).status, 1);
+    EXPECT_EQ(TempDir::ReadFile(dir.file("plan.pdf")), "earlier");
+
+    r = Planzeta({"--print-pdf", dir.file("plan.pdf"), Room("[Room]\nWidth=30000\nHeight=100\n"), "--scale", "1000"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("whatever --scale says. Print it from the editor at a smaller zoom."), std::string::npos) << r.err;
 }
