@@ -252,7 +252,7 @@ TEST_F(CommandLine, ArgumentsATaskCannotTakeAreUsageErrorsThatWriteNothing)
                          "--3d-zoom needs a whole number from 1 to 2147483647"));
 }
 
-TEST_F(CommandLine, ExportImageDrawsWhatItsSwitchesAskForAsPngBmpOrSvg)
+TEST_F(CommandLine, ExportImageDrawsWhatItsSwitchesAskForAndRefusesARoomItCannotDraw)
 {
     EXPECT_EQ(Picture("plan.PNG", {"--zoom", "2"}).size(), QSize(402 + 50 + 50, 200 + 50 + 50));
     EXPECT_EQ(TempDir::ReadFile(dir.file("plan.PNG")).rfind("\x89PNG\r\n", 0), 0u);
@@ -276,6 +276,15 @@ TEST_F(CommandLine, ExportImageDrawsWhatItsSwitchesAskForAsPngBmpOrSvg)
     const QImage collisions = Picture("collisions.bmp", {"--collisions"});
     EXPECT_EQ(collisions.pixel(35, 60), White);
     EXPECT_EQ(collisions.pixel(165, 50), Black);
+
+    // A room it cannot draw is refused, and nothing is written.
+    ProcessResult r = Planzeta({"--export-image", dir.file("huge.png"), Room("[Room]\r\nWidth=2000000000\r\nHeight=300\r\n")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, "planzeta: The picture would be 2000000050 × 350 pixels")) << r.err;
+    r = Planzeta({"--export-image", dir.file("flat.png"), Room("[Room]\r\nWidth=300\r\nHeight=0\r\nSpaceAround=0\r\n")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(Contains(r.err, "planzeta: The room has no area to draw.")) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.file("huge.png")) || std::filesystem::exists(dir.file("flat.png")));
 }
 
 TEST_F(CommandLine, ExportImageDrawsTheBackgroundOnlyWhenAskedAndWarnsOfOneItCannotShow)
@@ -306,16 +315,6 @@ TEST_F(CommandLine, ExportImageDrawsTheBackgroundOnlyWhenAskedAndWarnsOfOneItCan
     }
 }
 
-TEST_F(CommandLine, ExportImageRefusesARoomItCannotDraw)
-{
-    ProcessResult r = Planzeta({"--export-image", dir.file("huge.png"), Room("[Room]\r\nWidth=2000000000\r\nHeight=300\r\n")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(Contains(r.err, "planzeta: The picture would be 2000000050 × 350 pixels")) << r.err;
-    r = Planzeta({"--export-image", dir.file("flat.png"), Room("[Room]\r\nWidth=300\r\nHeight=0\r\nSpaceAround=0\r\n")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(Contains(r.err, "planzeta: The room has no area to draw.")) << r.err;
-    EXPECT_EQ(FilesIn(dir.path()), 1u);
-}
 
 TEST_F(CommandLine, ExportVrmlWritesTheSceneAsTheEditorOpensItWithTheOptionsUnlessItsSwitchesSayOtherwise)
 {
