@@ -254,7 +254,8 @@ TEST_F(CommandLine, ArgumentsATaskCannotTakeAreUsageErrorsThatWriteNothing)
 
 TEST_F(CommandLine, ExportImageDrawsWhatItsSwitchesAskForAndRefusesARoomItCannotDraw)
 {
-    EXPECT_EQ(Picture("plan.PNG", {"--zoom", "2"}).size(), QSize(402 + 50 + 50, 200 + 50 + 50));
+    // Margins of 25 at half size are 12 pixels, as the editor draws them.
+    EXPECT_EQ(Picture("plan.PNG", {"--zoom", "0.5"}).size(), QSize(12 + 100 + 12, 12 + 50 + 12));
     EXPECT_EQ(TempDir::ReadFile(dir.file("plan.PNG")).rfind("\x89PNG\r\n", 0), 0u);
     const QImage plan = Picture("plan.bmp");
     EXPECT_EQ(TempDir::ReadFile(dir.file("plan.bmp")).rfind("BM", 0), 0u);
@@ -262,7 +263,10 @@ TEST_F(CommandLine, ExportImageDrawsWhatItsSwitchesAskForAndRefusesARoomItCannot
     EXPECT_EQ(plan.pixel(35, 60), Floor);
     EXPECT_GT(Count(plan, Grid), 0);
     EXPECT_GT(Count(plan, Black), 0);  // the outline and the caption
-    EXPECT_EQ(Picture("fine.bmp", {"--scale-factor", "2"}).size(), 2 * plan.size());
+    // Twice as fine: lines stay one pixel, the caption's letters grow with the picture.
+    const QImage fine = Picture("fine.bmp", {"--scale-factor", "2"});
+    EXPECT_EQ(fine.size(), 2 * plan.size());
+    EXPECT_GT(Count(fine, Black), 2 * Count(plan, Black) + 20);
 
     EXPECT_EQ(Planzeta({"--export-image", dir.file("plan.svg"), dir.file("plan.mst")}).status, 0);
     const std::string svg = TempDir::ReadFile(dir.file("plan.svg"));
