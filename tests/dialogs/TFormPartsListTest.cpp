@@ -103,6 +103,6 @@ TEST_F(TFormPartsListTest, PropertiesAndRemoveActOnTheSelectedRowsAndRefillTheLi
     list.FillList();
     list.CopyListing();
     list.RemoveSelected();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "kept");
     EXPECT_EQ(changesNoted + redraws, 3);
 }
