@@ -11,13 +11,6 @@ namespace {
 
 class COptionsTest : public ::testing::Test {
 protected:
-    // A settings file holding the given lines in the section "Planzeta".
-    CSettings Stored(const std::string& lines)
-    {
-        TempDir::WriteFile(path, "[Planzeta]\n" + lines);
-        return CSettings(path);
-    }
-
     TempDir dir;
     std::string path = dir.file("Planzeta.ini");
 };
@@ -32,8 +25,9 @@ TEST_F(COptionsTest, MissingValuesKeepTheFieldsButSwitchesTurnOnAndColoursAreRea
     options.PageBorder = 77;
     options.DefTextColor = 0x123456;
     options.LabelFont = "Serif|12|0|0|0";
-    options.Load(Stored("Autosize=0\nOpenInBestFit=2\nExpIn100=-1\n3DZoom=250\nDefTextColor=255\n"
-                        "deflinecolot=0x00FF00\nDefFillColor=255\n"));
+    TempDir::WriteFile(path, "[Planzeta]\nAutosize=0\nOpenInBestFit=2\nExpIn100=-1\n3DZoom=250\nDefTextColor=255\n"
+                             "deflinecolot=0x00FF00\nDefFillColor=255\n");
+    options.Load(CSettings(path));
     EXPECT_FALSE(options.Autosize);
     EXPECT_TRUE(options.OpenInBestFit);
     EXPECT_FALSE(options.ExpIn100);

@@ -55,29 +55,21 @@ TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabelsSor
                                         "8: Tall cupboard old, 10\u00D710 at 7, 0"}));
 }
 
-class NumberedNames : public ::testing::Test {
-protected:
-    NumberedNames()
-    {
-        TempDir::WriteFile(folder.file("xx.lng"), "[Main]\nLanguage=Test\nLanguageID=1111\n[Messages]\nText13=Item\n");
-        localize.ScanFiles(folder.path());
-        localize.SelectLanguageByID(1111);
-        SetCurrentLocalizer(&localize);
-    }
-
-    TempDir folder;
-    CALocalize localize;
-};
-
-TEST_F(NumberedNames, TheNumberIsPaddedToTheDigitsOfTheSlotCountInTheWordOfTheLanguage)
+TEST(PartsListing, NumberedNamesArePaddedToTheDigitsOfTheSlotCountInTheWordOfTheLanguage)
 {
+    EXPECT_EQ(NumberedName(3, 4), "Object 3");
+    TempDir folder;
+    TempDir::WriteFile(folder.file("xx.lng"), "[Main]\nLanguage=Test\nLanguageID=1111\n[Messages]\nText13=Item\n");
+    CALocalize localize;
+    localize.ScanFiles(folder.path());
+    localize.SelectLanguageByID(1111);
+    SetCurrentLocalizer(&localize);
     EXPECT_EQ(NumberedName(9, 9), "Item 9");
     EXPECT_EQ(NumberedName(1, 10), "Item 01");
     EXPECT_EQ(NumberedName(99, 99), "Item 99");
     EXPECT_EQ(NumberedName(5, 100), "Item 005");
     EXPECT_EQ(NumberedName(1000, 1000), "Item 1000");
     SetCurrentLocalizer(nullptr);
-    EXPECT_EQ(NumberedName(3, 4), "Object 3");
 }
 
 TEST(PartsListing, TheTextHasNameTabAndSizeWithCrLfPerRowInListOrder)
