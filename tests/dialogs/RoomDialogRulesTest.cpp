@@ -190,6 +190,8 @@ TEST(RoomDialogRulesTest, ThePreviewBackgroundShadesEveryInnerRowAndNoMore)
     DrawPreviewBackground(canvas, 4, 0xF0F0F0, 0x808080);
     const std::vector<std::string> fills = canvas.Calls("FillRect");
     ASSERT_EQ(fills.size(), 1u + 8u);
+    // Rows are cut in to round the corners, and darken every rowsPerLevel rows.
+    EXPECT_EQ(fills[1], "FillRect [2,1,38,2] 0xFFFFFF");
     EXPECT_EQ(fills[5], "FillRect [1,5,39,6] 0xFEFEFE");
     EXPECT_EQ(fills.back().rfind("FillRect [2,8,38,9]", 0), 0u) << fills.back();
     // The rounded outline is the same at every corner: mirrored, each point is one of it.
