@@ -113,17 +113,17 @@ TEST_F(CommandLine, DumpJsonPrintsTheRoomAsLoaded)
     const ProcessResult r = Planzeta({"--dump-json", Room(SampleRoom)});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out.rfind("{\"Width\":420,\"Height\":300,\"Color\":4026531839,\"GridColor\":16761024,"
-              "\"WallsColor\":8421504,\"GridSize\":50,\"WallThickness\":0,\"WallZHeight\":265,"
-              "\"SpaceAround\":[25,25,25,25],", 0),
-              0u);
-    EXPECT_TRUE(Contains(r.out, "\"Unit\":5,\"UnitName\":\"m\""));
-    EXPECT_TRUE(Contains(r.out, "\"3DStart\":[210,150,0],\"PartCount\":1"));
-    EXPECT_TRUE(Contains(r.out, "\"Walls\":{\"Default\":false,\"List\":[{\"x1\":0,\"y1\":0,\"x2\":420,"
-                                "\"y2\":0,\"alignment\":0,\"thickness\":12}]}"));
-    EXPECT_TRUE(Contains(r.out, "\"Caption\":\"Kitchen\\r\\n\\\"corner\\\"\""));
-    EXPECT_TRUE(Contains(r.out, "\"Font\":{\"Face\":\"Serif\",\"Size\":12,\"CharSet\":0,\"Pitch\":0,"
-                                "\"Style\":3}}]}\n"));
+    EXPECT_EQ(r.out,
+              "{\"Width\":420,\"Height\":300,\"Color\":4026531839,\"GridColor\":16761024,\"WallsColor\":8421504,"
+              "\"GridSize\":50,\"WallThickness\":0,\"WallZHeight\":265,\"SpaceAround\":[25,25,25,25],\"Unit\":5,"
+              "\"UnitName\":\"m\",\"UserCoordOriginX\":0,\"UserCoordOriginY\":0,\"UserCoord\":false,"
+              "\"3DStart\":[210,150,0],\"PartCount\":1,\"area\":null,\"perimeter\":null,\"Walls\":{\"Default\":false,"
+              "\"List\":[{\"x1\":0,\"y1\":0,\"x2\":420,\"y2\":0,\"alignment\":0,\"thickness\":12}]},\"Background\":null,"
+              "\"Parts\":[{\"InUse\":true,\"Type\":7,\"PosX\":100,\"PosY\":100,\"PosZ\":0,\"Width\":100,\"Height\":100,"
+              "\"ZHeight\":100,\"Rotation\":0,\"Caption\":\"Kitchen\\r\\n\\\"corner\\\"\",\"LineColor\":0,"
+              "\"FillColor\":14286847,\"TextColor\":0,\"LineStyle\":0,\"SnapToWall\":false,\"LibObjID\":0,"
+              "\"WallLink\":-1,\"CategoryMask\":1,\"Font\":{\"Face\":\"Serif\",\"Size\":12,\"CharSet\":0,"
+              "\"Pitch\":0,\"Style\":3}}]}\n");
 }
 
 // Which objects are listed, and how, is the listing's own rule; here, that the task prints it.
