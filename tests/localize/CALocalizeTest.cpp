@@ -3,8 +3,14 @@
 #include "support/TempDir.h"
 
 #include <filesystem>
+#include <ostream>
 
 #include <gtest/gtest.h>
+
+static void PrintTo(const LanguageListItem& item, std::ostream* out)
+{
+    *out << item.name << " (" << item.id << ')';
+}
 
 namespace {
 
