@@ -5,7 +5,6 @@
 #include "model/RoomFloor.h"
 #include "support/PlanWindowTest.h"
 #include "support/TempDir.h"
-#include "support/Widgets.h"
 
 #include "model/DrawnOutline.h"
 
@@ -17,7 +16,6 @@ class DrawWallsTest : public PlanWindowTest {
 protected:
     DrawWallsTest() : PlanWindowTest(SmallWalledRoom) {}
 
-    static QPoint Pixel(int x, int y) { return {x + SmallRoomMargin, y + SmallRoomMargin}; }
     void Click(QPoint at, Qt::KeyboardModifiers keys = {})
     {
         MoveTo(at, keys);

@@ -8,11 +8,8 @@
 #include "editor/PlanWidget.h"
 #include "editor/RecoveryFile.h"
 #include "platform/FileIo.h"
-#include "support/EditorHome.h"
+#include "support/EditorTest.h"
 #include "support/MakePart.h"
-#include "support/ScopedEnv.h"
-#include "support/ScriptedPrompts.h"
-#include "support/Widgets.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -30,10 +27,8 @@ namespace {
 // The child process of the kill test finds its folders here and its room file to change.
 constexpr const char* ChildVariable = "PLANZETA_TEST_RECOVERY_CHILD";
 
-class RecoveryTest : public ::testing::Test {
+class RecoveryTest : public EditorTest {
 protected:
-    void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
-
     std::string OwnCopy() const { return RecoveryFilePath(RecoveryFolder(), QCoreApplication::applicationPid()); }
 
     // A copy left by an editor that has ended.
@@ -53,11 +48,15 @@ protected:
         return QTest::qWaitFor([&] { return fs::exists(path); }, 60000);
     }
 
+    // Changes the room and waits for the copy of the change.
+    void Change(TForm1& window, int width)
+    {
+        ChangeRoom(window, width);
+        ASSERT_TRUE(WaitForFile(OwnCopy()));
+    }
 
-    EditorHome home;
     const std::string rooms = home.rooms;
     ScopedEnv interval{"PLANZETA_RECOVERY_INTERVAL_MS", "20"};
-    ScriptedPrompts prompts;
 };
 
 }  // namespace
@@ -73,29 +72,25 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileChangesAreUnsavedAndGoesWithSaveNewOpenAn
     QTest::qWait(100);
     EXPECT_FALSE(fs::exists(OwnCopy())) << "a room without changes was copied";
 
-    ChangeRoom(window, 612);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 612);
     EXPECT_EQ(ReadRecoveryFile(OwnCopy())->room.Width, 612);
     prompts.fileNames = {rooms + "/plan.mst"};
     Trigger(window, "Uloizit1");
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Save";
 
-    ChangeRoom(window, 640);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 640);
     EXPECT_EQ(ReadRecoveryFile(OwnCopy())->fileName, rooms + "/plan.mst");
     prompts.buttons = {ButtonNo};
     QTimer::singleShot(0, &window, [&window] { window.findChild<TFormRoom*>("TFormRoom")->reject(); });
     Trigger(window, "Nova1");
     EXPECT_FALSE(fs::exists(OwnCopy())) << "New";
 
-    ChangeRoom(window, 660);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 660);
     prompts.buttons = {ButtonNo};
     EXPECT_TRUE(window.OpenRoomFile(QString::fromStdString(rooms + "/plan.mst")));
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Open";
 
-    ChangeRoom(window, 680);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 680);
     prompts.buttons = {ButtonNo};
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Close";
