@@ -25,14 +25,6 @@ protected:
     QLabel* StatusPanel(int index) { return form->findChild<QLabel*>(QString("StatusPanel%1").arg(index)); }
 };
 
-QStringList ActionNames(const QMenu* menu)
-{
-    QStringList names;
-    for (const QAction* action : menu->actions())
-        names << (action->isSeparator() ? "-" : action->objectName());
-    return names;
-}
-
 }  // namespace
 
 TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStepAndEndsWhereverTheButtonIsReleased)
@@ -226,26 +218,6 @@ TEST_F(PointerTest, TheMeasuringLineIsDrawnShownAndReportedAndEndsWithEscapeOrTh
         EXPECT_EQ(plan->Image(), plain);
     }
     EXPECT_EQ(prompts.asked.size(), reports);
-}
-
-TEST_F(PointerTest, RightClickOffersTheObjectsOrTheNewObjectMenu)
-{
-    Add(MakePart(Rectangle, 20, 20, 60, 40));
-    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(30, 30));
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), "ObjectMenu1");
-    EXPECT_EQ(ActionNames(menu), (QStringList{"Vlastnosti1", "Duplicate1", "Odebratobjekt1", "-", "Prenesdopopredi1",
-                                              "Prenesdopozadi1", "-", "Rotate90degright1", "Rotate90DegreesLeft1"}));
-    menu->close();
-
-    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(150, 90));
-    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), "NewObjectMenu1");
-    EXPECT_EQ(ActionNames(menu), (QStringList{"Pridatsemnovyobjekt1", "AddLabelHere1"}));
-    menu->close();
-    EXPECT_FALSE(Room().Modified);
 }
 
 TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)

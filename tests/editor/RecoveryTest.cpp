@@ -24,8 +24,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The child process of the kill test finds its folders here and its room file to change.
+// The child processes find their folders here and the room file to work on in this variable.
 constexpr const char* ChildVariable = "PLANZETA_TEST_RECOVERY_CHILD";
+
+// Runs one of the child tests below in a process of its own.
+void StartChild(QProcess& child, const std::string& test, const std::string& room)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(ChildVariable, QString::fromStdString(room));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromStdString("--gtest_filter=RecoveryChild." + test)});
+}
 
 class RecoveryTest : public EditorTest {
 protected:
@@ -175,8 +185,10 @@ TEST_F(RecoveryTest, ADeclinedOrUnreadableCopyIsRemovedAndTheEditorStartsEmpty)
     EXPECT_FALSE(fs::exists(broken));
 }
 
-// The editor of the kill test: it opens the room, changes it, and waits to be killed once its
-// copy is written. Skipped unless the kill test starts it.
+// The editors of the kill and the interrupted save tests, started by them on the room the child
+// variable names, and skipped otherwise. The first changes the room and waits to be killed
+// once its copy is written; the second saves it and is terminated before the bytes reach the
+// disk.
 TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
 {
     const char* room = std::getenv(ChildVariable);
@@ -192,17 +204,25 @@ TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
     ADD_FAILURE() << "not killed";
 }
 
+TEST(RecoveryChild, IsTerminatedWhileSaving)
+{
+    const char* room = std::getenv(ChildVariable);
+    if (!room)
+        GTEST_SKIP() << "only run by the interrupted save test";
+    ScriptedPrompts prompts;
+    TForm1 window(prompts, {QString::fromUtf8(room)});
+    window.NoteRoomChange(true);
+    SetWriteFaultHook([](WriteStep step) { return step == WriteStep::Sync ? ::raise(SIGTERM) : 0; });
+    window.findChild<QAction*>("Uloizit1")->trigger();
+    ADD_FAILURE() << "the save was not interrupted";
+}
+
 TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
 {
     const std::string path = rooms + "/hall.mst";
     TempDir::WriteFile(path, "[Room]\nWidth=400\nHeight=300\n");
     QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(ChildVariable, QString::fromStdString(path));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=RecoveryChild.ChangesTheRoomAndWaitsToBeKilled"});
+    StartChild(child, "ChangesTheRoomAndWaitsToBeKilled", path);
     ASSERT_TRUE(child.waitForStarted());
     const std::string copy = RecoveryFilePath(RecoveryFolder(), child.processId());
     const bool written = QTest::qWaitFor([&] { return ReadRecoveryFile(copy).has_value(); }, 120000);
@@ -219,4 +239,18 @@ TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
     EXPECT_TRUE(window.Room().Modified);
     EXPECT_EQ(window.FileName(), QString::fromStdString(path));
     EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=400\nHeight=300\n") << "the room's own file was touched";
+}
+
+// An editor ended by a signal in the middle of saving leaves the room's file as it was and no
+// temporary file beside it.
+TEST_F(RecoveryTest, AnEditorEndedWhileSavingLeavesTheFileAsItWasAndNoTemporaryFile)
+{
+    const std::string path = rooms + "/hall.mst";
+    TempDir::WriteFile(path, "[Room]\nWidth=400\n");
+    QProcess child;
+    StartChild(child, "IsTerminatedWhileSaving", path);
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(std::distance(fs::directory_iterator(rooms), {}), 1);
+    EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=400\n");
 }
