@@ -215,7 +215,7 @@ TEST_F(TForm1Test, BestFitFillsTheViewWithoutScrollBars)
     EXPECT_DOUBLE_EQ(started.Zoom(), fitted);
 }
 
-TEST_F(TForm1Test, ViewTogglesAndLocalCoordinatesAreNoChangeOfTheRoom)
+TEST_F(TForm1Test, TheGridAndLocalCoordinatesAreNoChangeOfTheRoom)
 {
     const std::string path = WriteRoom("local.mst", 480, 360);
     TForm1 window(prompts, {QString::fromStdString(path)});
@@ -226,10 +226,6 @@ TEST_F(TForm1Test, ViewTogglesAndLocalCoordinatesAreNoChangeOfTheRoom)
     EXPECT_NE(plan->grab().toImage(), withGrid);
     Trigger(window, "ShowGrid1");
     EXPECT_EQ(plan->grab().toImage(), withGrid);
-    Trigger(window, "ShowCaptions1");
-    EXPECT_FALSE(Control<QToolButton>(window, "ToolButtonCapt")->isChecked());
-    Trigger(window, "ShowCollisions1");
-    EXPECT_TRUE(Action(window, "ShowCollisions1")->isChecked());
 
     // "l" turns local coordinates on through the dialog, and off without it; "L" does nothing.
     QAction* coordinates = Action(window, "ToolButtonCoordAction");
@@ -395,6 +391,13 @@ TEST_F(TForm1Test, SaveAsWritesTheChosenFile)
     EXPECT_EQ(window.windowTitle(), Title(path));
     EXPECT_EQ(RoomWidthIn(path), 612);
     EXPECT_FALSE(Action(window, "Uloizit1")->isEnabled());
+    // Undo and Redo follow the saved state.
+    Trigger(window, "Undo1");
+    EXPECT_EQ(Panel(window, 1), "Room: 500×300 cm");
+    EXPECT_EQ(window.windowTitle(), Title(path, true));
+    Trigger(window, "Redo1");
+    EXPECT_EQ(window.windowTitle(), Title(path));
+    EXPECT_FALSE(Action(window, "Redo1")->isEnabled());
 
     // Save As writes a copy under the new name, which the room takes; cancelled, nothing.
     ChangeRoom(window, 640);
@@ -432,24 +435,10 @@ TEST_F(TForm1Test, FailedSaveIsReportedAndKeepsTheChanges)
     EXPECT_EQ(window.windowTitle(), Title(path, true));
 }
 
-// --- Undo and redo ----------------------------------------------------------------------
-
-// The history's rules are the core's; here, that the commands, the title and the limit use it.
-TEST_F(TForm1Test, UndoAndRedoFollowTheSavedStateAndKeep32States)
+// The history's rules are the core's; here, that the window keeps 32 states.
+TEST_F(TForm1Test, UndoKeeps32States)
 {
     TForm1 window(prompts, {});
-    ChangeRoom(window, 612);
-    const std::string path = home.rooms + "/room.mst";
-    prompts.fileNames = {path};
-    Trigger(window, "Uloizit1");
-    Trigger(window, "Undo1");
-    EXPECT_EQ(Panel(window, 1), "Room: 500×300 cm");
-    EXPECT_EQ(window.windowTitle(), Title(path, true));
-    EXPECT_FALSE(Action(window, "Undo1")->isEnabled());
-    Trigger(window, "Redo1");
-    EXPECT_EQ(window.windowTitle(), Title(path));
-    EXPECT_FALSE(Action(window, "Redo1")->isEnabled());
-
     for (int i = 1; i <= 35; ++i)
         ChangeRoom(window, 1000 + i);
     int undone = 0;
