@@ -125,10 +125,8 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     MoveTo(Pixel(150, 90));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
-    Action("Undo1")->trigger();  // the addition and the placement are one step
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
 
+    Action("Undo1")->trigger();
     index = startPlacing();
     MoveTo(Pixel(100, 60));
     const QImage withObject = plan->Image().copy();
