@@ -70,10 +70,14 @@ protected:
 
 }  // namespace
 
-TEST_F(ObjectCommandsTest, RemoveTakesTheObjectUnderTheClickAndRemoveAllEveryObjectAsOneStepEach)
+TEST_F(ObjectCommandsTest, RemovalFromThePopupTheListingOrAllAtOnceIsOneStepEach)
 {
     const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
     const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    Add(MakePart(Rectangle, 120, 20, 30, 30));
+    CPart label = MakePart(Label, 20, 80, 40, 15);
+    label.Caption = "Note";
+    Add(label);
     RunFromPopup(60, 50, "Odebratobjekt1");  // on both: the upper one goes
     EXPECT_FALSE(Part(upper).InUse);
     EXPECT_TRUE(Part(lower).InUse);
@@ -81,10 +85,27 @@ TEST_F(ObjectCommandsTest, RemoveTakesTheObjectUnderTheClickAndRemoveAllEveryObj
     EXPECT_TRUE(Part(upper).InUse);
     EXPECT_FALSE(CanUndo());
 
+    WhenShown(*form, "TFormPartsList", [](QDialog& list) {
+        auto* view = Control<QTreeWidget>(list, "PartView");
+        EXPECT_EQ(view->topLevelItemCount(), 3) << "labels are not listed";
+        view->selectAll();
+        QTest::keyClick(view, Qt::Key_Delete);
+        EXPECT_EQ(view->topLevelItemCount(), 0);
+        list.close();
+    });
+    Action("Seznam1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    for (int undo = 0; undo < 3; ++undo) {
+        ASSERT_TRUE(CanUndo());
+        Action("Undo1")->trigger();
+    }
+    EXPECT_FALSE(CanUndo());
+    EXPECT_EQ(InUseCount(), 4);
+
     Action("Smazvsechny1")->trigger();
     EXPECT_EQ(Room().PartCount(), 0);
     Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 2);
+    EXPECT_EQ(InUseCount(), 4);
     EXPECT_FALSE(CanUndo());
 }
 
@@ -253,29 +274,4 @@ TEST_F(ObjectCommandsTest, BrowsingTheUserLibraryLeavesTheRoomAlone)
     EXPECT_EQ(InUseCount(), 1);
     EXPECT_FALSE(CanUndo());
     EXPECT_FALSE(Room().Modified);
-}
-
-TEST_F(ObjectCommandsTest, ObjectsRemovedInTheListingAreOneStepEach)
-{
-    for (int x : {20, 70, 120})
-        Add(MakePart(Rectangle, x, 20, 30, 30));
-    CPart label = MakePart(Label, 20, 80, 40, 15);
-    label.Caption = "Note";
-    Add(label);
-    WhenShown(*form, "TFormPartsList", [](QDialog& list) {
-        auto* view = Control<QTreeWidget>(list, "PartView");
-        EXPECT_EQ(view->topLevelItemCount(), 3) << "labels are not listed";
-        view->selectAll();
-        QTest::keyClick(view, Qt::Key_Delete);
-        EXPECT_EQ(view->topLevelItemCount(), 0);
-        list.close();
-    });
-    Action("Seznam1")->trigger();
-    EXPECT_EQ(InUseCount(), 1);
-    for (int undo = 0; undo < 3; ++undo) {
-        ASSERT_TRUE(CanUndo());
-        Action("Undo1")->trigger();
-    }
-    EXPECT_FALSE(CanUndo());
-    EXPECT_EQ(InUseCount(), 4);
 }
