@@ -24,16 +24,13 @@ protected:
 
     static QImage Screen(TForm1& window) { return window.findChild<PlanWidget*>("Obr")->Image().copy(); }
 
-    // Saves through the command into the exports folder and reads the picture back.
+    // Saves through the command into the rooms folder and reads the picture back.
     QImage SaveAs(TForm1& window, const std::string& name)
     {
-        prompts.fileNames.push_back(exports + "/" + name);
+        prompts.fileNames.push_back(home.rooms + "/" + name);
         Trigger(window, "Ulozjakoobrazek1");
-        return QImage(QString::fromStdString(exports + "/" + name));
+        return QImage(QString::fromStdString(home.rooms + "/" + name));
     }
-
-    const std::string rooms = home.rooms;
-    const std::string exports = home.rooms;
 };
 
 }  // namespace
@@ -83,10 +80,10 @@ TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType
     SaveAs(*window, "plan.PNG");
     SaveAs(*window, "bedroom");
     SaveAs(*window, "plan");  // PNG unless another type is chosen
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/bedroom.bmp")).format(), "bmp");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.png")).format(), "png");
-    EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/plan.PNG")).format(), "png");
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/bedroom.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/plan.png")).format(), "png");
+    EXPECT_FALSE(std::filesystem::exists(home.rooms + "/plan"));
 }
 
 TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndSvgDrawings)
@@ -96,7 +93,7 @@ TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndS
     const QImage plain = SaveAs(*window, "plain.png");
     EXPECT_EQ(SaveAs(*window, "fine.png").size(), plain.size() * 4);
     SaveAs(*window, "drawing.svg");
-    EXPECT_NE(TempDir::ReadFile(exports + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
+    EXPECT_NE(TempDir::ReadFile(home.rooms + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
 }
 
 TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolderAndAFailedWriteIsReported)
@@ -107,7 +104,7 @@ TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolderAnd
     prompts.fileNames = {home.dir.path() + "/pictures/plan.bmp", std::nullopt};
     Trigger(*window, "Ulozjakoobrazek1");
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/Kitchen.png",
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + home.rooms + "/Kitchen.png",
                                                         "Save Save as image " + home.dir.path() + "/pictures/Kitchen.png"}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.dir.path() + "/pictures"),
                             std::filesystem::directory_iterator()),

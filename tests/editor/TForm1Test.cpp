@@ -133,7 +133,6 @@ TEST_F(TForm1Test, RoomNamedOnTheCommandLineOpensBeforeTheWindowIsShown)
         TForm1 window(prompts, {QString::fromStdString(relative)});
         EXPECT_EQ(window.windowTitle(), Title(path));
         EXPECT_EQ(Panel(window, 1), "Room: 480×360 cm");
-        EXPECT_EQ(Recent(window, 1), "&1  hall.mst");
         EXPECT_FALSE(Action(window, "Uloizit1")->isEnabled());
     }
     // A file of another kind, or one that is not there, is passed over without a word.
