@@ -186,19 +186,26 @@ TEST_F(RecoveryTest, ADeclinedOrUnreadableCopyIsRemovedAndTheEditorStartsEmpty)
 }
 
 // The editors of the kill and the interrupted save tests, started by them on the room the child
-// variable names, and skipped otherwise. The first changes the room and waits to be killed
-// once its copy is written; the second saves it and is terminated before the bytes reach the
-// disk.
-TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
+// variable names, its change noted, and skipped otherwise. The first waits to be killed once its
+// copy is written; the second saves the room and is terminated before the bytes reach the disk.
+static std::unique_ptr<TForm1> ChildEditor(ScriptedPrompts& prompts)
 {
     const char* room = std::getenv(ChildVariable);
     if (!room)
-        GTEST_SKIP() << "only run by the kill test";
+        return nullptr;
+    auto window = std::make_unique<TForm1>(prompts, QStringList{QString::fromUtf8(room)});
+    window->NoteRoomChange(true);
+    return window;
+}
+
+TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
+{
     ScriptedPrompts prompts;
-    TForm1 window(prompts, {QString::fromUtf8(room)});
-    window.NoteRoomChange(true);
-    window.Room().Width = 1234;
-    window.show();
+    const std::unique_ptr<TForm1> window = ChildEditor(prompts);
+    if (!window)
+        GTEST_SKIP() << "only run by the kill test";
+    window->Room().Width = 1234;
+    window->show();
     // The kill test kills this process once the copy is written, or after two minutes.
     QTest::qWait(180000);
     ADD_FAILURE() << "not killed";
@@ -206,14 +213,12 @@ TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
 
 TEST(RecoveryChild, IsTerminatedWhileSaving)
 {
-    const char* room = std::getenv(ChildVariable);
-    if (!room)
-        GTEST_SKIP() << "only run by the interrupted save test";
     ScriptedPrompts prompts;
-    TForm1 window(prompts, {QString::fromUtf8(room)});
-    window.NoteRoomChange(true);
+    const std::unique_ptr<TForm1> window = ChildEditor(prompts);
+    if (!window)
+        GTEST_SKIP() << "only run by the interrupted save test";
     SetWriteFaultHook([](WriteStep step) { return step == WriteStep::Sync ? ::raise(SIGTERM) : 0; });
-    window.findChild<QAction*>("Uloizit1")->trigger();
+    Trigger(*window, "Uloizit1");
     ADD_FAILURE() << "the save was not interrupted";
 }
 
