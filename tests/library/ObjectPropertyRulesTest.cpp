@@ -8,6 +8,7 @@
 #include "support/MakePart.h"
 #include "support/RecordingCanvas.h"
 
+#include <array>
 #include <climits>
 #include <tuple>
 #include <vector>
@@ -96,15 +97,11 @@ TEST(ObjectPropertyRulesTest, ACatalogueEntryIsWhatTheFileGivesBack)
     desk.PosZ = 10;
     desk.Font = CFont{};
     desk.WallLink = 3;
-    const CPart entry = CatalogueEntryOf(desk, 0);
-    EXPECT_EQ(entry.CategoryMask, 1u);
-    EXPECT_TRUE(entry.InUse);
-    EXPECT_EQ(entry.PosX, 0);
-    EXPECT_EQ(entry.PosY, 0);
-    EXPECT_EQ(entry.PosZ, 0);
-    EXPECT_EQ(entry.Rotation, 0);
-    EXPECT_FALSE(entry.Font);
-    EXPECT_EQ(entry.WallLink, -1);
+    const CPart entry = CatalogueEntryOf(desk, 0);  // from millimetres
+    EXPECT_EQ((std::tuple{entry.CategoryMask, entry.InUse, entry.Font.has_value(), entry.WallLink}),
+              (std::tuple{1u, true, false, -1}));
+    EXPECT_EQ((std::array{entry.PosX, entry.PosY, entry.PosZ, entry.Rotation, entry.Width, entry.Height}),
+              (std::array{0, 0, 0, 0, 60, 40}));
     EXPECT_EQ(CatalogueRowSize(entry, 5), "1\u00D70");
     EXPECT_EQ(CatalogueRowName(CPart{}, 2, "Objekt"), "Objekt 3");
 
