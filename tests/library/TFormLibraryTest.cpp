@@ -26,14 +26,12 @@ std::string Section(int number, const std::string& keys)
     return "[Part" + std::to_string(number) + "]\n" + keys + "\n";
 }
 
-// Cabinets and Kitchen share a cabinet; Other holds a bed drawn as a plain outline in red and
-// an entry without width.
+// Cabinets and Kitchen share a cabinet; Other holds a block filled in red.
 const std::string LibraryFile =
     Section(1, "Type=LibraryObject\nCaption=Cabinet 60\nWidth=60\nHeight=60\nZHeight=85\nPosZ=10\n"
                "FillColor=0xA0C8E1\nLibObjID=20\nLibrary=Cabinets|Kitchen") +
     Section(2, "Type=LibraryObject\nCaption=Bath\nWidth=170\nHeight=70\nLibObjID=53\nLibrary=Bathroom") +
-    Section(3, "Type=Rectangle\nCaption=Flat\nWidth=0\nHeight=40\nLibrary=Other") +
-    Section(4, "Type=LibraryObject\nWidth=200\nHeight=50\nLineColor=0x000000\nFillColor=0x0000FF\n"
+    Section(3, "Type=LibraryObject\nWidth=200\nHeight=50\nLineColor=0x000000\nFillColor=0x0000FF\n"
                "LibObjID=99\nLibrary=Other");
 
 const std::string UserCatalogue = Section(1, "Type=Rectangle\nCaption=My desk\nWidth=60\nHeight=60");
@@ -84,8 +82,6 @@ protected:
         return found.front();
     }
 
-    QPoint ItemCentre(const QString& text) { return View()->visualItemRect(Item(text)).center(); }
-
     TempDir home;
     ScopedEnv dataHome{"XDG_DATA_HOME", home.path().c_str()};
     ScopedEnv configHome{"XDG_CONFIG_HOME", home.path().c_str()};
@@ -123,7 +119,7 @@ TEST_F(TFormLibraryTest, OpensOnTheLastPageShownAndListsItsObjectsInTheRoomsUnit
     WriteCatalogue(UserCatalogue + Section(2, "Type=Circle\nCaption=Round table\nWidth=90\nHeight=90"));
     Show();
     EXPECT_EQ(Items(), (std::vector<std::string>{"My desk, 600×600mm", "Round table, 900×900mm"}));
-    EXPECT_EQ(library.Catalogue().Count(), 4 + 2);
+    EXPECT_EQ(library.Catalogue().Count(), 3 + 2);
 }
 
 TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectAndEnterOnlyASelectedOne)
@@ -132,7 +128,7 @@ TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectAndEnterOnlyASelectedOne)
     room.Unit = 0;
     Show();
     // A double click starts with the first click of it.
-    const QPoint at = ItemCentre("Cabinet 60");
+    const QPoint at = View()->visualItemRect(Item("Cabinet 60")).center();
     QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_TRUE(dialog.isVisible());
     QMouseEvent secondPress(QEvent::MouseButtonDblClick, QPointF(at), View()->viewport()->mapToGlobal(QPointF(at)),
@@ -165,6 +161,7 @@ TEST_F(TFormLibraryTest, IconsShowTheSymbol)
 {
     options.LastLibraryPage = 9;
     Show();
-    const QImage icon = Item(QString::fromUtf8(Items().at(1).c_str()))->icon().pixmap(TFormLibrary::IconSize).toImage();
+    ASSERT_EQ(View()->count(), 1);
+    const QImage icon = View()->item(0)->icon().pixmap(TFormLibrary::IconSize).toImage();
     EXPECT_EQ(icon.pixel(TFormLibrary::IconSize / 2, TFormLibrary::IconSize / 2), 0xFFFF0000) << "the red fill";
 }

@@ -63,18 +63,14 @@ TEST(VrmlWalls, OnlyDoorsAndWindowsInUseAndAttachedToTheWallCutIt)
 {
     CRoom room = OneWallRoom();
     room.Walls.AddWall() = CWall(0, 100, 300, 100, 0, 10);
-    CPart elsewhere = WallWindow(100, 0, 50, 100);
-    elsewhere.WallLink = 1;
-    Add(room, elsewhere);
-    CPart unattached = WallWindow(100, 0, 50, 100);
-    unattached.WallLink = -1;  // its low half would name wall 65535
-    Add(room, unattached);
-    CPart removed = WallWindow(100, 0, 50, 100);
-    Add(room, removed);
+    // In the other wall; not attached, whose -1 would name wall 65535 by its low half; removed;
+    // a table.
+    for (int i = 0; i < 4; ++i)
+        Add(room, WallWindow(100, 0, 50, 100));
+    room.Parts[0].WallLink = 1;
+    room.Parts[1].WallLink = -1;
     room.RemovePart(2);
-    CPart table = WallWindow(100, 0, 50, 100);
-    table.Type = Rectangle;
-    Add(room, table);
+    room.Parts[3].Type = Rectangle;
     EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 300, 250}}));
     EXPECT_EQ(WallPieces(room, 1).size(), 3u);
     while (room.Walls.Count() <= 0xFFFF)
