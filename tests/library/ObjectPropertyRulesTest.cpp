@@ -47,6 +47,9 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     EXPECT_EQ(roundTable.Height, 120);
     EXPECT_FALSE(TypeControlsFor(-1, roundTable)->typeChoosable);
     EXPECT_FALSE(TypeControlsFor(-1, roundTable)->heightOffered);
+    CPart numbered = MakePart(Rectangle, 0, 0, 60, 60);
+    numbered.LibObjID = 25;
+    EXPECT_FALSE(TypeControlsFor(Rectangle, numbered)->typeChoosable) << "a library number fixes the type too";
 
     // A basic object with no type chosen keeps its own.
     CPart hexagon = MakePart(Hexagon, 0, 0, 10, 10);
@@ -84,8 +87,23 @@ TEST(ObjectPropertyRulesTest, EachTypeOffersItsOwnControls)
     }
 }
 
-TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)
+TEST(ObjectPropertyRulesTest, ShapesKeepTheirProportionsAndEllipsesStandAtRightAnglesBeyondTheUsualRange)
 {
+    const struct {
+        const char* name;
+        CPart part;
+        std::array<int32_t, 3> widthHeightRotation;
+    } rows[] = {
+        {"rectangle without size", MakePart(Rectangle, 0, 0, 0, -5, 30), {1, 1, 30}},
+        {"door", MakePart(Door, 0, 0, 80, 10, 30), {80, 80, 30}},
+        {"circle", MakePart(Circle, 0, 0, 60, 20, 30), {60, 60, 30}},
+        {"window", MakePart(Window, 0, 0, 120, 50, 30), {120, 10, 30}},
+        {"ellipse", MakePart(Ellipse, 0, 0, 80, 40, 136), {80, 40, 180}},
+    };
+    for (auto row : rows) {
+        ApplyShapeRules(row.part);
+        EXPECT_EQ((std::array{row.part.Width, row.part.Height, row.part.Rotation}), row.widthHeightRotation) << row.name;
+    }
     EXPECT_EQ(SnapEllipseRotation(-136), -90);
     EXPECT_EQ(SnapEllipseRotation(405), 450);
     EXPECT_EQ(SnapEllipseRotation(INT32_MAX), 2147483610);
