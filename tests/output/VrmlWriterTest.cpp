@@ -244,7 +244,7 @@ TEST(VrmlWriter, ViewpointDescriptionsAreLocalizedAndEscaped)
 {
     TempDir folder;
     TempDir::WriteFile(folder.file("cz.lng"), "[Main]\nLanguage=Cestina\nLanguageID=1029\n"
-                                              "[Messages]\nText49=Za\"čátek\\ \\\"x\"\nText54=Střed\n");
+                                              "[Messages]\nText49=Za\"čátek\\ \\\"x\"\n");
     CALocalize localize;
     ASSERT_TRUE(localize.ScanFiles(folder.path()));
     ASSERT_TRUE(localize.SelectLanguageByID(1029));
@@ -252,8 +252,6 @@ TEST(VrmlWriter, ViewpointDescriptionsAreLocalizedAndEscaped)
     const std::string scene = VrmlScene(EmptyRoom(), Options(), Prefix);
     EXPECT_EQ(LineStarting(scene, "DEF v1 "),
               R"(DEF v1 Viewpoint {description "Za\"čátek\\ \\\"x\"" position 2.50 1.61 2.00 orientation 0 1 0 0.00})");
-    EXPECT_NE(LineStarting(scene, "DEF v6 ").find("{description \"Střed\" position"), std::string::npos);
-    EXPECT_NE(LineStarting(scene, "DEF v2 ").find("{description \"Front View\" position"), std::string::npos);
 }
 
 TEST(VrmlWriter, HugeRoomsGiveFiniteNumbersWrittenInFull)
