@@ -140,9 +140,9 @@ TEST(CPrintSizeCalculator, NothingFitsWithoutPrinterPictureOrRoomOnThePage)
     CPrintSizeCalculator empty = Calculator(0, 490);
     EXPECT_FALSE(empty.Calculate(room, {}));
 
-    // A page so short that the title and the lines below leave no height for the drawing.
+    // A page so short that the title and the lines below take all of its height, 120 + 220.
     CPrintSizeCalculator crowded = Calculator(590, 490, 0.0);
-    crowded.SetPrinter({.pageWidth = 4800, .pageHeight = 300, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
+    crowded.SetPrinter({.pageWidth = 4800, .pageHeight = 340, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
                         .titleHeight = 80, .noteHeight = 40});
     EXPECT_FALSE(crowded.Calculate(room, {.title = true, .scaleBar = true, .note1 = true, .note2 = true}));
     EXPECT_TRUE(crowded.Calculate(room, {}));
