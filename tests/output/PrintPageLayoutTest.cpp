@@ -32,8 +32,8 @@ PageLayout Page(const CRoom& room, const PageContent& content)
     CPrintSizeCalculator calculator;
     calculator.SetPrinter({.pageWidth = 4800, .pageHeight = 6600, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
                            .titleHeight = 80, .noteHeight = NoteHeight});
-    calculator.ImageWidth = 590;
-    calculator.ImageHeight = 490;
+    calculator.ImageWidth = 2 * 590;  // the picture has two pixels per centimetre
+    calculator.ImageHeight = 2 * 490;
     calculator.PageBorder = 1.0;
     calculator.RequestedScale = 75;
     EXPECT_TRUE(calculator.Calculate(room, content));
