@@ -73,7 +73,7 @@ TEST(VrmlWalls, OnlyDoorsAndWindowsInUseAndAttachedToTheWallCutIt)
     room.Parts[3].Type = Rectangle;
     EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 300, 250}}));
     EXPECT_EQ(WallPieces(room, 1).size(), 3u);
-    while (room.Walls.Count() <= 0xFFFF)
+    for (int i = room.Walls.Count(); i <= 0xFFFF; ++i)
         room.Walls.AddWall() = CWall(0, 0, 300, 0, 0, 10);
     EXPECT_EQ(WallPieces(room, 0xFFFF).size(), 1u);
 }
