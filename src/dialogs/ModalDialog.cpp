@@ -26,22 +26,24 @@ QDialogButtonBox* ModalDialog::MakeButtonBox(bool withHelp, bool okIsDefault)
     auto* box = new QDialogButtonBox(this);
     BtnOK = AddButton(box, "BtnOK", MsgOk, QDialogButtonBox::AcceptRole);
     BtnCancel = AddButton(box, "BtnCancel", MsgCancel, QDialogButtonBox::RejectRole);
-    if (withHelp)
+    if (withHelp) {
         BtnHelp = AddButton(box, "BtnHelp", MsgHelp, QDialogButtonBox::HelpRole);
+        connect(BtnHelp, &QPushButton::clicked, this, &ModalDialog::RequestHelp);
+    }
     BtnOK->setDefault(okIsDefault);
     return box;
 }
 
-void ModalDialog::SetHelpTopic(int context, HelpTopicRequest request)
+void ModalDialog::RequestHelp()
 {
-    helpContext_ = context;
-    helpRequest_ = std::move(request);
+    if (helpRequest_)
+        helpRequest_(helpContext_);
 }
 
 void ModalDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_F1 && helpRequest_)
-        helpRequest_(helpContext_);
+    if (event->key() == Qt::Key_F1 && helpContext_ != 0)
+        RequestHelp();
     else
         QDialog::keyPressEvent(event);
 }

@@ -15,13 +15,16 @@ public:
     static constexpr int ResultCancel = 2;
 
     using QDialog::QDialog;
+    // A dialog with a help topic, given by its help context number.
+    ModalDialog(QWidget* parent, int helpContext) : QDialog(parent), helpContext_(helpContext) {}
 
     // Escape, the window's close button and Cancel all close with Cancel's result.
     void reject() override { done(ResultCancel); }
 
-    // F1 asks for the help about the dialog, its topic given by the context number.
-    using HelpTopicRequest = std::function<void(int context)>;
-    void SetHelpTopic(int context, HelpTopicRequest request);
+    // F1, and the Help button where the dialog has one, ask for the help about the dialog's
+    // topic; the request gets its context number. A dialog without a topic asks nothing.
+    using HelpRequest = std::function<void(int context)>;
+    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +40,8 @@ protected:
     QPushButton* BtnHelp = nullptr;
 
 private:
+    void RequestHelp();
+
     int helpContext_ = 0;
-    HelpTopicRequest helpRequest_;
+    HelpRequest helpRequest_;
 };

@@ -16,13 +16,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,7 +78,7 @@ void DrawNeedle(QPainter& painter, Point centre, int32_t length, int32_t degrees
 }  // namespace
 
 TForm3D::TForm3D(QWidget* parent)
-    : ModalDialog(parent)
+    : ModalDialog(parent, HelpContext)
 {
     setObjectName("TForm3D");
     setWindowTitle(DesignedText(Explore3DTexts, CaptionKey));
@@ -100,7 +100,6 @@ TForm3D::TForm3D(QWidget* parent)
     });
     connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
     connect(BtnCancel, &QPushButton::clicked, this, &TForm3D::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TForm3D::RequestHelp);
 }
 
 QGroupBox* TForm3D::MakeStartGroup()
@@ -205,15 +204,6 @@ void TForm3D::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void TForm3D::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        RequestHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 // Pressing the left button on the preview or the dial, and moving while it is held, picks.
 bool TForm3D::eventFilter(QObject* watched, QEvent* event)
 {
@@ -284,10 +274,4 @@ void TForm3D::PointDial(QPoint pixel, Qt::KeyboardModifiers modifiers)
     const int32_t angle = DialAngle(pixel.x() - DialSize / 2, pixel.y() - DialSize / 2,
                                     modifiers.testFlag(Qt::ShiftModifier));
     EdRotation->setText(QString::number(angle));
-}
-
-void TForm3D::RequestHelp()
-{
-    if (helpRequest_)
-        helpRequest_(HelpContext);
 }

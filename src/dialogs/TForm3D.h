@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -28,7 +27,6 @@ class QPushButton;
 class TForm3D : public ModalDialog {
     Q_OBJECT
 public:
-    using HelpRequest = std::function<void(int context)>;
     using Start = std::array<int32_t, 3>;  // x, y, direction in degrees, as CRoom::Start3D
 
     static constexpr int HelpContext = 10;
@@ -40,8 +38,6 @@ public:
     static constexpr int PreviewHeight = 240;
 
     explicit TForm3D(QWidget* parent = nullptr);
-
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
     // Shows the room's start and the options, and draws the room's preview.
     void Load(const CRoom& room, const COptions& options);
@@ -56,7 +52,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -67,7 +62,6 @@ private:
     void RedrawDial();
     void PickStart(QPoint pixel);
     void PointDial(QPoint pixel, Qt::KeyboardModifiers modifiers);
-    void RequestHelp();
 
     QLabel* LbHint;
     QLabel* ImgPlan;
@@ -78,7 +72,6 @@ private:
     QComboBox* CbWallsTransp;
     QLineEdit* EdZoom;
 
-    HelpRequest helpRequest_;
     Start loadedStart_{};
     // The room as the preview shows it, at a zoom that fits it into the preview (none when
     // the room has no area): they map the preview's pixels to the plan and back.

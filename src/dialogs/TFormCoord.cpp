@@ -50,7 +50,7 @@ std::span<const DialogText> TFormCoord::Texts()
 }
 
 TFormCoord::TFormCoord(QWidget* parent)
-    : ModalDialog(parent)
+    : ModalDialog(parent, HelpContext)
 {
     setObjectName("TFormCoord");
     setWindowTitle(DesignedText(CoordTexts, CaptionKey));
@@ -83,7 +83,6 @@ TFormCoord::TFormCoord(QWidget* parent)
     connect(BtnClickObr, &QPushButton::clicked, this, &TFormCoord::StartPicking);
     connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
     connect(BtnCancel, &QPushButton::clicked, this, &TFormCoord::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TFormCoord::RequestHelp);
 }
 
 void TFormCoord::PlaceAbovePlan(const QRect& planArea)
@@ -143,11 +142,7 @@ void TFormCoord::keyPressEvent(QKeyEvent* event)
         EndPicking();
         return;
     }
-    if (event->key() == Qt::Key_F1) {
-        RequestHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    ModalDialog::keyPressEvent(event);
 }
 
 void TFormCoord::mouseMoveEvent(QMouseEvent* event)
@@ -209,10 +204,4 @@ void TFormCoord::TrackPick(QPoint globalPos)
 bool TFormCoord::IsOverDialog(QPoint globalPos) const
 {
     return frameGeometry().contains(globalPos);
-}
-
-void TFormCoord::RequestHelp()
-{
-    if (helpRequest_)
-        helpRequest_(HelpContext);
 }

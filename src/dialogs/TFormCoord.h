@@ -25,7 +25,6 @@ class TFormCoord : public ModalDialog {
 public:
     // The room point under a screen position, when the position lies over the plan area.
     using PlanPicker = std::function<std::optional<Point>(QPoint globalPos)>;
-    using HelpRequest = std::function<void(int context)>;
 
     static constexpr int HelpContext = 4;
     // The section of the language files that holds the texts below.
@@ -35,7 +34,6 @@ public:
     explicit TFormCoord(QWidget* parent = nullptr);
 
     void SetPlanPicker(PlanPicker picker) { planPointAt_ = std::move(picker); }
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
     // Centres the dialog over the plan area, given in screen coordinates, just above it. Best
     // called before each showing: the main window may have moved, and the dialog learns the
     // height of its frame only once it has been shown.
@@ -62,7 +60,6 @@ private:
     void EndPicking();
     void TrackPick(QPoint globalPos);
     bool IsOverDialog(QPoint globalPos) const;
-    void RequestHelp();
 
     QLineEdit* EdPosX;
     QLineEdit* EdPosY;
@@ -70,7 +67,6 @@ private:
     QCheckBox* ChkUseLocalCoord;
 
     PlanPicker planPointAt_;
-    HelpRequest helpRequest_;
     bool picking_ = false;
     QString textXBeforePick_;  // what the edits showed when picking began
     QString textYBeforePick_;

@@ -6,11 +6,11 @@
 #include <QCollator>
 #include <QDialogButtonBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -50,7 +50,7 @@ std::span<const DialogText> TFormLang::Texts()
 }
 
 TFormLang::TFormLang(const CALocalize& localizer, QWidget* parent)
-    : ModalDialog(parent), localizer_(localizer)
+    : ModalDialog(parent, HelpContext), localizer_(localizer)
 {
     setObjectName("TFormLang");
     setWindowTitle(DesignedText(LangTexts, CaptionKey));
@@ -128,13 +128,4 @@ void TFormLang::ChooseSelected()
     const QListWidgetItem* item = LsLang->currentItem();
     if (LsLang->isEnabled() && item && item->isSelected() && choice_)
         choice_(item->data(IdRole).toInt());
-}
-
-void TFormLang::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1 && helpRequest_) {
-        helpRequest_(HelpContext);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }

@@ -18,7 +18,6 @@ class TFormLang : public ModalDialog {
     Q_OBJECT
 public:
     using LanguageChoice = std::function<void(int32_t id)>;
-    using HelpRequest = std::function<void(int context)>;
 
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "LanguagesDlg";
@@ -29,11 +28,9 @@ public:
 
     // Called with the identifier of the language chosen by OK or a double click.
     void SetLanguageChoice(LanguageChoice choice) { choice_ = std::move(choice); }
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FillList();
@@ -41,7 +38,6 @@ private:
 
     const CALocalize& localizer_;
     LanguageChoice choice_;
-    HelpRequest helpRequest_;
     QLabel* LbLang;
     QListWidget* LsLang;
     QLabel* LbAddLocal;

@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -106,7 +105,7 @@ std::span<const DialogText> TFormPrint::Texts()
 }
 
 TFormPrint::TFormPrint(Prompts& prompts, COptions& options, QWidget* parent)
-    : ModalDialog(parent), prompts_(prompts), options_(options), printer_(QPrinter::HighResolution)
+    : ModalDialog(parent, HelpContext), prompts_(prompts), options_(options), printer_(QPrinter::HighResolution)
 {
     setObjectName("TFormPrint");
     setWindowTitle(DesignedText(PrintTexts, CaptionKey));
@@ -215,7 +214,6 @@ void TFormPrint::ConnectHandlers()
     connect(RbScale, &QRadioButton::toggled, this, &TFormPrint::RbScaleClick);
     connect(BtnOK, &QPushButton::clicked, this, &TFormPrint::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFormPrint::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TFormPrint::RequestHelp);
 }
 
 int TFormPrint::Edit(const CRoom& room, QSize planImage, const QString& fileName)
@@ -244,15 +242,6 @@ void TFormPrint::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         FormShow();
     QDialog::showEvent(event);
-}
-
-void TFormPrint::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        RequestHelp();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TFormPrint::FormShow()
@@ -389,10 +378,4 @@ void TFormPrint::ShowError(int key)
     ReportError(prompts_, Text(key).toStdString());
     if (RbScale->isChecked())
         EdPrintInScale->setFocus();
-}
-
-void TFormPrint::RequestHelp()
-{
-    if (helpRequest_)
-        helpRequest_(HelpContext);
 }

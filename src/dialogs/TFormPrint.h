@@ -14,7 +14,6 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
 #include <span>
 #include <string_view>
 #include <utility>
@@ -32,8 +31,6 @@ class QRadioButton;
 class TFormPrint : public ModalDialog {
     Q_OBJECT
 public:
-    using HelpRequest = std::function<void(int context)>;
-
     static constexpr int HelpContext = 7;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "PrintDlg";
@@ -42,8 +39,6 @@ public:
     static constexpr int ScaleTooHighKey = 21;
 
     TFormPrint(Prompts& prompts, COptions& options, QWidget* parent = nullptr);
-
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
     // Shows the dialog for the room, whose plan on screen has the size given and which was
     // last saved under the file name (empty when untitled). Returns 1 for OK, 2 for Cancel.
@@ -58,7 +53,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QGroupBox* MakePrinterBox();
@@ -78,7 +72,6 @@ private:
     void RbScaleClick();
     void BtnOKClick();
     void ShowError(int key);
-    void RequestHelp();
 
     QGroupBox* BoxPrinter;
     QLabel* LbPrinterName;
@@ -107,7 +100,6 @@ private:
 
     Prompts& prompts_;
     COptions& options_;
-    HelpRequest helpRequest_;
     QPrinter printer_;
     CPrintSizeCalculator calculator_;
     // The room being printed and the size of its plan on screen, while the dialog is shown.

@@ -25,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +32,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -143,7 +143,8 @@ std::span<const DialogText> TFormProp::Texts()
 }
 
 TFormProp::TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* parent)
-    : ModalDialog(parent), prompts_(prompts), renamePrompt_(renamePrompt), cataloguePath_(UserCataloguePath())
+    : ModalDialog(parent, HelpContext), prompts_(prompts), renamePrompt_(renamePrompt),
+      cataloguePath_(UserCataloguePath())
 {
     setObjectName("TFormProp");
     MigrateLegacyCatalogue();
@@ -338,7 +339,6 @@ void TFormProp::ConnectControls()
     connect(Rename1, &QAction::triggered, this, &TFormProp::RenameClicked);
     connect(BtnOK, &QPushButton::clicked, this, [this] { done(ResultOk); });
     connect(BtnCancel, &QPushButton::clicked, this, &TFormProp::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TFormProp::RequestHelp);
 }
 
 void TFormProp::SetRoom(const CRoom& room)
@@ -409,14 +409,6 @@ void TFormProp::showEvent(QShowEvent* event)
             EdCaption->setFocus();
     }
     QDialog::showEvent(event);
-}
-
-void TFormProp::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        RequestHelp();
-    else
-        QDialog::keyPressEvent(event);
 }
 
 // The dial follows the pointer while the left button is down on it. A swatch tells nothing
@@ -673,10 +665,4 @@ void TFormProp::CatalogueChanged()
     } catch (const FileWriteError& error) {
         ReportError(prompts_, error.what());
     }
-}
-
-void TFormProp::RequestHelp()
-{
-    if (helpRequest_)
-        helpRequest_(HelpContext);
 }

@@ -15,7 +15,6 @@
 #include "model/CPart.h"
 
 #include <array>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,8 +37,6 @@ class TFormRename;
 class TFormProp : public ModalDialog {
     Q_OBJECT
 public:
-    using HelpRequest = std::function<void(int context)>;
-
     static constexpr int HelpContext = 6;
     static constexpr int PreviewWidth = 121;
     static constexpr int PreviewHeight = 137;
@@ -49,8 +46,6 @@ public:
     static std::span<const DialogText> Texts();
 
     TFormProp(Prompts& prompts, TFormRename& renamePrompt, QWidget* parent = nullptr);
-
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
     // The room the object belongs to: its unit, local coordinates and wall thickness. Set it
     // before SetPart, which shows the position in the room's coordinates.
@@ -68,7 +63,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -103,7 +97,6 @@ private:
     bool ConfirmOverwrite();
     // Lists the catalogue anew and writes it to its file.
     void CatalogueChanged();
-    void RequestHelp();
 
     QLabel* LbType;
     QComboBox* CBType;
@@ -154,7 +147,6 @@ private:
 
     Prompts& prompts_;
     TFormRename& renamePrompt_;
-    HelpRequest helpRequest_;
     const std::string cataloguePath_;
     CPartsCatalogue catalogue_;
     CodePageHint codePageHint_ = CodePageHint::Western;

@@ -89,7 +89,7 @@ std::span<const DialogText> TFormRoom::Texts()
 }
 
 TFormRoom::TFormRoom(Prompts& prompts, TFormWalls& wallEditor, QWidget* parent)
-    : ModalDialog(parent), prompts_(prompts), wallEditor_(wallEditor)
+    : ModalDialog(parent, HelpContext), prompts_(prompts), wallEditor_(wallEditor)
 {
     setObjectName("TFormRoom");
     setWindowTitle(DesignedText(RoomTexts, CaptionKey));

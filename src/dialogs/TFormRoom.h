@@ -26,6 +26,7 @@ class TFormWalls;
 class TFormRoom : public ModalDialog {
     Q_OBJECT
 public:
+    static constexpr int HelpContext = 4;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "RoomPropertiesDlg";
     static std::span<const DialogText> Texts();

@@ -78,7 +78,7 @@ std::span<const DialogText> TFormTextProps::Texts()
 }
 
 TFormTextProps::TFormTextProps(Prompts& prompts, COptions& options, QWidget* parent)
-    : ModalDialog(parent), prompts_(prompts), options_(options),
+    : ModalDialog(parent, HelpContext), prompts_(prompts), options_(options),
       font_(ParseFontText(options.LabelFont).value_or(CFont{}))
 {
     setObjectName("TFormTextProps");

@@ -32,6 +32,7 @@ class QPushButton;
 class TFormTextProps : public ModalDialog {
     Q_OBJECT
 public:
+    static constexpr int HelpContext = 8;
     // The section of the language files that holds the texts below.
     static constexpr std::string_view Section = "LabelPropertiesDlg";
     static std::span<const DialogText> Texts();

@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +20,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -93,7 +93,7 @@ std::span<const DialogText> TFormWalls::Texts()
 }
 
 TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
-    : ModalDialog(parent), prompts_(prompts)
+    : ModalDialog(parent, HelpContext), prompts_(prompts)
 {
     setObjectName("TFormWalls");
     setWindowTitle(DesignedText(WallsTexts, CaptionKey));
@@ -115,7 +115,6 @@ TFormWalls::TFormWalls(Prompts& prompts, QWidget* parent)
     connect(BtnRemove, &QPushButton::clicked, this, &TFormWalls::RemoveClicked);
     connect(BtnOK, &QPushButton::clicked, this, &TFormWalls::OkClicked);
     connect(BtnCancel, &QPushButton::clicked, this, &TFormWalls::reject);
-    connect(BtnHelp, &QPushButton::clicked, this, &TFormWalls::RequestHelp);
 }
 
 QVBoxLayout* TFormWalls::MakeListing()
@@ -208,14 +207,6 @@ void TFormWalls::showEvent(QShowEvent* event)
         EdFromX->setFocus();
     }
     QDialog::showEvent(event);
-}
-
-void TFormWalls::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        RequestHelp();
-    else
-        QDialog::keyPressEvent(event);
 }
 
 void TFormWalls::FillList()
@@ -345,10 +336,4 @@ void TFormWalls::DrawPreview()
         DrawWallPreview(canvas, walls_, shown_);
     }
     ImgPreview->setPixmap(QPixmap::fromImage(image));
-}
-
-void TFormWalls::RequestHelp()
-{
-    if (helpRequest_)
-        helpRequest_(HelpContext);
 }

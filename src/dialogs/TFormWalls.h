@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <span>
 #include <string>
 
@@ -26,8 +25,6 @@ class QVBoxLayout;
 class TFormWalls : public ModalDialog {
     Q_OBJECT
 public:
-    using HelpRequest = std::function<void(int context)>;
-
     static constexpr int HelpContext = 4;
     static constexpr int PreviewWidth = 233;
     static constexpr int PreviewHeight = 130;
@@ -36,8 +33,6 @@ public:
     static std::span<const DialogText> Texts();
 
     explicit TFormWalls(Prompts& prompts, QWidget* parent = nullptr);
-
-    void SetHelpRequest(HelpRequest request) { helpRequest_ = std::move(request); }
 
     // Takes a copy of the walls to edit; a new wall is proposed with the given thickness. The
     // dialog opens on the wall `shownWall`, or on the row for a new wall when that is no wall.
@@ -48,7 +43,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QVBoxLayout* MakeListing();
@@ -66,7 +60,6 @@ private:
     void OkClicked();
     int Alignment() const;
     void DrawPreview();
-    void RequestHelp();
 
     QLabel* LbWallsList;
     QListWidget* LsWalls;
@@ -92,7 +85,6 @@ private:
     std::array<QLineEdit*, 5> fields_{};
 
     Prompts& prompts_;
-    HelpRequest helpRequest_;
     CRoomWalls walls_;
     int32_t newWallThickness_ = 0;
     QString unitName_;

@@ -2,6 +2,7 @@
 
 #include "dialogs/TForm3D.h"
 #include "dialogs/TFormCoord.h"
+#include "dialogs/TFormLang.h"
 #include "dialogs/TFormLibrary.h"
 #include "dialogs/TFormOptions.h"
 #include "dialogs/TFormPrint.h"
@@ -20,14 +21,6 @@
 #include <QFileInfo>
 #include <QScrollArea>
 #include <QWindow>
-
-namespace {
-
-// The help topics of the dialogs without a Help button: getting started and labels.
-constexpr int RoomHelpContext = 4;
-constexpr int LabelHelpContext = 8;
-
-}  // namespace
 
 TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), prompts_(prompts), engines_(settings_), undo_(room_)
@@ -50,23 +43,19 @@ TForm1::TForm1(Prompts& prompts, const QStringList& arguments, QWidget* parent)
     ScrollBox1->viewport()->installEventFilter(this);
     FormCoord = new TFormCoord(this);
     FormCoord->SetPlanPicker([this](QPoint globalPos) { return PlanPointUnder(globalPos); });
-    FormCoord->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormWalls = new TFormWalls(prompts_, this);
-    FormWalls->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormPrint = new TFormPrint(prompts_, engines_.options, this);
-    FormPrint->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormRoom = new TFormRoom(prompts_, *FormWalls, this);
-    FormRoom->SetHelpTopic(RoomHelpContext, [this](int context) { HelpHandler(HelpContext, context); });
     FormRename = new TFormRename(this);
     FormProp = new TFormProp(prompts_, *FormRename, this);
-    FormProp->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     FormLibrary = new TFormLibrary(engines_.library, engines_.options, this);
     FormTextProps = new TFormTextProps(prompts_, engines_.options, this);
-    FormTextProps->SetHelpTopic(LabelHelpContext, [this](int context) { HelpHandler(HelpContext, context); });
     FormOptions = new TFormOptions(prompts_, engines_.options, this);
     Form3D = new TForm3D(this);
-    Form3D->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     CreateLanguageChooser();
+    for (ModalDialog* dialog : std::initializer_list<ModalDialog*>{FormCoord, FormWalls, FormPrint, FormRoom,
+                                                                   FormProp, FormTextProps, Form3D, FormLang})
+        dialog->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
     ConnectPointer();
     CreateKeyCommands();
 

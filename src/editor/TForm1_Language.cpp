@@ -26,7 +26,6 @@ void TForm1::CreateLanguageChooser()
 {
     FormLang = new TFormLang(engines_.localizer, this);
     FormLang->SetLanguageChoice([this](int32_t id) { SetLanguage(id); });
-    FormLang->SetHelpRequest([this](int context) { HelpHandler(HelpContext, context); });
 }
 
 void TForm1::SetLanguage(int32_t id)

@@ -1,4 +1,4 @@
-// Every dialog with a help topic asks for it from its Help button and from F1.
+// Every dialog with a help topic asks for it from F1 and from its Help button where it has one.
 
 #include "dialogs/TForm3D.h"
 #include "dialogs/TFormCoord.h"
@@ -6,6 +6,8 @@
 #include "dialogs/TFormPrint.h"
 #include "dialogs/TFormProp.h"
 #include "dialogs/TFormRename.h"
+#include "dialogs/TFormRoom.h"
+#include "dialogs/TFormTextProps.h"
 #include "dialogs/TFormWalls.h"
 #include "localize/CALocalize.h"
 #include "model/CRoom.h"
@@ -20,12 +22,13 @@ namespace {
 struct Needs {
     ScriptedPrompts prompts;
     TFormRename rename;
+    TFormWalls walls{prompts};
     COptions options;
     CALocalize localizer;
     CRoom room;
 };
 
-using HelpRequest = std::function<void(int)>;
+using HelpRequest = ModalDialog::HelpRequest;
 
 struct HelpRow {
     const char* dialog;
@@ -81,6 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
                 true},
         HelpRow{"Print", [](Needs& n, HelpRequest r) { return Make<TFormPrint>(r, n.prompts, n.options); }, 7, true,
                 [](QDialog& dialog, Needs& n) { static_cast<TFormPrint&>(dialog).Edit(n.room, QSize(100, 80), ""); }},
+        HelpRow{"Room", [](Needs& n, HelpRequest r) { return Make<TFormRoom>(r, n.prompts, n.walls); }, 4, false},
+        HelpRow{"Label", [](Needs& n, HelpRequest r) { return Make<TFormTextProps>(r, n.prompts, n.options); }, 8,
+                false},
         HelpRow{"Languages", [](Needs& n, HelpRequest r) { return Make<TFormLang>(r, n.localizer); }, 9, false},
         HelpRow{"Explore3D", [](Needs&, HelpRequest r) { return Make<TForm3D>(r); }, 10, true}),
     [](const ::testing::TestParamInfo<HelpRow>& info) { return std::string(info.param.dialog); });

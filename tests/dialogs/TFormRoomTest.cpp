@@ -76,13 +76,8 @@ TEST_F(TFormRoomTest, ShowsTheRoomAndOKStoresEveryField)
     EXPECT_EQ(stored.WallsColor, 0x0000FFu);
 }
 
-TEST_F(TFormRoomTest, ANumberTheRoomCannotTakeIsRefusedWithItsFieldFocusedAndF1AsksForHelp)
+TEST_F(TFormRoomTest, ANumberTheRoomCannotTakeIsRefusedWithItsFieldFocused)
 {
-    int help = 0;
-    dialog.SetHelpTopic(4, [&help](int context) { help = context; });
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(help, 4);
-
     Type(dialog, "EdWidth", "0");
     prompts.buttons = {ButtonOk};
     Click(dialog, "BtnOK");
