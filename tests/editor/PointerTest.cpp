@@ -6,6 +6,7 @@
 #include "support/PlanWindowTest.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -272,23 +273,40 @@ TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
     EXPECT_EQ(plan->SelectionMarks().size(), 4u) << "undo keeps the selection of an object that still exists";
 }
 
-TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
+TEST_F(PointerTest, FloorAreaShowsAndTheWheelScrollsOrWithCtrlZoomsAboutThePointer)
 {
     EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->text(), QString::fromUtf8("24,000.0 cm²"));
     EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->toolTip(),
               QString::fromUtf8("Floor area: 24,000.0 cm²\nPerimeter: 640.0 cm"));
 
-    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    auto* scrollBox = form->findChild<QScrollArea*>("ScrollBox1");
+    QWidget* viewport = scrollBox->viewport();
     form->SetZoom(3.0);
-    QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
     const QPoint at = Pixel(100, 60);
-    const QPoint global = viewport->mapToGlobal(at);
-    QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewport, &wheel);
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(at, viewport->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    };
+    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    wheel(120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
-    const Point held = form->PlanPointAt(plan->mapFromGlobal(global));
+    const Point held = form->PlanPointAt(plan->mapFromGlobal(viewport->mapToGlobal(at)));
     EXPECT_NEAR(held.x, 100, 1);
     EXPECT_NEAR(held.y, 60, 1);
+
+    // Alone, it scrolls by a third of its delta: down, or sideways with Shift.
+    QScrollBar* vertical = scrollBox->verticalScrollBar();
+    QScrollBar* horizontal = scrollBox->horizontalScrollBar();
+    vertical->setValue(100);
+    horizontal->setValue(100);
+    wheel(-120, {});  // one notch towards the user: down
+    EXPECT_EQ(vertical->value(), 140);
+    wheel(240, {});
+    EXPECT_EQ(vertical->value(), 60);
+    wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(horizontal->value(), 140);
+    EXPECT_EQ(vertical->value(), 60);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
     QTest::keyClick(plan, Qt::Key_0, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(form->Zoom(), 1.0);
 }
