@@ -28,10 +28,19 @@ protected:
 
 }  // namespace
 
-TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStepAndEndsWhereverTheButtonIsReleased)
+TEST_F(PointerTest, HintDescribesAndDragMovesTheTopmostObjectAsOneStepEndingWhereverTheButtonIsReleased)
 {
-    const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    CPart table = MakePart(Rectangle, 20, 20, 60, 40);
+    table.Caption = "Table";
+    const int lower = Add(table);
     const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    // The hint describes the object under the pointer, which can be moved.
+    MoveTo(Pixel(30, 30));
+    EXPECT_EQ(plan->toolTip().toStdString(), table.Describe());
+    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
+    MoveTo(Pixel(150, 90));
+    EXPECT_TRUE(plan->toolTip().isEmpty());
+    EXPECT_EQ(StatusPanel(2)->text(), " Position [cm]: 150, 90");
     // A click records nothing.
     Press(Pixel(60, 50));
     Release(Pixel(60, 50));
@@ -217,20 +226,6 @@ TEST_F(PointerTest, TheMeasuringLineIsDrawnShownAndReportedAndEndsWithEscapeOrTh
         EXPECT_EQ(plan->Image(), plain);
     }
     EXPECT_EQ(prompts.asked.size(), reports);
-}
-
-TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
-{
-    CPart table = MakePart(Rectangle, 20, 20, 60, 40);
-    table.Caption = "Table";
-    Add(table);
-    MoveTo(Pixel(30, 30));
-    EXPECT_EQ(plan->toolTip().toStdString(), table.Describe());
-    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
-    MoveTo(Pixel(150, 90));
-    EXPECT_TRUE(plan->toolTip().isEmpty());
-    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(StatusPanel(2)->text(), " Position [cm]: 150, 90");
 }
 
 // The order Tab walks and the steps of the arrows are the core's; here, that the keys and the
