@@ -47,12 +47,12 @@ TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabelsSor
     Add(room, MakePart(LibraryObject, 4, 0, 10, 10));
     Add(room, MakePart(Rectangle, 5, 0, 10, 10), "chair");
     Add(room, MakePart(Circle, 6, 0, 10, 10));
-    Add(room, MakePart(Rectangle, 7, 0, 10, 10), "Tall\r\ncupboard\nold");
+    Add(room, MakePart(Rectangle, 7, 0, 10, 10), "Tall\r\ncupboard\nold\r\n");
     EXPECT_EQ(Shown(ListingRows(room)),
               (std::vector<std::string>{"0: chair, 120\u00D780 at 10, 20", "4: Chair, 10\u00D710 at 3, 0",
                                         "6: chair, 10\u00D710 at 5, 0", "7: Circle, 10\u00D710 at 6, 0",
                                         "3: Door, 90\u00D710 at -5, 300", "5: From library, 10\u00D710 at 4, 0",
-                                        "8: Tall cupboard old, 10\u00D710 at 7, 0"}));
+                                        "8: Tall cupboard old , 10\u00D710 at 7, 0"}));
 }
 
 TEST(PartsListing, NumberedNamesArePaddedToTheDigitsOfTheSlotCountInTheWordOfTheLanguage)

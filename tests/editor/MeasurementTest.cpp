@@ -22,6 +22,9 @@ TEST(Measurement, ShiftTurnsTheLineToTheNearestOfEightDirections)
     // degrees from up is still up, 23.7 turns to the diagonal.
     EXPECT_EQ(MeasureEnd(start, {140, 0}, true), (Point{100, 0}));
     EXPECT_EQ(MeasureEnd(start, {144, 0}, true), (Point{177, 23}));
+    // At the edges: 22.3 and 22.93 degrees are cut to 22, which still rounds to up.
+    EXPECT_EQ(MeasureEnd(start, {141, 0}, true), (Point{100, 0}));
+    EXPECT_EQ(MeasureEnd(start, {4330, -9900}, true), (Point{100, -9900}));
     // Without Shift, and with no line yet, the end is the pointer.
     EXPECT_EQ(MeasureEnd(start, {140, 0}, false), (Point{140, 0}));
     EXPECT_EQ(MeasureEnd(start, start, true), start);

@@ -129,7 +129,7 @@ TEST_F(CPartsCatalogueTest, AppendingTwiceDuplicatesAndTruncateDropsTheCopies)
     TempDir::WriteFile(path, "[Part1]\nCaption=Chair\n[Part2]\nCaption=Table\n");
     CPartsCatalogue catalogue;
     Add(catalogue, "Library object");
-    catalogue.Load(path, true);
+    EXPECT_TRUE(catalogue.Load(path, true));
     catalogue.Load(path, true);
     ASSERT_EQ(catalogue.Count(), 5);
     EXPECT_EQ(catalogue.Entry(3).Caption, "Chair");

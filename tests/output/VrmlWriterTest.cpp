@@ -204,13 +204,14 @@ TEST(VrmlWriter, EveryLibraryModelIsDeclaredOnceUnknownNumbersAreBoxesAndOnlySol
     Add(room, LibraryPart(40, 0, 0));
     Add(room, LibraryPart(-7, 0, 0)).ZHeight = 1;
     Add(room, LibraryPart(40, 0, 0));
-    Add(room, LibraryPart(99999, 0, 0));
+    Add(room, LibraryPart(20, 0, 0));                  // the lowest number with a model
+    Add(room, LibraryPart(100, 0, 0));
     // Labels, doors, unfilled and removed objects are not solid: none is written.
     Add(room, MakePart(Label, 10, 10, 50, 20));
     Add(room, MakePart(Door, 10, 10, 80, 80));
     Add(room, MakePart(Rectangle, 10, 10, 50, 20)).FillColor = NoColour;
     Add(room, MakePart(Rectangle, 10, 10, 50, 20));
-    room.RemovePart(13);
+    room.RemovePart(14);
     std::vector<std::string> body = Body(VrmlScene(room, Options(50), Prefix));
     EXPECT_EQ(body, (std::vector<std::string>{
                         "Transform {translation 0 -.09 0 scale 2.50 .1 2.00",
@@ -221,7 +222,11 @@ TEST(VrmlWriter, EveryLibraryModelIsDeclaredOnceUnknownNumbersAreBoxesAndOnlySol
                         "  children LibraryObject40 {color 1.00 0.50 0.00 }}",
                         "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
                         "  children LibraryObject40 {color 1.00 0.50 0.00 }}",
-                        "# library number 99999 has no model: a box of its size",
+                        "EXTERNPROTO LibraryObject20 [field SFColor color] "
+                        "\"file:///opt/planzeta/library.wrl#LibraryObject20\"",
+                        "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
+                        "  children LibraryObject20 {color 1.00 0.50 0.00 }}",
+                        "# library number 100 has no model: a box of its size",
                         "Transform {translation 0.00 0.00 0.00 rotation 0 1 0 0.00 scale 0.45 0.23 1.00",
                         "  children Rectangle {color 1.00 0.50 0.00 }}",
                     }));
