@@ -81,6 +81,9 @@ void DrawInfoText(QPainter& painter, const QSizeF& size, const std::string& text
 void SaveImage(const QImage& image, const std::string& fileName)
 {
     QByteArray bytes;
+    // A bitmap takes at most the image's own bytes and a header: never copied as it grows.
+    constexpr qsizetype BitmapHeader = 1024;
+    bytes.reserve(image.sizeInBytes() + BitmapHeader);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, IsPngName(fileName) ? "png" : "bmp");
