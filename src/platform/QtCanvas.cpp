@@ -3,6 +3,7 @@
 #include "base/Numeric.h"
 #include "platform/QtConversions.h"
 #include "platform/TextLayout.h"
+#include "platform/TextStamps.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -368,12 +369,18 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    const TextLayout& layout = LayOutText(DrawnText(text), box.width(), flags, qtFlags, metrics, *layoutFont_);
+    const std::string_view drawnText = DrawnText(text);
+    const TextLayout& layout = LayOutText(drawnText, box.width(), flags, qtFlags, metrics, *layoutFont_);
     if (!(flags & TextCalcRect)) {
-        painter_.setPen(Ink(textColour_));
+        const QColor ink = Ink(textColour_);
+        const bool stampable = (flags & TextNoClip) && (flags & TextSingleLine);
+        const StampedText stamped{drawnText, layout.shown, layout.needed, qtFlags};
         QRect drawn;
-        painter_.drawText(box, qtFlags, layout.shown, &drawn);
-        painter_.setPen(ToQPen(pen_));
+        if (!stampable || !DrawStamped(painter_, box, stamped, ink, *layoutFont_, drawn)) {
+            painter_.setPen(ink);
+            painter_.drawText(box, qtFlags, layout.shown, &drawn);
+            painter_.setPen(ToQPen(pen_));
+        }
         // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
         MarkPainted(drawn, metrics.height() / 2 + 1);
     }

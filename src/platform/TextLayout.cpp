@@ -9,7 +9,6 @@
 #include <QRect>
 #include <QStringList>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -26,15 +25,6 @@ void MakeRoom(Map& map)
 {
     if (map.size() >= MaxRemembered)
         map.clear();
-}
-
-// Appends the bytes of a number, which need not be readable, only tell keys apart.
-template <typename Number>
-void AppendBytes(std::string& key, Number value)
-{
-    char bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value);
-    key.append(bytes, sizeof value);
 }
 
 // A word shortened to the width, as QFontMetrics::elidedText gives it; words recur across
@@ -132,9 +122,9 @@ const TextLayout& LayOutText(std::string_view text, int width, unsigned flags, i
     std::string key;
     key.reserve(text.size() + 12);
     key.append(text);
-    AppendBytes(key, font.id);
-    AppendBytes(key, width);
-    AppendBytes(key, flags);
+    AppendKeyBytes(key, font.id);
+    AppendKeyBytes(key, width);
+    AppendKeyBytes(key, flags);
     if (const auto found = remembered.find(key); found != remembered.end())
         return found->second;
     MakeRoom(remembered);

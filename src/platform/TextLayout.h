@@ -16,6 +16,8 @@
 
 #include <bitset>
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <string_view>
 
 class QFontMetrics;
@@ -46,3 +48,13 @@ int LeastTextHeight(std::string_view text, const LayoutFont& font);
 
 // The height of the text on one line, lines joined by blanks; 0 when it takes a layout to tell.
 int KnownLineHeight(std::string_view text, const LayoutFont& font);
+
+// Appends the bytes of a number to a key of remembered text, which need not be readable,
+// only tell keys apart.
+template <typename Number>
+void AppendKeyBytes(std::string& key, Number value)
+{
+    char bytes[sizeof value];
+    std::memcpy(bytes, &value, sizeof value);
+    key.append(bytes, sizeof value);
+}
