@@ -369,14 +369,12 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    const std::string_view drawnText = DrawnText(text);
-    const TextLayout& layout = LayOutText(drawnText, box.width(), flags, qtFlags, metrics, *layoutFont_);
+    const TextLayout& layout = LayOutText(DrawnText(text), box.width(), flags, qtFlags, metrics, *layoutFont_);
     if (!(flags & TextCalcRect)) {
         const QColor ink = Ink(textColour_);
-        const bool stampable = (flags & TextNoClip) && (flags & TextSingleLine);
-        const StampedText stamped{drawnText, layout.shown, layout.needed, qtFlags};
         QRect drawn;
-        if (!stampable || !DrawStamped(painter_, box, stamped, ink, *layoutFont_, drawn)) {
+        if (!(flags & TextSingleLine) ||
+            !DrawStamped(painter_, box, {layout.shown, layout.needed, qtFlags}, ink, *layoutFont_, drawn)) {
             painter_.setPen(ink);
             painter_.drawText(box, qtFlags, layout.shown, &drawn);
             painter_.setPen(ToQPen(pen_));

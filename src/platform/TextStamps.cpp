@@ -8,18 +8,20 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
 
 namespace {
 
-// Stamps are small, a few for each size of box; beyond this many they are made anew.
-constexpr size_t MaxStamps = 4096;
+// Stamps are small, a few for each size of box; beyond this many pixels, or this many texts
+// remembered, they are made anew.
+constexpr qsizetype MaxStampedPixels = 1 << 22;
+constexpr size_t MaxTexts = 1 << 16;
 
 struct Stamp {
-    bool drawnOnce = false;
-    bool tried = false;
+    std::optional<QPoint> firstPlace;  // where the text was drawn first, until a stamp is tried
     QImage image;       // null until made, and when the text cannot be stamped
     QPoint boxOrigin;   // where the box's top-left corner lies in the image
     QRect drawn;        // as drawText gives it, from the box's top-left corner
@@ -48,7 +50,6 @@ bool IsTwoColoured(const QImage& image, QRgb ink)
 
 void Make(Stamp& stamp, QPainter& painter, const QRect& box, const StampedText& text, const QColor& ink)
 {
-    stamp.tried = true;
     // Room for glyphs that reach past the text's box, as slanted ones do.
     const int margin = 2 * painter.fontMetrics().height() + 2;
     stamp.boxOrigin = QPoint(margin + std::max(0, text.needed.width() - box.width()), margin);
@@ -76,24 +77,30 @@ bool DrawStamped(QPainter& painter, const QRect& box, const StampedText& text, c
                  const LayoutFont& font, QRect& drawn)
 {
     static std::unordered_map<std::string, Stamp> stamps;
+    static qsizetype stampedPixels = 0;
     if (!PaintsPlainly(painter))
         return false;
-    std::string key(text.key);
+    std::string key(reinterpret_cast<const char*>(text.shown.utf16()), static_cast<size_t>(text.shown.size()) * 2);
     AppendKeyBytes(key, font.id);
     AppendKeyBytes(key, box.width());
     AppendKeyBytes(key, text.qtFlags);
     AppendKeyBytes(key, ink.rgba());
-    auto found = stamps.find(key);
-    if (found == stamps.end()) {
-        if (stamps.size() >= MaxStamps)
-            stamps.clear();
-        found = stamps.emplace(std::move(key), Stamp()).first;
+    if (stamps.size() >= MaxTexts || stampedPixels > MaxStampedPixels) {
+        stamps.clear();
+        stampedPixels = 0;
     }
+    auto [found, added] = stamps.try_emplace(std::move(key));
     Stamp& stamp = found->second;
-    if (!std::exchange(stamp.drawnOnce, true))
-        return false;
-    if (!stamp.tried)
+    if (added)
+        stamp.firstPlace = box.topLeft();
+    if (stamp.firstPlace) {
+        // A text drawn at one place only, as most captions are, is not worth a stamp.
+        if (*stamp.firstPlace == box.topLeft())
+            return false;
+        stamp.firstPlace.reset();
         Make(stamp, painter, box, text, ink);
+        stampedPixels += stamp.image.width() * stamp.image.height();
+    }
     const QPoint at = box.topLeft() - stamp.boxOrigin;
     if (stamp.image.isNull() || at.x() < 0 || at.y() < 0)
         return false;

@@ -1,25 +1,22 @@
 #pragma once
-// One line of text drawn the same way again and again, as the ellipsis of every object too
-// small for its caption, is drawn once into a transparent image, its stamp, and then copied.
-// Text on an image is drawn with one-bit glyphs in a solid colour, so a copy of the stamp
-// sets the very pixels a drawing would; glyph positions are rounded alike wherever they lie,
-// as long as they are not negative, so a stamp is copied only where all of it lands inside
-// the image. Stamps are made on a text's second drawing; all drawing happens on the GUI
-// thread, which alone uses them.
+// One line of text that many objects show alike, as the ellipsis of every object too small
+// for its caption, is drawn once into a transparent image, its stamp, and then copied. Text
+// on an image is drawn with one-bit glyphs in a solid colour, clipped to its box where it
+// does not fit, so a copy of the stamp sets the very pixels a drawing would; glyph positions
+// are rounded alike wherever they lie, as long as they are not negative, so a stamp is copied
+// only where all of it lands inside the image. A stamp is made when its text is drawn at a
+// second place; all drawing happens on the GUI thread, which alone uses them.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
-
-#include <string_view>
 
 class QColor;
 class QPainter;
 struct LayoutFont;
 
-// What to draw: `qtFlags` as QPainter::drawText takes them, which must not clip; the text is
-// `shown` as laid out, `needed` is its size, `key` tells it apart from other texts.
+// What to draw: the text as laid out, the size it needs, and the flags of QPainter::drawText.
 struct StampedText {
-    std::string_view key;
     const QString& shown;
     QSize needed;
     int qtFlags;
