@@ -28,25 +28,14 @@ struct Needs {
     CRoom room;
 };
 
-using HelpRequest = ModalDialog::HelpRequest;
-
 struct HelpRow {
     const char* dialog;
-    std::function<std::unique_ptr<QDialog>(Needs&, HelpRequest)> make;
+    std::function<std::unique_ptr<ModalDialog>(Needs&)> make;
     int context;
     bool hasButton;
     // Shows the dialog modally as its callers do, when a plain exec() would not.
     std::function<void(QDialog&, Needs&)> run = [](QDialog& dialog, Needs&) { dialog.exec(); };
 };
-
-// The dialog made with the help request installed.
-template <typename Dialog, typename... Args>
-std::unique_ptr<QDialog> Make(HelpRequest request, Args&... args)
-{
-    auto dialog = std::make_unique<Dialog>(args...);
-    dialog->SetHelpRequest(std::move(request));
-    return dialog;
-}
 
 void PrintTo(const HelpRow& row, std::ostream* out)
 {
@@ -62,7 +51,8 @@ TEST_P(HelpButtonsTest, TheButtonAndF1AskForTheDialogsTopic)
     const HelpRow& row = GetParam();
     Needs needs;
     std::vector<int> asked;
-    const auto dialog = row.make(needs, [&asked](int context) { asked.push_back(context); });
+    const auto dialog = row.make(needs);
+    dialog->SetHelpRequest([&asked](int context) { asked.push_back(context); });
     const QByteArray name = dialog->objectName().toUtf8();
     WhenShown(*dialog, name.constData(), [&row](QDialog& shown) {
         if (row.hasButton)
@@ -78,15 +68,13 @@ TEST_P(HelpButtonsTest, TheButtonAndF1AskForTheDialogsTopic)
 INSTANTIATE_TEST_SUITE_P(
     Dialogs, HelpButtonsTest,
     ::testing::Values(
-        HelpRow{"Walls", [](Needs& n, HelpRequest r) { return Make<TFormWalls>(r, n.prompts); }, 4, true},
-        HelpRow{"Coordinates", [](Needs&, HelpRequest r) { return Make<TFormCoord>(r); }, 4, true},
-        HelpRow{"ObjectProperties", [](Needs& n, HelpRequest r) { return Make<TFormProp>(r, n.prompts, n.rename); }, 6,
-                true},
-        HelpRow{"Print", [](Needs& n, HelpRequest r) { return Make<TFormPrint>(r, n.prompts, n.options); }, 7, true,
+        HelpRow{"Walls", [](Needs& n) { return std::make_unique<TFormWalls>(n.prompts); }, 4, true},
+        HelpRow{"Coordinates", [](Needs&) { return std::make_unique<TFormCoord>(); }, 4, true},
+        HelpRow{"ObjectProperties", [](Needs& n) { return std::make_unique<TFormProp>(n.prompts, n.rename); }, 6, true},
+        HelpRow{"Print", [](Needs& n) { return std::make_unique<TFormPrint>(n.prompts, n.options); }, 7, true,
                 [](QDialog& dialog, Needs& n) { static_cast<TFormPrint&>(dialog).Edit(n.room, QSize(100, 80), ""); }},
-        HelpRow{"Room", [](Needs& n, HelpRequest r) { return Make<TFormRoom>(r, n.prompts, n.walls); }, 4, false},
-        HelpRow{"Label", [](Needs& n, HelpRequest r) { return Make<TFormTextProps>(r, n.prompts, n.options); }, 8,
-                false},
-        HelpRow{"Languages", [](Needs& n, HelpRequest r) { return Make<TFormLang>(r, n.localizer); }, 9, false},
-        HelpRow{"Explore3D", [](Needs&, HelpRequest r) { return Make<TForm3D>(r); }, 10, true}),
+        HelpRow{"Room", [](Needs& n) { return std::make_unique<TFormRoom>(n.prompts, n.walls); }, 4, false},
+        HelpRow{"Label", [](Needs& n) { return std::make_unique<TFormTextProps>(n.prompts, n.options); }, 8, false},
+        HelpRow{"Languages", [](Needs& n) { return std::make_unique<TFormLang>(n.localizer); }, 9, false},
+        HelpRow{"Explore3D", [](Needs&) { return std::make_unique<TForm3D>(); }, 10, true}),
     [](const ::testing::TestParamInfo<HelpRow>& info) { return std::string(info.param.dialog); });
