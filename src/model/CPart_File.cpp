@@ -29,50 +29,55 @@ int32_t DefaultZHeight(const CPart& part, int unit)
 
 void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) const
 {
-    ini.WriteString(section, "Type", TypeName(Type));
-    ini.WriteString(section, "Caption", EscapeText(Caption));
-    ini.WriteInteger(section, "Width", Width);
-    ini.WriteInteger(section, "Height", Height);
-    ini.WriteInteger(section, "ZHeight", ZHeight);
+    CIniFile::SectionWriter out = ini.WriteSection(section);
+    out.String("Type", TypeName(Type));
+    out.String("Caption", EscapeText(Caption));
+    out.Integer("Width", Width);
+    out.Integer("Height", Height);
+    out.Integer("ZHeight", ZHeight);
     if (!withoutPosition) {
-        ini.WriteInteger(section, "PosX", PosX);
-        ini.WriteInteger(section, "PosY", PosY);
-        ini.WriteInteger(section, "PosZ", PosZ);
-        ini.WriteInteger(section, "Rotation", Rotation);
+        out.Integer("PosX", PosX);
+        out.Integer("PosY", PosY);
+        out.Integer("PosZ", PosZ);
+        out.Integer("Rotation", Rotation);
         if (Font)
-            ini.WriteString(section, "Font", FontText(*Font));
+            out.String("Font", FontText(*Font));
     }
-    ini.WriteString(section, "LineColor", ColourText(LineColor));
-    ini.WriteString(section, "FillColor", ColourText(FillColor));
-    ini.WriteString(section, "TextColor", ColourText(TextColor));
+    out.String("LineColor", ColourText(LineColor));
+    out.String("FillColor", ColourText(FillColor));
+    out.String("TextColor", ColourText(TextColor));
     if (LineStyle != 0)
-        ini.WriteInteger(section, "LineStyle", LineStyle);
+        out.Integer("LineStyle", LineStyle);
     if (SnapToWallFlag)
-        ini.WriteInteger(section, "SnapToWall", 1);
+        out.Integer("SnapToWall", 1);
     if (LibObjID != 0)
-        ini.WriteInteger(section, "LibObjID", LibObjID);
+        out.Integer("LibObjID", LibObjID);
 }
 
 void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
+    const CIniFile::SectionView in = ini.Section(section);
+    const auto colour = [&in](std::string_view key, Colour fallback) {
+        return static_cast<Colour>(in.Integer(key, static_cast<int32_t>(fallback)));
+    };
     Reset();
-    Type = TypeFromName(ini.ReadString(section, "Type", ""));
-    Caption = UnescapeText(ini.ReadString(section, "Caption", ""));
-    Width = ini.ReadInteger(section, "Width", 100);
-    Height = ini.ReadInteger(section, "Height", 100);
-    ZHeight = ini.ReadInteger(section, "ZHeight", -1);
-    PosX = ini.ReadInteger(section, "PosX", 100);
-    PosY = ini.ReadInteger(section, "PosY", 100);
-    PosZ = ini.ReadInteger(section, "PosZ", 0);
-    Rotation = ini.ReadInteger(section, "Rotation", 0);
-    Font = ParseFontText(ini.ReadString(section, "Font", ""));
-    LineColor = static_cast<Colour>(ini.ReadInteger(section, "LineColor", static_cast<int32_t>(LineColor)));
-    FillColor = static_cast<Colour>(ini.ReadInteger(section, "FillColor", static_cast<int32_t>(FillColor)));
-    TextColor = static_cast<Colour>(ini.ReadInteger(section, "TextColor", static_cast<int32_t>(TextColor)));
-    LineStyle = ini.ReadInteger(section, "LineStyle", 0);
-    SnapToWallFlag = ini.ReadBool(section, "SnapToWall", false);
-    LibObjID = ini.ReadInteger(section, "LibObjID", 0);
-    CategoryMask = ParseLibraryCategories(ini.ReadString(section, "Library", ""));
+    Type = TypeFromName(in.Text("Type", ""));
+    Caption = UnescapeText(in.Text("Caption", ""));
+    Width = in.Integer("Width", 100);
+    Height = in.Integer("Height", 100);
+    ZHeight = in.Integer("ZHeight", -1);
+    PosX = in.Integer("PosX", 100);
+    PosY = in.Integer("PosY", 100);
+    PosZ = in.Integer("PosZ", 0);
+    Rotation = in.Integer("Rotation", 0);
+    Font = ParseFontText(in.Text("Font", ""));
+    LineColor = colour("LineColor", LineColor);
+    FillColor = colour("FillColor", FillColor);
+    TextColor = colour("TextColor", TextColor);
+    LineStyle = in.Integer("LineStyle", 0);
+    SnapToWallFlag = in.Bool("SnapToWall", false);
+    LibObjID = in.Integer("LibObjID", 0);
+    CategoryMask = ParseLibraryCategories(in.Text("Library", ""));
     if (ZHeight == -1)
         ZHeight = DefaultZHeight(*this, unit);
     InUse = true;

@@ -48,13 +48,21 @@ public:
         }
     }
 
-    // Adds a number whose name the caller has made sure is not here yet.
+    // Adds a number unless a number of the same name is here already, which it then gives.
     template <typename NameOf>
-    void Add(uint32_t number, NameOf&& nameOf)
+    std::optional<uint32_t> Add(uint32_t number, NameOf&& nameOf)
     {
         Reserve(count_ + 1, nameOf);
-        Place(number, nameOf(number));
+        const std::string_view name = nameOf(number);
+        const size_t mask = slots_.size() - 1;
+        const uint64_t hash = Hash(name);
+        size_t i = hash & mask;
+        for (; slots_[i] != Free; i = (i + 1) & mask)
+            if (slots_[i] >> 32 == hash >> 32 && SameName(nameOf(NumberIn(slots_[i])), name))
+                return NumberIn(slots_[i]);
+        slots_[i] = SlotOf(number, hash);
         ++count_;
+        return std::nullopt;
     }
 
     void Clear()
@@ -67,6 +75,7 @@ private:
     // A slot holds the upper half of the hash and number + 1 below it; Free is no number.
     static constexpr uint64_t Free = 0;
     static uint32_t NumberIn(uint64_t slot) { return static_cast<uint32_t>(slot) - 1; }
+    static uint64_t SlotOf(uint32_t number, uint64_t hash) { return (hash >> 32 << 32) | (uint64_t{number} + 1); }
 
     // FNV-1a over the folded bytes, its bits then mixed, because names that differ only in
     // their last digits would otherwise crowd together in the table.
@@ -96,7 +105,7 @@ private:
         size_t i = hash & mask;
         while (slots_[i] != Free)
             i = (i + 1) & mask;
-        slots_[i] = (hash >> 32 << 32) | (uint64_t{number} + 1);
+        slots_[i] = SlotOf(number, hash);
     }
 
     template <typename NameOf>

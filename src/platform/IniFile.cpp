@@ -3,6 +3,7 @@
 #include "platform/FileIo.h"
 
 #include <algorithm>
+#include <charconv>
 #include <functional>
 #include <stdexcept>
 #include <utility>
@@ -35,18 +36,20 @@ void ForEachLine(std::string_view text, Line&& line)
     }
 }
 
-bool IsDigit(char c, int base)
+// One of 64 bits for a key, by its length and its outer letters without case: keys of different
+// bits are surely different.
+uint64_t KeyBit(std::string_view key)
 {
-    if (c >= '0' && c <= '9')
-        return true;
-    return base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
+    if (key.empty())
+        return 1;
+    const auto outer = static_cast<uint64_t>(static_cast<unsigned char>(FoldedIndex::Fold(key.front())) << 8 |
+                                             static_cast<unsigned char>(FoldedIndex::Fold(key.back())));
+    return uint64_t{1} << ((key.size() << 16 | outer) * 0x9E3779B97F4A7C15u >> 58);
 }
 
-uint32_t DigitValue(char c)
+bool HasLineBreak(std::string_view text)
 {
-    if (c >= '0' && c <= '9')
-        return static_cast<uint32_t>(c - '0');
-    return static_cast<uint32_t>((c | 0x20) - 'a' + 10);
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
 }
 
 }  // namespace
@@ -64,18 +67,13 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         base = 16;
         text.remove_prefix(2);
     }
-    if (text.empty())
-        return std::nullopt;
     // Negative numbers reach -2^31; others the whole unsigned range, read as its bit pattern.
     const uint64_t limit = negative ? uint64_t{1} << 31 : UINT32_MAX;
     uint64_t value = 0;
-    for (const char c : text) {
-        if (!IsDigit(c, base))
-            return std::nullopt;
-        value = value * static_cast<uint64_t>(base) + DigitValue(c);
-        if (value > limit)
-            return std::nullopt;
-    }
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value, base);
+    if (error != std::errc() || stop != end || value > limit)
+        return std::nullopt;
     const auto bits = static_cast<uint32_t>(negative ? 0 - value : value);
     return static_cast<int32_t>(bits);
 }
@@ -89,11 +87,11 @@ std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hin
     };
     DecodedText decoded;
     {
-        // The bytes as read are let go before the sections are built.
-        const std::optional<std::string> bytes = ReadWholeFile(path, failure);
+        // The bytes as read become the text, or are let go before the sections are built.
+        std::optional<std::string> bytes = ReadWholeFile(path, failure);
         if (!bytes)
             return std::nullopt;
-        decoded = DecodeText(*bytes, hint);
+        decoded = DecodeText(std::move(*bytes), hint);
     }
     switch (decoded.problem) {
     case DecodeProblem::NotText:
@@ -120,35 +118,33 @@ CIniFile CIniFile::Adopt(std::string text)
     CIniFile ini;
     ini.text_ = std::move(text);
     const std::string_view all = ini.text_;
-    // Counted first, so that the lists are made once in their final size.
-    size_t sectionLines = 0;
-    size_t keyLines = 0;
-    ForEachLine(all, [&](std::string_view line) { ++(line[0] == '[' ? sectionLines : keyLines); });
-    ini.sections_.reserve(sectionLines);
-    ini.entries_.reserve(keyLines);
-    ini.sectionIndex_.Reserve(sectionLines, [&ini](uint32_t i) { return ini.SectionName(i); });
-
     size_t used = 0;
     const auto span = [&all, &used](std::string_view part) {
         used += part.size();
         return Span{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
     };
     uint32_t current = None;
+    uint64_t keyBits = 0;  // of the current section's keys, see SectionWriter
     ForEachLine(all, [&](std::string_view line) {
         if (line[0] == '[') {
             const size_t close = line.find(']');
             const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
             // A later section of a name already seen adds nothing to the first.
-            current = ini.FindSection(name) ? None : ini.AddSection(span(name));
+            current = ini.AddSection(Span{static_cast<uint32_t>(name.data() - all.data()), static_cast<uint32_t>(name.size())});
+            used += current == None ? 0 : name.size();
+            keyBits = 0;
             return;
         }
         const size_t eq = line.find('=');
         if (current == None || eq == std::string_view::npos)
             return;
         const std::string_view key = Trim(line.substr(0, eq));
+        const uint64_t bit = KeyBit(key);
         // The first of two equal keys is the one the reader sees.
-        if (!ini.FindEntry(current, key))
-            ini.AddEntry(current, span(key), span(Trim(line.substr(eq + 1))));
+        if ((keyBits & bit) != 0 && ini.FindEntry(current, key))
+            return;
+        keyBits |= bit;
+        ini.AddEntry(current, span(key), span(Trim(line.substr(eq + 1))));
     });
     // Line ends, brackets, comments, repeated sections and keys.
     ini.unusedText_ = ini.text_.size() - used;
@@ -158,7 +154,9 @@ CIniFile CIniFile::Adopt(std::string text)
 std::string CIniFile::Text() const
 {
     std::string out;
-    for (const Section& section : sections_) {
+    // Names and values, and per section and key at most the six and three bytes around them.
+    out.reserve(text_.size() - unusedText_ + sections_.size() * 6 + entries_.size() * 3);
+    for (const SectionRecord& section : sections_) {
         if (!out.empty())
             out += "\r\n";
         out.append(1, '[').append(View(section.name)).append("]\r\n");
@@ -171,19 +169,17 @@ std::string CIniFile::Text() const
 TextEncoding CIniFile::Save(const std::string& path) const
 {
     const std::string text = Text();
-    if (const std::optional<std::string> bytes = EncodeText(text, encoding_)) {
-        WriteFileAtomically(path, *bytes);
-        return encoding_;
-    }
-    WriteFileAtomically(path, text);
-    return TextEncoding::Utf8;
+    const std::optional<std::string> bytes =
+        encoding_ == TextEncoding::Utf8 ? std::nullopt : EncodeText(text, encoding_);
+    WriteFileAtomically(path, bytes ? *bytes : text);
+    return bytes ? encoding_ : TextEncoding::Utf8;
 }
 
 std::vector<std::string> CIniFile::SectionNames() const
 {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& section : sections_)
+    for (const SectionRecord& section : sections_)
         names.emplace_back(View(section.name));
     return names;
 }
@@ -217,47 +213,56 @@ std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
     return keys;
 }
 
+CIniFile::SectionView CIniFile::Section(std::string_view name) const
+{
+    return SectionView(*this, FindSection(name).value_or(None));
+}
+
+CIniFile::SectionView CIniFile::Section(size_t number) const
+{
+    return SectionView(*this, static_cast<uint32_t>(number));
+}
+
+CIniFile::SectionWriter CIniFile::WriteSection(std::string_view name)
+{
+    return SectionWriter(*this, FindOrAddSection(name));
+}
+
 bool CIniFile::HasKey(std::string_view section, std::string_view key) const
 {
-    return FindEntry(section, key) != nullptr;
+    return Section(section).Has(key);
 }
 
 std::string CIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    return std::string(entry ? View(entry->value) : fallback);
+    return std::string(Section(section).Text(key, fallback));
 }
 
 int32_t CIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    return entry ? ParseProfileInteger(View(entry->value)).value_or(fallback) : fallback;
+    return Section(section).Integer(key, fallback);
 }
 
 bool CIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
 {
-    return ReadInteger(section, key, fallback ? 1 : 0) > 0;
+    return Section(section).Bool(key, fallback);
 }
 
 void CIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    std::string line(Trim(value));
-    for (char& c : line)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    const uint32_t s = FindOrAddSection(section);
-    if (const std::optional<uint32_t> e = FindEntry(s, key)) {
-        SetValue(entries_[*e], line);
-        return;
-    }
-    const Span name = Store(key);
-    AddEntry(s, name, Store(line));
+    WriteSection(section).String(key, value);
 }
 
 void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
 {
-    WriteString(section, key, std::to_string(value));
+    WriteSection(section).Integer(key, value);
+}
+
+bool CIniFile::Holds(std::string_view text) const
+{
+    const std::less<const char*> before;
+    return !before(text.data(), text_.data()) && before(text.data(), text_.data() + text_.size());
 }
 
 CIniFile::Span CIniFile::Store(std::string_view text)
@@ -265,9 +270,7 @@ CIniFile::Span CIniFile::Store(std::string_view text)
     if (text_.size() + text.size() >= None)
         throw std::length_error("profile text beyond 4 GiB");
     const Span span{static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(text.size())};
-    const std::less<const char*> before;
-    const bool inside = !before(text.data(), text_.data()) && before(text.data(), text_.data() + text_.size());
-    if (inside)
+    if (Holds(text))
         text_.append(text_, static_cast<size_t>(text.data() - text_.data()), text.size());
     else
         text_.append(text);
@@ -297,7 +300,7 @@ void CIniFile::Compact()
         span.offset = static_cast<uint32_t>(text.size());
         text.append(old);
     };
-    for (Section& section : sections_) {
+    for (SectionRecord& section : sections_) {
         keep(section.name);
         for (uint32_t e = section.first; e != None; e = entries_[e].next) {
             keep(entries_[e].key);
@@ -322,8 +325,11 @@ std::optional<uint32_t> CIniFile::FindSection(std::string_view section) const
 uint32_t CIniFile::AddSection(Span name)
 {
     const auto number = static_cast<uint32_t>(sections_.size());
-    sections_.push_back(Section{name});
-    sectionIndex_.Add(number, [this](uint32_t i) { return SectionName(i); });
+    sections_.push_back(SectionRecord{name});
+    if (sectionIndex_.Add(number, [this](uint32_t i) { return SectionName(i); })) {
+        sections_.pop_back();
+        return None;
+    }
     lastFound_ = number;
     return number;
 }
@@ -339,7 +345,6 @@ void CIniFile::ReindexSections()
 {
     sectionIndex_.Clear();
     lastFound_ = 0;
-    lastEntrySection_ = None;
     for (uint32_t i = 0; i < sections_.size(); ++i)
         sectionIndex_.Add(i, [this](uint32_t n) { return SectionName(n); });
 }
@@ -355,29 +360,11 @@ std::optional<uint32_t> CIniFile::FindEntry(uint32_t section, std::string_view k
     return std::nullopt;
 }
 
-const CIniFile::Entry* CIniFile::FindEntry(std::string_view section, std::string_view key) const
-{
-    const std::optional<uint32_t> s = FindSection(section);
-    if (!s)
-        return nullptr;
-    if (*s == lastEntrySection_) {
-        const uint32_t next = entries_[lastEntry_].next;
-        if (next != None && FoldedIndex::SameName(View(entries_[next].key), key))
-            return &entries_[lastEntry_ = next];
-    }
-    const std::optional<uint32_t> e = FindEntry(*s, key);
-    if (!e)
-        return nullptr;
-    lastEntrySection_ = *s;
-    lastEntry_ = *e;
-    return &entries_[*e];
-}
-
 void CIniFile::AddEntry(uint32_t section, Span key, Span value)
 {
     const auto number = static_cast<uint32_t>(entries_.size());
     entries_.push_back(Entry{key, value});
-    Section& s = sections_[section];
+    SectionRecord& s = sections_[section];
     (s.last == None ? s.first : entries_[s.last].next) = number;
     s.last = number;
     if (++s.count == IndexedFrom)
@@ -391,4 +378,80 @@ void CIniFile::IndexKeys(uint32_t section)
     FoldedIndex& index = keyIndexes_[section];
     for (uint32_t e = sections_[section].first; e != None; e = entries_[e].next)
         index.Add(e, [this](uint32_t n) { return View(entries_[n].key); });
+}
+
+CIniFile::SectionView::SectionView(const CIniFile& file, uint32_t section)
+    : file_(&file), section_(section), next_(section == None ? None : file.sections_[section].first)
+{
+}
+
+uint32_t CIniFile::SectionView::Find(std::string_view key) const
+{
+    if (section_ == None)
+        return None;
+    uint32_t found = next_;
+    if (found == None || !FoldedIndex::SameName(file_->View(file_->entries_[found].key), key))
+        found = file_->FindEntry(section_, key).value_or(None);
+    if (found != None)
+        next_ = file_->entries_[found].next;
+    return found;
+}
+
+std::optional<std::string_view> CIniFile::SectionView::Value(std::string_view key) const
+{
+    const uint32_t found = Find(key);
+    if (found == None)
+        return std::nullopt;
+    return file_->View(file_->entries_[found].value);
+}
+
+std::string_view CIniFile::SectionView::Text(std::string_view key, std::string_view fallback) const
+{
+    return Value(key).value_or(fallback);
+}
+
+int32_t CIniFile::SectionView::Integer(std::string_view key, int32_t fallback) const
+{
+    const std::optional<std::string_view> value = Value(key);
+    return value ? ParseProfileInteger(*value).value_or(fallback) : fallback;
+}
+
+CIniFile::SectionWriter::SectionWriter(CIniFile& file, uint32_t section)
+    : file_(&file), section_(section), ownKeys_(file.sections_[section].count == 0 ? 0 : None)
+{
+}
+
+void CIniFile::SectionWriter::String(std::string_view key, std::string_view value)
+{
+    value = Trim(value);
+    // The value is copied when it has line breaks to replace, or is a part of the text, which
+    // storing the key may move.
+    std::string line;
+    if (HasLineBreak(value) || file_->Holds(value)) {
+        line = value;
+        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        value = line;
+    }
+    const uint64_t bit = KeyBit(key);
+    if (ownKeys_ != file_->sections_[section_].count)
+        ownKeys_ = None;
+    if (ownKeys_ == None || (keyBits_ & bit) != 0) {
+        if (const std::optional<uint32_t> e = file_->FindEntry(section_, key)) {
+            file_->SetValue(file_->entries_[*e], value);
+            return;
+        }
+    }
+    const Span name = file_->Store(key);
+    file_->AddEntry(section_, name, file_->Store(value));
+    if (ownKeys_ != None) {
+        ++ownKeys_;
+        keyBits_ |= bit;
+    }
+}
+
+void CIniFile::SectionWriter::Integer(std::string_view key, int64_t value)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    String(key, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
