@@ -5,6 +5,9 @@
 #include "platform/IniFile.h"
 #include "platform/RoomFileText.h"
 
+#include <iterator>
+#include <type_traits>
+
 namespace {
 
 // The height an object gets when its section has none.
@@ -23,6 +26,56 @@ int32_t DefaultZHeight(const CPart& part, int unit)
     default:
         return 100;
     }
+}
+
+// A key of an object's section and what its value sets.
+struct Field {
+    std::string_view key;
+    void (*read)(CPart& part, std::string_view value);
+};
+
+// A number that cannot be read leaves the member as it was.
+template <auto Member>
+void ReadNumber(CPart& part, std::string_view value)
+{
+    if (const std::optional<int32_t> number = ParseProfileInteger(value))
+        part.*Member = static_cast<std::remove_reference_t<decltype(part.*Member)>>(*number);
+}
+
+// In the order Save writes them.
+constexpr Field Fields[] = {
+    {"Type", [](CPart& part, std::string_view value) { part.Type = TypeFromName(value); }},
+    {"Caption", [](CPart& part, std::string_view value) { part.Caption = UnescapeText(value); }},
+    {"Width", ReadNumber<&CPart::Width>},
+    {"Height", ReadNumber<&CPart::Height>},
+    {"ZHeight", ReadNumber<&CPart::ZHeight>},
+    {"PosX", ReadNumber<&CPart::PosX>},
+    {"PosY", ReadNumber<&CPart::PosY>},
+    {"PosZ", ReadNumber<&CPart::PosZ>},
+    {"Rotation", ReadNumber<&CPart::Rotation>},
+    {"Font", [](CPart& part, std::string_view value) { part.Font = ParseFontText(value); }},
+    {"LineColor", ReadNumber<&CPart::LineColor>},
+    {"FillColor", ReadNumber<&CPart::FillColor>},
+    {"TextColor", ReadNumber<&CPart::TextColor>},
+    {"LineStyle", ReadNumber<&CPart::LineStyle>},
+    {"SnapToWall", [](CPart& part, std::string_view value) {
+         part.SnapToWallFlag = ParseProfileInteger(value).value_or(0) > 0;
+     }},
+    {"LibObjID", ReadNumber<&CPart::LibObjID>},
+    {"Library", [](CPart& part, std::string_view value) { part.CategoryMask = ParseLibraryCategories(value); }},
+};
+constexpr size_t FieldCount = std::size(Fields);
+
+// The field of a key, looked for from a given field on: in a file as Save wrote it, the field
+// after the one found last is the next key's.
+const Field* FindField(std::string_view key, size_t from)
+{
+    for (size_t i = 0; i < FieldCount; ++i) {
+        const Field& field = Fields[(from + i) % FieldCount];
+        if (FoldedIndex::SameName(field.key, key))
+            return &field;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -56,28 +109,19 @@ void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) 
 
 void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
-    const CIniFile::SectionView in = ini.Section(section);
-    const auto colour = [&in](std::string_view key, Colour fallback) {
-        return static_cast<Colour>(in.Integer(key, static_cast<int32_t>(fallback)));
-    };
+    // The keys are taken as they come rather than looked for one by one, since most are
+    // optional and an absent key would cost a search of the whole section.
     Reset();
-    Type = TypeFromName(in.Text("Type", ""));
-    Caption = UnescapeText(in.Text("Caption", ""));
-    Width = in.Integer("Width", 100);
-    Height = in.Integer("Height", 100);
-    ZHeight = in.Integer("ZHeight", -1);
-    PosX = in.Integer("PosX", 100);
-    PosY = in.Integer("PosY", 100);
-    PosZ = in.Integer("PosZ", 0);
-    Rotation = in.Integer("Rotation", 0);
-    Font = ParseFontText(in.Text("Font", ""));
-    LineColor = colour("LineColor", LineColor);
-    FillColor = colour("FillColor", FillColor);
-    TextColor = colour("TextColor", TextColor);
-    LineStyle = in.Integer("LineStyle", 0);
-    SnapToWallFlag = in.Bool("SnapToWall", false);
-    LibObjID = in.Integer("LibObjID", 0);
-    CategoryMask = ParseLibraryCategories(in.Text("Library", ""));
+    ZHeight = -1;
+    static const uint32_t withoutLibraryKey = ParseLibraryCategories("");
+    CategoryMask = withoutLibraryKey;
+    size_t next = 0;
+    ini.Section(section).ForEach([this, &next](std::string_view key, std::string_view value) {
+        if (const Field* field = FindField(key, next)) {
+            field->read(*this, value);
+            next = static_cast<size_t>(field - Fields) + 1;
+        }
+    });
     if (ZHeight == -1)
         ZHeight = DefaultZHeight(*this, unit);
     InUse = true;

@@ -3,48 +3,97 @@
 #include "platform/FileIo.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
-std::string_view Trim(std::string_view s)
+inline bool IsBlank(char c)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blank(s.front()))
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+inline std::string_view TrimStart(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
+    return s;
+}
+
+inline std::string_view TrimEnd(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.back()))
         s.remove_suffix(1);
     return s;
 }
 
-// Calls back with each line that says something: trimmed, neither blank nor a comment.
+inline std::string_view Trim(std::string_view s)
+{
+    return TrimEnd(TrimStart(s));
+}
+
+// The first of the wanted characters in [p, end), or end. Eight bytes are tried at a time,
+// because this search is most of the reading of a large file.
+template <char... Wanted>
+const char* FindFirstOf(const char* p, const char* end)
+{
+    constexpr uint64_t Ones = 0x0101010101010101u;
+    // Marks the zero bytes of a word; only the lowest mark is sure, the ones above it may be
+    // carries, which is all a search for the first needs.
+    const auto zeroBytes = [](uint64_t word) { return (word - Ones) & ~word & (Ones << 7); };
+    for (; end - p >= 8; p += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        if constexpr (std::endian::native == std::endian::big)
+            word = __builtin_bswap64(word);
+        if (const uint64_t found = (zeroBytes(word ^ (Ones * static_cast<unsigned char>(Wanted))) | ...))
+            return p + std::countr_zero(found) / 8;
+    }
+    while (p != end && ((*p != Wanted) && ...))
+        ++p;
+    return p;
+}
+
+// Calls back with each line that says something, trimmed, neither blank nor a comment, and the
+// place of its first '=' in it (npos when it has none).
 template <typename Line>
 void ForEachLine(std::string_view text, Line&& line)
 {
-    while (!text.empty()) {
-        // Not find_first_of, which searches its set of characters once for every byte.
-        const auto lineEnd = std::find_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; });
-        const auto end = static_cast<size_t>(lineEnd - text.begin());
-        const std::string_view trimmed = Trim(text.substr(0, end));
-        const bool crlf = text.substr(end).starts_with("\r\n");
-        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        const char* stop = FindFirstOf<'\n', '\r', '='>(p, end);
+        const char* equals = stop != end && *stop == '=' ? stop : nullptr;
+        const char* lineEnd = equals ? FindFirstOf<'\n', '\r'>(equals + 1, end) : stop;
+        const std::string_view trimmed = Trim(std::string_view(p, static_cast<size_t>(lineEnd - p)));
+        const bool crlf = lineEnd != end && *lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n';
+        p = lineEnd == end ? end : lineEnd + (crlf ? 2 : 1);
         if (!trimmed.empty() && trimmed[0] != ';')
-            line(trimmed);
+            line(trimmed, equals ? static_cast<size_t>(equals - trimmed.data()) : std::string_view::npos);
     }
 }
 
-// One of 64 bits for a key, by its length and its outer letters without case: keys of different
-// bits are surely different.
-uint64_t KeyBit(std::string_view key)
+// One of 64 bits for a key, by its length and its outer characters: keys of different bits
+// are surely different. Letters count without case, as their low five bits do.
+inline uint64_t KeyBit(std::string_view key)
 {
     if (key.empty())
         return 1;
-    const auto outer = static_cast<uint64_t>(static_cast<unsigned char>(FoldedIndex::Fold(key.front())) << 8 |
-                                             static_cast<unsigned char>(FoldedIndex::Fold(key.back())));
-    return uint64_t{1} << ((key.size() << 16 | outer) * 0x9E3779B97F4A7C15u >> 58);
+    const uint64_t outer = static_cast<uint64_t>(key.front() & 0x1F) << 5 | (key.back() & 0x1F);
+    return uint64_t{1} << ((key.size() << 10 | outer) * 0x9E3779B97F4A7C15u >> 58);
+}
+
+// The value of a decimal or hexadecimal digit; 36 for any other character.
+inline uint64_t DigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return static_cast<uint64_t>(c - '0');
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? static_cast<uint64_t>(lower - 'a' + 10) : 36;
 }
 
 bool HasLineBreak(std::string_view text)
@@ -62,18 +111,22 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    int base = 10;
+    uint64_t base = 10;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
         text.remove_prefix(2);
     }
+    if (text.empty())
+        return std::nullopt;
     // Negative numbers reach -2^31; others the whole unsigned range, read as its bit pattern.
     const uint64_t limit = negative ? uint64_t{1} << 31 : UINT32_MAX;
     uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value, base);
-    if (error != std::errc() || stop != end || value > limit)
-        return std::nullopt;
+    for (const char c : text) {
+        const uint64_t digit = DigitValue(c);
+        value = value * base + digit;
+        if (digit >= base || value > limit)
+            return std::nullopt;
+    }
     const auto bits = static_cast<uint32_t>(negative ? 0 - value : value);
     return static_cast<int32_t>(bits);
 }
@@ -125,7 +178,7 @@ CIniFile CIniFile::Adopt(std::string text)
     };
     uint32_t current = None;
     uint64_t keyBits = 0;  // of the current section's keys, see SectionWriter
-    ForEachLine(all, [&](std::string_view line) {
+    ForEachLine(all, [&](std::string_view line, size_t eq) {
         if (line[0] == '[') {
             const size_t close = line.find(']');
             const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
@@ -135,16 +188,15 @@ CIniFile CIniFile::Adopt(std::string text)
             keyBits = 0;
             return;
         }
-        const size_t eq = line.find('=');
         if (current == None || eq == std::string_view::npos)
             return;
-        const std::string_view key = Trim(line.substr(0, eq));
+        const std::string_view key = TrimEnd(line.substr(0, eq));
         const uint64_t bit = KeyBit(key);
         // The first of two equal keys is the one the reader sees.
         if ((keyBits & bit) != 0 && ini.FindEntry(current, key))
             return;
         keyBits |= bit;
-        ini.AddEntry(current, span(key), span(Trim(line.substr(eq + 1))));
+        ini.AddEntry(current, span(key), span(TrimStart(line.substr(eq + 1))));
     });
     // Line ends, brackets, comments, repeated sections and keys.
     ini.unusedText_ = ini.text_.size() - used;
@@ -313,7 +365,7 @@ void CIniFile::Compact()
 
 std::optional<uint32_t> CIniFile::FindSection(std::string_view section) const
 {
-    for (const uint32_t guess : {lastFound_, lastFound_ + 1})
+    for (const uint32_t guess : {lastFound_ + 1, lastFound_})
         if (guess < sections_.size() && FoldedIndex::SameName(SectionName(guess), section))
             return lastFound_ = guess;
     const std::optional<uint32_t> found = sectionIndex_.Find(section, [this](uint32_t i) { return SectionName(i); });

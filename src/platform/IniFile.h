@@ -125,8 +125,8 @@ private:
     // a hash table for each of the thousands of sections of a large room. A section too long
     // for that, as the walls of a room can be, has an index of its keys here.
     std::unordered_map<uint32_t, FoldedIndex> keyIndexes_;
-    // Readers and writers take the sections often in file order, so the section found last and
-    // the one after it are tried first.
+    // Readers and writers take the sections often in file order, so the section after the one
+    // found last and that one are tried first.
     mutable uint32_t lastFound_ = 0;
 };
 
@@ -141,6 +141,9 @@ public:
     // By the rules of ReadInteger and ReadBool.
     int32_t Integer(std::string_view key, int32_t fallback) const;
     bool Bool(std::string_view key, bool fallback) const { return Integer(key, fallback ? 1 : 0) > 0; }
+    // Calls visit(key, value) for each key in file order: for readers of many optional keys.
+    template <typename Visit>
+    void ForEach(Visit&& visit) const;
 
 private:
     friend class CIniFile;
@@ -151,6 +154,15 @@ private:
     uint32_t section_;
     mutable uint32_t next_;  // the entry tried first
 };
+
+template <typename Visit>
+void CIniFile::SectionView::ForEach(Visit&& visit) const
+{
+    if (section_ == None)
+        return;
+    for (uint32_t e = file_->sections_[section_].first; e != None; e = file_->entries_[e].next)
+        visit(file_->View(file_->entries_[e].key), file_->View(file_->entries_[e].value));
+}
 
 // Valid until a section of the file is erased.
 class CIniFile::SectionWriter {
