@@ -270,11 +270,6 @@ CIniFile::SectionView CIniFile::Section(std::string_view name) const
     return SectionView(*this, FindSection(name).value_or(None));
 }
 
-CIniFile::SectionView CIniFile::Section(size_t number) const
-{
-    return SectionView(*this, static_cast<uint32_t>(number));
-}
-
 CIniFile::SectionWriter CIniFile::WriteSection(std::string_view name)
 {
     return SectionWriter(*this, FindOrAddSection(name));

@@ -55,7 +55,6 @@ public:
     class SectionWriter;
     // A section found once for reading many of its keys; an absent one holds no keys.
     SectionView Section(std::string_view name) const;
-    SectionView Section(size_t number) const;
     // A section found once, or added at the end, for writing many of its keys.
     SectionWriter WriteSection(std::string_view name);
 
