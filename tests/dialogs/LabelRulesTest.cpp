@@ -30,43 +30,35 @@ TEST(LabelRulesTest, CaptionLineBreaksAreCrLfInTheModelAndLfInTheEditor)
     EXPECT_EQ(LabelCaptionOf("Bed\r\nDesk"), "Bed\r\nDesk");
 }
 
-TEST(LabelRulesTest, ALabelMeasuresToItsLongestLineAndItsNumberOfLines)
+// A label measures to its longest line and its number of lines, at least one pixel wide and
+// one line high, in its own font, which the canvas gives back afterwards.
+TEST(LabelRulesTest, ALabelIsMeasuredInItsOwnFontAndTheCanvasFontIsRestored)
 {
     RecordingCanvas canvas;
     CPart label;
-    ApplyLabelFields(Fields("A\nLonger"), {}, canvas, label);
+    LabelFields fields = Fields("A\nLonger");
+    fields.font = CFont{"Serif", 16};
+    ApplyLabelFields(fields, {}, canvas, label);
     EXPECT_EQ(label.Width, 6 * W);
     EXPECT_EQ(label.Height, 2 * H);
     EXPECT_EQ(label.Caption, "A\r\nLonger");
-}
-
-TEST(LabelRulesTest, TheLabelIsMeasuredInItsOwnFontAndTheCanvasFontIsRestored)
-{
-    RecordingCanvas canvas;
-    LabelFields fields = Fields("Sofa");
-    fields.font = CFont{"Serif", 16};
-    CPart label;
-    ApplyLabelFields(fields, {}, canvas, label);
-    EXPECT_EQ(canvas.Calls("Font"), (std::vector<std::string>{"Font Serif 16", "Font default"}));
     EXPECT_EQ(label.Font, fields.font);
-}
+    EXPECT_EQ(canvas.Calls("Font"), (std::vector<std::string>{"Font Serif 16", "Font default"}));
 
-TEST(LabelRulesTest, AnEmptyLabelIsOnePixelWideAndOneLineHigh)
-{
-    RecordingCanvas canvas;
-    CPart label;
     ApplyLabelFields(Fields(""), {}, canvas, label);
     EXPECT_EQ(label.Width, 1);
     EXPECT_EQ(label.Height, H);
 }
 
-TEST(LabelRulesTest, TheObjectBecomesAnUnturnedFreeLabel)
+TEST(LabelRulesTest, TheObjectBecomesAnUnturnedFreeLabelWhoseAlignmentIsKeptInItsLineColour)
 {
     RecordingCanvas canvas;
     CPart part;
     part.Type = Door;
     part.Rotation = 90;
     part.SnapToWallFlag = true;
+    part.LineColor = 0x00FF00;
+    EXPECT_EQ(LabelAlignmentOf(part), AlignLeft) << "a colour is no alignment";
     LabelFields fields = Fields("Door");
     fields.alignment = AlignRight;
     fields.fillColour = 0x00FF00;
@@ -75,6 +67,7 @@ TEST(LabelRulesTest, TheObjectBecomesAnUnturnedFreeLabel)
     EXPECT_EQ(part.Rotation, 0);
     EXPECT_FALSE(part.SnapToWallFlag);
     EXPECT_EQ(part.LineColor, static_cast<Colour>(AlignRight));
+    EXPECT_EQ(LabelAlignmentOf(part), AlignRight);
     EXPECT_EQ(part.FillColor, 0x00FF00u);
     EXPECT_EQ(part.TextColor, NoColour);
     EXPECT_EQ(part.PosX, 10);

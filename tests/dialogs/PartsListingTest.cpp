@@ -19,91 +19,57 @@ void Add(CRoom& room, CPart part, const std::string& caption = "")
     room.Parts.push_back(part);
 }
 
-std::vector<std::string> Names(const std::vector<ListingRow>& rows)
+// A row as "index: name, size at position".
+std::vector<std::string> Shown(const std::vector<ListingRow>& rows)
 {
-    std::vector<std::string> names;
+    std::vector<std::string> shown;
     for (const ListingRow& row : rows)
-        names.push_back(row.name);
-    return names;
+        shown.push_back(std::to_string(row.index) + ": " + row.name + ", " + row.size + " at " + row.position);
+    return shown;
 }
 
 }  // namespace
 
-TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabels)
+// Rows are sorted by name regardless of case, keeping room order for equal names; an object
+// without a caption is named by its kind, a caption shows on one line.
+TEST(PartsListing, RowsHoldNameSizeAndUnshiftedPositionOfEveryObjectButLabelsSortedByName)
 {
     CRoom room;
     room.ClearParts();
     room.UserCoord = true;
     room.UserCoordOriginX = 100;
-    Add(room, MakePart(Rectangle, 10, 20, 120, 80), "Table");
+    Add(room, MakePart(Rectangle, 10, 20, 120, 80), "chair");
     Add(room, MakePart(Label, 0, 0, 50, 10), "Kitchen");
-    CPart unused = MakePart(Circle, 0, 0, 5, 5);
-    Add(room, unused, "Gone");
+    Add(room, MakePart(Circle, 0, 0, 5, 5), "Gone");
     room.Parts.back().InUse = false;
     Add(room, MakePart(Door, -5, 300, 90, 10));
-
-    const std::vector<ListingRow> rows = ListingRows(room);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].index, 3);
-    EXPECT_EQ(rows[0].name, "Door");
-    EXPECT_EQ(rows[0].size, "90\u00D710");
-    EXPECT_EQ(rows[0].position, "-5, 300");
-    EXPECT_EQ(rows[1].index, 0);
-    EXPECT_EQ(rows[1].name, "Table");
-    EXPECT_EQ(rows[1].size, "120\u00D780");
-    EXPECT_EQ(rows[1].position, "10, 20");
-}
-
-TEST(PartsListing, RowsAreSortedByNameRegardlessOfCaseKeepingRoomOrderForEqualNames)
-{
-    CRoom room;
-    room.ClearParts();
-    Add(room, MakePart(Rectangle, 1, 0, 10, 10), "chair");
-    Add(room, MakePart(Rectangle, 2, 0, 10, 10), "Bed");
     Add(room, MakePart(Rectangle, 3, 0, 10, 10), "Chair");
-    Add(room, MakePart(Rectangle, 4, 0, 10, 10), "armchair");
+    Add(room, MakePart(LibraryObject, 4, 0, 10, 10));
     Add(room, MakePart(Rectangle, 5, 0, 10, 10), "chair");
-    const std::vector<ListingRow> rows = ListingRows(room);
-    EXPECT_EQ(Names(rows), (std::vector<std::string>{"armchair", "Bed", "chair", "Chair", "chair"}));
-    EXPECT_EQ(rows[2].index, 0);
-    EXPECT_EQ(rows[4].index, 4);
+    Add(room, MakePart(Circle, 6, 0, 10, 10));
+    Add(room, MakePart(Rectangle, 7, 0, 10, 10), "Tall\r\ncupboard\nold\r\n");
+    EXPECT_EQ(Shown(ListingRows(room)),
+              (std::vector<std::string>{"0: chair, 120\u00D780 at 10, 20", "4: Chair, 10\u00D710 at 3, 0",
+                                        "6: chair, 10\u00D710 at 5, 0", "7: Circle, 10\u00D710 at 6, 0",
+                                        "3: Door, 90\u00D710 at -5, 300", "5: From library, 10\u00D710 at 4, 0",
+                                        "8: Tall cupboard old , 10\u00D710 at 7, 0"}));
 }
 
-TEST(PartsListing, AnObjectWithoutCaptionIsNamedByItsKindAndACaptionOnOneLine)
+TEST(PartsListing, NumberedNamesArePaddedToTheDigitsOfTheSlotCountInTheWordOfTheLanguage)
 {
-    CRoom room;
-    room.ClearParts();
-    Add(room, MakePart(Circle, 0, 0, 10, 10));
-    Add(room, MakePart(LibraryObject, 0, 0, 10, 10));
-    Add(room, MakePart(Rectangle, 0, 0, 10, 10), "Tall\r\ncupboard\nold");
-    EXPECT_EQ(ListingName(room, 0), "Circle");
-    EXPECT_EQ(ListingName(room, 1), "From library");
-    EXPECT_EQ(ListingName(room, 2), "Tall cupboard old");
-}
-
-class NumberedNames : public ::testing::Test {
-protected:
-    NumberedNames()
-    {
-        TempDir::WriteFile(folder.file("xx.lng"), "[Main]\nLanguage=Test\nLanguageID=1111\n[Messages]\nText13=Item\n");
-        localize.ScanFiles(folder.path());
-        localize.SelectLanguageByID(1111);
-        SetCurrentLocalizer(&localize);
-    }
-
+    EXPECT_EQ(NumberedName(3, 4), "Object 3");
     TempDir folder;
+    TempDir::WriteFile(folder.file("xx.lng"), "[Main]\nLanguage=Test\nLanguageID=1111\n[Messages]\nText13=Item\n");
     CALocalize localize;
-};
-
-TEST_F(NumberedNames, TheNumberIsPaddedToTheDigitsOfTheSlotCountInTheWordOfTheLanguage)
-{
+    localize.ScanFiles(folder.path());
+    localize.SelectLanguageByID(1111);
+    SetCurrentLocalizer(&localize);
     EXPECT_EQ(NumberedName(9, 9), "Item 9");
     EXPECT_EQ(NumberedName(1, 10), "Item 01");
     EXPECT_EQ(NumberedName(99, 99), "Item 99");
     EXPECT_EQ(NumberedName(5, 100), "Item 005");
     EXPECT_EQ(NumberedName(1000, 1000), "Item 1000");
     SetCurrentLocalizer(nullptr);
-    EXPECT_EQ(NumberedName(3, 4), "Object 3");
 }
 
 TEST(PartsListing, TheTextHasNameTabAndSizeWithCrLfPerRowInListOrder)

@@ -71,64 +71,55 @@ TEST(RoomDialogRulesTest, TheThicknessFieldShowsDifferAndOnlyATypedNumberSetsEve
     EXPECT_EQ(ThicknessText(room), "-4");
 }
 
-TEST(RoomDialogRulesTest, ARectangularRoomTakesANewSizeWithoutAskingAndRebuildsItsWalls)
+// The size the dialog starts from is the walls' extent, or the room's own without walls. A new
+// size for drawn walls asks whether to make them the rectangle: No keeps them and their size but
+// takes the typed thickness, Yes gives the rectangle in the room's thickness.
+TEST(RoomDialogRulesTest, ANewSizeRebuildsTheRectangleButReplacesDrawnWallsOnlyWhenTheUserAgrees)
 {
-    CRoom room;
-    room.Walls.MakeRectangle(500, 300, 10);
-    EXPECT_TRUE(ReadSizeFields(room, {"400", "wide", "20"}, NotAsked));
-    EXPECT_EQ(CurrentSize(room), (RoomSize{400, 300}));
-    EXPECT_TRUE(room.Walls.IsDefault());
-    EXPECT_EQ(room.Walls[3].Text(), "[400,0]->[400,300]");
-    EXPECT_EQ(room.Walls.CommonThickness(), 20);
-}
-
-TEST(RoomDialogRulesTest, ANewSizeForUserDefinedWallsAsksYesGivesTheRectangleNoKeepsTheWalls)
-{
-    CRoom room = UserDefinedRoom();
-    const std::vector<CWall> before = room.Walls.List();
-    EXPECT_FALSE(ReadSizeFields(room, {"500", "350", "12"}, [] { return false; }));
-    EXPECT_EQ(CurrentSize(room), (RoomSize{400, 300}));
-    EXPECT_EQ(room.Width, 400);
-    EXPECT_FALSE(room.Walls.IsDefault());
-    EXPECT_EQ(room.Walls[0].Text(), before[0].Text());
-    // The question was about the shape: the typed thickness is taken all the same.
-    EXPECT_EQ(room.Walls.CommonThickness(), 12);
-
-    room = UserDefinedRoom();
-    int asked = 0;
-    EXPECT_TRUE(ReadSizeFields(room, {"500", "300", "differ."}, [&] { return ++asked, true; }));
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(room.Width, 500);
-    EXPECT_TRUE(room.Walls.IsDefault());
-    EXPECT_EQ(room.Walls[0].Text(), "[0,0]->[500,0]");
-    // The rectangle takes the room's thickness; the thicker wall is gone.
-    EXPECT_EQ(room.Walls.CommonThickness(), 10);
-
-    // A new height alone asks too.
-    room = UserDefinedRoom();
-    EXPECT_TRUE(ReadSizeFields(room, {"400", "350", "differ."}, [&] { return ++asked, true; }));
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(room.Walls[3].Text(), "[400,0]->[400,350]");
-}
-
-TEST(RoomDialogRulesTest, TheCurrentSizeIsTheExtentOfTheWalls)
-{
-    // Walls reaching beyond the stored size: that size is not what the user sees or changes.
-    CRoom room = UserDefinedRoom();
-    room.Walls.AddWall() = CWall(400, 300, 600, 450, 1, 10);
-    EXPECT_EQ(CurrentSize(room), (RoomSize{600, 450}));
-    EXPECT_TRUE(ReadSizeFields(room, {"600", "450", "differ."}, NotAsked));
-    EXPECT_EQ(room.Width, 600);
-    EXPECT_EQ(room.Height, 450);
-
-    // With every wall removed the room's own size stands, and a new one offers the rectangle.
-    room.Walls.RemoveAll();
-    EXPECT_EQ(CurrentSize(room), (RoomSize{600, 450}));
-    EXPECT_TRUE(ReadSizeFields(room, {"600", "450", "10"}, NotAsked));
-    EXPECT_EQ(room.Walls.Count(), 0);
-    EXPECT_TRUE(ReadSizeFields(room, {"700", "500", "10"}, [] { return true; }));
-    EXPECT_EQ(room.Walls.Count(), 4);
-    EXPECT_EQ(room.Walls[3].Text(), "[700,0]->[700,500]");
+    CRoom rectangle;
+    rectangle.Walls.MakeRectangle(500, 300, 10);
+    CRoom beyond = UserDefinedRoom();  // walls reaching beyond the stored size
+    beyond.Walls.AddWall() = CWall(400, 300, 600, 450, 1, 10);
+    CRoom bare = beyond;
+    bare.Width = 600;
+    bare.Height = 450;
+    bare.Walls.RemoveAll();
+    const struct {
+        const char* name;
+        const CRoom& room;
+        SizeTexts texts;
+        std::optional<bool> answer;  // nothing: the question must not be asked
+        bool taken;
+        const char* outline;  // the size, whether the walls are the rectangle, and every wall
+    } rows[] = {
+        {"the rectangle takes a new size without asking", rectangle, {"400", "wide", "20"}, {}, true,
+         "400x300 rectangle [0,0]->[400,0]/20 [0,0]->[0,300]/20 [0,300]->[400,300]/20 [400,0]->[400,300]/20"},
+        {"No keeps drawn walls but takes the thickness", UserDefinedRoom(), {"500", "350", "12"}, false, false,
+         "400x300 drawn [0,0]->[400,0]/12 [0,0]->[0,300]/12 [0,300]->[400,300]/12 [400,0]->[400,300]/12"},
+        {"Yes gives the rectangle in the room's thickness", UserDefinedRoom(), {"500", "300", "differ."}, true, true,
+         "500x300 rectangle [0,0]->[500,0]/10 [0,0]->[0,300]/10 [0,300]->[500,300]/10 [500,0]->[500,300]/10"},
+        {"a new height alone asks", UserDefinedRoom(), {"400", "350", "differ."}, true, true,
+         "400x350 rectangle [0,0]->[400,0]/10 [0,0]->[0,350]/10 [0,350]->[400,350]/10 [400,0]->[400,350]/10"},
+        {"the walls' extent is the size", beyond, {"600", "450", "differ."}, {}, true,
+         "600x450 drawn [0,0]->[400,0]/15 [0,0]->[0,300]/10 [0,300]->[400,300]/10 [400,0]->[400,300]/10 "
+         "[400,300]->[600,450]/10"},
+        {"without walls the room's size stands", bare, {"600", "450", "10"}, {}, true, "600x450 drawn"},
+        {"without walls a new size offers the rectangle", bare, {"700", "500", "10"}, true, true,
+         "700x500 rectangle [0,0]->[700,0]/10 [0,0]->[0,500]/10 [0,500]->[700,500]/10 [700,0]->[700,500]/10"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CRoom room = row.room;
+        int asked = 0;
+        EXPECT_EQ(ReadSizeFields(room, row.texts, [&] { return ++asked, row.answer.value_or(false); }), row.taken);
+        EXPECT_EQ(asked, row.answer ? 1 : 0);
+        std::string outline = std::to_string(room.Width) + "x" + std::to_string(room.Height) +
+                              (room.Walls.IsDefault() ? " rectangle" : " drawn");
+        for (const CWall& wall : room.Walls.List())
+            outline += " " + wall.Text() + "/" + std::to_string(wall.thickness);
+        EXPECT_EQ(outline, row.outline);
+        EXPECT_EQ(CurrentSize(room), (RoomSize{room.Width, room.Height}));
+    }
 }
 
 TEST(RoomDialogRulesTest, AWallNeedsAllFiveValuesAndTwoDifferentEndPoints)
@@ -199,6 +190,9 @@ TEST(RoomDialogRulesTest, ThePreviewBackgroundShadesEveryInnerRowAndNoMore)
     DrawPreviewBackground(canvas, 4, 0xF0F0F0, 0x808080);
     const std::vector<std::string> fills = canvas.Calls("FillRect");
     ASSERT_EQ(fills.size(), 1u + 8u);
+    // Rows are cut in to round the corners, and darken every rowsPerLevel rows.
+    EXPECT_EQ(fills[1], "FillRect [2,1,38,2] 0xFFFFFF");
+    EXPECT_EQ(fills[5], "FillRect [1,5,39,6] 0xFEFEFE");
     EXPECT_EQ(fills.back().rfind("FillRect [2,8,38,9]", 0), 0u) << fills.back();
     // The rounded outline is the same at every corner: mirrored, each point is one of it.
     const std::vector<std::string> outline = canvas.Calls("Polygon");

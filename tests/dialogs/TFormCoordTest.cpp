@@ -89,8 +89,19 @@ protected:
 
 }  // namespace
 
-TEST_F(TFormCoordTest, ShowsTheOriginAndOKStoresTheTypedOneKeepingAValueThatIsNoInteger)
+TEST_F(TFormCoordTest, CancelLeavesTheRoomEvenAfterAPickAndOKStoresTheTypedOriginKeepingAValueThatIsNoInteger)
 {
+    WhenShown(dialog, "TFormCoord", [this](QDialog&) {
+        StartPicking();
+        ClickAt(Plan(300, 200));
+        EXPECT_EQ(X(), "165");
+        EXPECT_TRUE(Ticked());
+        Click(dialog, "BtnCancel");
+    });
+    EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultCancel);
+    EXPECT_EQ(room.UserCoordOriginX, 12);
+    EXPECT_FALSE(room.UserCoord);
+
     WhenShown(dialog, "TFormCoord", [this](QDialog&) {
         EXPECT_EQ(X(), "12");
         EXPECT_EQ(Y(), "-15");
@@ -107,21 +118,6 @@ TEST_F(TFormCoordTest, ShowsTheOriginAndOKStoresTheTypedOneKeepingAValueThatIsNo
     EXPECT_TRUE(room.UserCoord);
     dialog.Load(room);
     EXPECT_TRUE(Ticked());
-}
-
-TEST_F(TFormCoordTest, CancelLeavesTheRoomAsItWasEvenAfterAPick)
-{
-    WhenShown(dialog, "TFormCoord", [this](QDialog&) {
-        StartPicking();
-        ClickAt(Plan(300, 200));
-        EXPECT_EQ(X(), "165");
-        EXPECT_TRUE(Ticked());
-        Click(dialog, "BtnCancel");
-    });
-    EXPECT_EQ(dialog.Edit(room), TFormCoord::ResultCancel);
-    EXPECT_EQ(room.UserCoordOriginX, 12);
-    EXPECT_EQ(room.UserCoordOriginY, -15);
-    EXPECT_FALSE(room.UserCoord);
 }
 
 TEST_F(TFormCoordTest, PickingFollowsThePointerOverThePlanAndAClickThereTakesThePoint)

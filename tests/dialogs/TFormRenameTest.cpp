@@ -2,15 +2,7 @@
 
 #include "dialogs/TFormRename.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
-
-#include <gtest/gtest.h>
+#include "support/Widgets.h"
 
 namespace {
 
@@ -33,7 +25,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TFormRenameTest, TheNameShowsSelectedSoThatTypingReplacesIt)
+TEST_F(TFormRenameTest, TheNameShowsSelectedSoThatTypingReplacesItAndCancelOrEscapeGiveNone)
 {
     const std::optional<std::string> name = Ask("Old chair", [this] {
         EXPECT_EQ(prompt.windowTitle(), "Rename");
@@ -45,21 +37,15 @@ TEST_F(TFormRenameTest, TheNameShowsSelectedSoThatTypingReplacesIt)
     });
     EXPECT_EQ(prompt.result(), TFormRename::ResultOk);
     EXPECT_EQ(name, "Armchair");
-
-    const std::optional<std::string> emptied = Ask("Stool", [this] {
+    EXPECT_EQ(Ask("Stool", [this] {
         QTest::keyClick(Edit(), Qt::Key_Delete);
-        QTest::mouseClick(prompt.findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
-    });
-    EXPECT_EQ(emptied, "");
-}
+        Click(prompt, "BtnOK");
+    }), "");
 
-TEST_F(TFormRenameTest, CancelAndEscapeGiveNoName)
-{
     EXPECT_FALSE(Ask("Bed", [this] {
         QTest::keyClicks(Edit(), "Sofa");
-        QTest::mouseClick(prompt.findChild<QPushButton*>("BtnCancel"), Qt::LeftButton);
+        Click(prompt, "BtnCancel");
     }));
-    EXPECT_EQ(prompt.result(), TFormRename::ResultCancel);
     EXPECT_FALSE(Ask("Bed", [this] { QTest::keyClick(Edit(), Qt::Key_Escape); }));
     EXPECT_EQ(prompt.result(), TFormRename::ResultCancel);
 }

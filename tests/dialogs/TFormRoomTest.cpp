@@ -76,8 +76,13 @@ TEST_F(TFormRoomTest, ShowsTheRoomAndOKStoresEveryField)
     EXPECT_EQ(stored.WallsColor, 0x0000FFu);
 }
 
-TEST_F(TFormRoomTest, ANumberTheRoomCannotTakeIsRefusedWithItsFieldFocused)
+TEST_F(TFormRoomTest, ANumberTheRoomCannotTakeIsRefusedWithItsFieldFocusedAndF1AsksForHelp)
 {
+    int help = 0;
+    dialog.SetHelpTopic(4, [&help](int context) { help = context; });
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(help, 4);
+
     Type(dialog, "EdWidth", "0");
     prompts.buttons = {ButtonOk};
     Click(dialog, "BtnOK");
@@ -197,12 +202,4 @@ TEST_F(ChangeSizeCommandTest, NewSetsUpTheFreshRoomInTheDialogAsItsFirstState)
     EXPECT_EQ(window.Room().Width, 800);
     EXPECT_FALSE(window.Room().Modified);
     EXPECT_FALSE(UndoEnabled());
-}
-
-TEST_F(TFormRoomTest, F1AsksForTheHelpTopic)
-{
-    int asked = 0;
-    dialog.SetHelpTopic(4, [&asked](int context) { asked = context; });
-    QTest::keyClick(&dialog, Qt::Key_F1);
-    EXPECT_EQ(asked, 4);
 }

@@ -98,7 +98,7 @@ TEST_F(TFormTextPropsTest, OKStoresTheTextAlignmentFontColoursAndPosition)
     EXPECT_GT(label.Width, 1);
     EXPECT_EQ(options.LabelFont, FontText(Large));
 
-    // The font chosen is the one new labels take.
+    // The font chosen is the one a label without a font of its own takes.
     TFormTextProps next(prompts, options);
     CPart fresh = MakePart(Label, 0, 0, 1, 1);
     next.SetLabel(fresh);
@@ -124,15 +124,4 @@ TEST_F(TFormTextPropsTest, CancelLeavesTheLabelButKeepsTheFontShownAsDefault)
     EXPECT_EQ(label.PosX, before.PosX);
     EXPECT_EQ(label.Font, before.Font);
     EXPECT_EQ(options.LabelFont, FontText(Large));
-}
-
-TEST_F(TFormTextPropsTest, ALabelWithoutFontOrAlignmentTakesTheOptionsFontAndLeft)
-{
-    options.LabelFont = "Serif|14|1|0|2";
-    label.LineColor = 0x00FF00;
-    TFormTextProps fresh(prompts, options);
-    fresh.SetLabel(label);
-    fresh.ApplyToLabel(label);
-    EXPECT_EQ(label.Font, (CFont{"Serif", 14, 1, CFont::DefaultPitch, CFont::Italic}));
-    EXPECT_EQ(label.LineColor, static_cast<Colour>(AlignLeft));
 }

@@ -94,7 +94,7 @@ TEST_F(TFormWallsTest, ListsTheWallsAndSavesANewOneInOrder)
     EXPECT_EQ(result[5].Text(), "[0,0]->[100,0]");
 }
 
-TEST_F(TFormWallsTest, LeavingAChangedWallAsksWhetherToSaveIt)
+TEST_F(TFormWallsTest, LeavingAChangedWallOrClosingWithOKAsksWhetherToSaveIt)
 {
     Show(dialog);
     ClickRow(dialog, 0);
@@ -121,9 +121,22 @@ TEST_F(TFormWallsTest, LeavingAChangedWallAsksWhetherToSaveIt)
     prompts.buttons = {ButtonYes, ButtonOk};
     ClickRow(dialog, 1);
     EXPECT_EQ(List()->currentRow(), 3);
-    EXPECT_EQ(prompts.asked,
-              (std::vector<std::string>{WallChanged, WallChanged, WallChanged, WallChanged, WallIncomplete}));
     EXPECT_EQ(Result()[0].alignment, 1);
+
+    // So does OK: Cancel stays, Yes saves the wall and closes.
+    Type(dialog, "EdFromX", "400");
+    prompts.buttons = {ButtonCancel, ButtonYes};
+    Click(dialog, "BtnOK");
+    EXPECT_TRUE(dialog.isVisible());
+    Click(dialog, "BtnOK");
+    EXPECT_EQ(dialog.result(), TFormWalls::ResultOk);
+    EXPECT_EQ(Result()[3].Text(), "[400,0]->[500,300]");
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{WallChanged, WallChanged, WallChanged, WallChanged,
+                                                        WallIncomplete, WallChanged, WallChanged}));
+    // Escape cancels.
+    Show(dialog);
+    QTest::keyClick(Control(dialog, "EdFromX"), Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), TFormWalls::ResultCancel);
 }
 
 TEST_F(TFormWallsTest, RemoveTakesOutTheChosenWallAndOnTheNewWallRowOnlyMarksTheWallsAsDrawn)
@@ -145,22 +158,4 @@ TEST_F(TFormWallsTest, RemoveTakesOutTheChosenWallAndOnTheNewWallRowOnlyMarksThe
         Click(dialog, "BtnRemove");
     EXPECT_EQ(List()->count(), 1);
     EXPECT_EQ(Fields(), (QStringList{"", "", "", "", "12"}));
-}
-
-TEST_F(TFormWallsTest, OKWithAChangedWallOffersToSaveItAndEscapeCancels)
-{
-    WhenShown(dialog, "TFormWalls", [this](QDialog&) {
-        ClickRow(dialog, 0);
-        Type(dialog, "EdToX", "450");
-        prompts.buttons = {ButtonCancel, ButtonYes};
-        Click(dialog, "BtnOK");
-        EXPECT_TRUE(dialog.isVisible());
-        Click(dialog, "BtnOK");
-    });
-    EXPECT_EQ(dialog.exec(), TFormWalls::ResultOk);
-    EXPECT_EQ(Result()[0].Text(), "[0,0]->[450,0]");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{WallChanged, WallChanged}));
-
-    WhenShown(dialog, "TFormWalls", [this](QDialog&) { QTest::keyClick(Control(dialog, "EdFromX"), Qt::Key_Escape); });
-    EXPECT_EQ(dialog.exec(), TFormWalls::ResultCancel);
 }

@@ -30,11 +30,6 @@ protected:
         return bytes.toStdString();
     }
 
-    void ClickRoom(PointF point, Qt::KeyboardModifiers keys = {})
-    {
-        QTest::mouseClick(plan, Qt::LeftButton, keys, QPoint(point.x + SmallRoomMargin, point.y + SmallRoomMargin));
-    }
-
     const CBackground& Background() { return Room().Background; }
 };
 
@@ -69,8 +64,8 @@ TEST_F(BackgroundEditorTest, EachCommandIsOneUndoStepAndTheStepsShareThePicture)
     });
     prompts.asked.clear();
     prompts.buttons = {ButtonOk};
-    ClickRoom({20, 50});
-    ClickRoom({120, 50});
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(20, 50));
+    QTest::mouseClick(plan, Qt::LeftButton, {}, Pixel(120, 50));
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_TRUE(prompts.asked[0].starts_with("Message Error: Type numbers")) << prompts.asked[0];
     EXPECT_EQ(Background().Scale, 12.5);

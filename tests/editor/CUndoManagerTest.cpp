@@ -1,5 +1,7 @@
 #include "editor/CUndoManager.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,46 +30,55 @@ struct Editor {
     CUndoManager history{room};
 };
 
-}  // namespace
-
-TEST(CUndoManager, UndoAndRedoOneChangeAndANewChangeDiscardsRedo)
+// A history driven by a script from a room 500 wide: a number changes the room to that width,
+// "u" undoes, "r" redoes, "limit=N" sets the limit and "?" notes what is offered. What comes
+// back is the width after each undo and redo, and what is offered at each "?" and at the end:
+// "U" for Undo, "R" for Redo.
+std::string RunScript(const std::string& script)
 {
     Editor editor;
-    EXPECT_FALSE(editor.history.CanUndo());
-    editor.Change(700);
-    EXPECT_TRUE(editor.history.CanUndo());
-    EXPECT_FALSE(editor.history.CanRedo());
-
-    editor.Undo();
-    EXPECT_EQ(editor.room.Width, 500);
-    EXPECT_FALSE(editor.history.CanUndo());
-    EXPECT_TRUE(editor.history.CanRedo());
-    editor.Redo();
-    EXPECT_EQ(editor.room.Width, 700);
-    EXPECT_FALSE(editor.history.CanRedo());
-
-    editor.Undo();
-    editor.Change(800);
-    EXPECT_FALSE(editor.history.CanRedo());
-    editor.Undo();
-    EXPECT_EQ(editor.room.Width, 500);
-    editor.Redo();
-    EXPECT_EQ(editor.room.Width, 800);
+    std::istringstream steps(script);
+    std::string trace;
+    const auto offered = [&] {
+        return std::string(editor.history.CanUndo() ? "U" : "") + (editor.history.CanRedo() ? "R" : "") + "|";
+    };
+    for (std::string step; steps >> step;) {
+        if (step == "u" || step == "r") {
+            step == "u" ? editor.Undo() : editor.Redo();
+            trace += std::to_string(editor.room.Width) + " ";
+        } else if (step == "?") {
+            trace += offered() + " ";
+        } else if (step.starts_with("limit=")) {
+            editor.history.SetLimit(static_cast<uint32_t>(std::stoul(step.substr(6))));
+        } else {
+            editor.Change(std::stoi(step));
+        }
+    }
+    return trace + offered();
 }
 
-TEST(CUndoManager, TheEndsOfTheHistoryReturnTheSameStateAgain)
+}  // namespace
+
+TEST(CUndoManager, Scripts)
 {
-    Editor editor;
-    editor.Change(600);
-    editor.Change(700);
-    editor.Undo();
-    editor.Undo();
-    EXPECT_EQ(&editor.history.Undo(&editor.room), &editor.history.Undo(&editor.room));
-    EXPECT_EQ(editor.room.Width, 500);
-    editor.Redo();
-    editor.Redo();
-    EXPECT_EQ(&editor.history.Redo(), &editor.history.Redo());
-    EXPECT_EQ(editor.history.Redo().Width, 700);
+    const struct {
+        const char* name;
+        const char* script;
+        const char* trace;
+    } rows[] = {
+        {"nothing to undo at first", "?", "| |"},
+        {"one change undone and redone", "700 ? u ? r", "U| 500 R| 700 U|"},
+        {"a new change discards the redo states", "700 u 800 ? u r", "500 U| 500 800 U|"},
+        {"the ends of the history give the same state again", "600 700 u u u r r r", "600 500 500 600 700 700 U|"},
+        {"a limit of 1 counts as 3", "limit=1 1 2 3 4 u u ?", "3 2 R| R|"},
+        {"a limit of 2 counts as 3", "limit=2 1 2 3 4 u u ?", "3 2 R| R|"},
+        {"a limit of 3 keeps two steps", "limit=3 1 2 3 4 u u ?", "3 2 R| R|"},
+        {"a limit of 4 keeps three steps", "limit=4 1 2 3 4 u u u ?", "3 2 1 R| R|"},
+        {"lowering the limit after undoing keeps the live state reachable",
+         "1 2 3 4 5 6 7 8 u u u u u u u limit=3 ? r r", "7 6 5 4 3 2 1 R| 2 3 U|"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(RunScript(row.script), row.trace) << row.name;
 }
 
 TEST(CUndoManager, ALimitOf32KeepsTheLast31Steps)
@@ -84,38 +95,14 @@ TEST(CUndoManager, ALimitOf32KeepsTheLast31Steps)
     EXPECT_EQ(editor.room.Width, 1035);
 }
 
-TEST(CUndoManager, LimitsBelowThreeCountAsThreeAndZeroMeansNone)
+TEST(CUndoManager, ALimitOfZeroMeansNone)
 {
-    for (uint32_t limit : {1u, 2u, 3u}) {
-        Editor editor;
-        editor.history.SetLimit(limit);
-        for (int32_t change = 1; change <= 10; ++change)
-            editor.Change(change);
-        EXPECT_EQ(editor.UndoAll(), 2) << "limit " << limit;
-    }
     Editor editor;
     editor.history.SetLimit(0);
     for (int32_t change = 1; change <= 100; ++change)
         editor.Change(change);
     EXPECT_EQ(editor.UndoAll(), 100);
     EXPECT_EQ(editor.room.Width, 500);
-}
-
-TEST(CUndoManager, LoweringTheLimitAfterUndoingKeepsTheLiveStateReachable)
-{
-    Editor editor;
-    for (int32_t change = 1; change <= 9; ++change)
-        editor.Change(change);
-    for (int step = 0; step < 7; ++step)
-        editor.Undo();
-    ASSERT_EQ(editor.room.Width, 2);
-    editor.history.SetLimit(3);
-    EXPECT_FALSE(editor.history.CanUndo());
-    editor.Redo();
-    EXPECT_EQ(editor.room.Width, 3);
-    editor.Redo();
-    EXPECT_EQ(editor.room.Width, 4);
-    EXPECT_FALSE(editor.history.CanRedo());
 }
 
 TEST(CUndoManager, RedoBackToTheSavedStateShowsItSavedAgain)

@@ -2,9 +2,10 @@
 
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <regex>
+
+#include <gtest/gtest.h>
 
 TEST(HelpLinks, TheUrlHoldsThePercentEncodedPathAndTheContextsAnchor)
 {
@@ -30,4 +31,25 @@ TEST(HelpLinks, TheLanguagesHelpFileIsUsedOnlyWhenItLiesInTheDataFolder)
     EXPECT_EQ(HelpFilePath(data.path(), "de"), fallback);
     EXPECT_EQ(HelpFilePath(data.path(), "de/../de/Hilfe.html"), fallback);
     EXPECT_EQ(HelpFilePath(data.path(), data.file("de/Hilfe.html")), fallback);
+}
+
+// The help files shipped with the program: every anchor the program opens exists in each, and
+// every picture they show is there.
+TEST(HelpFiles, HaveEveryAnchorAndEveryPicture)
+{
+    const std::string data = PLANZETA_SOURCE_DIR "/data";
+    for (const char* name : {"Plz.html", "Plz-de.html", "Plz-cs.html"}) {
+        const std::string html = TempDir::ReadFile(data + "/" + name);
+        ASSERT_FALSE(html.empty()) << name;
+        for (int context = HelpLicense; context <= HelpExplore3D; ++context)
+            EXPECT_NE(html.find("id=\"" + std::string(HelpAnchor(context)) + "\""), std::string::npos)
+                << name << " #" << HelpAnchor(context);
+        const std::regex picture("<img src=\"([^\"]+)\"");
+        int pictures = 0;
+        for (auto it = std::sregex_iterator(html.begin(), html.end(), picture); it != std::sregex_iterator(); ++it) {
+            ++pictures;
+            EXPECT_TRUE(std::filesystem::is_regular_file(data + "/" + (*it)[1].str())) << name << ": " << (*it)[1];
+        }
+        EXPECT_GE(pictures, 4) << name;
+    }
 }

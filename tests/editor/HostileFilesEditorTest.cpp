@@ -3,29 +3,20 @@
 
 #include "editor/TForm1.h"
 
-#include "support/EditorHome.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TempDir.h"
-
-#include <QAction>
-#include <QLabel>
+#include "support/EditorTest.h"
 
 #include <filesystem>
 
 #include <sys/stat.h>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-class HostileFilesEditorTest : public ::testing::Test {
+class HostileFilesEditorTest : public EditorTest {
 protected:
-    void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
-
     QString Write(const std::string& name, const std::string& bytes)
     {
-        TempDir::WriteFile(home.file(name), bytes);
-        return QString::fromStdString(home.file(name));
+        TempDir::WriteFile(home.dir.file(name), bytes);
+        return QString::fromStdString(home.dir.file(name));
     }
 
     // The editor still takes commands: it zooms the room it has, and a good room opens after
@@ -36,22 +27,18 @@ protected:
         EXPECT_TRUE(window.OpenRoomFile(Write("good.mst", "[Room]\nWidth=321\nHeight=123\n")));
         EXPECT_EQ(window.Room().Width, 321);
         window.findChild<QAction*>("Priblizit1")->trigger();
-        EXPECT_EQ(window.findChild<QLabel*>("StatusPanel3")->text(), "Zoom: 130%");
+        EXPECT_EQ(Panel(window, 3), "Zoom: 130%");
     }
-
-    EditorHome editorHome;
-    const TempDir& home = editorHome.dir;
-    ScriptedPrompts prompts;
 };
 
 }  // namespace
 
 TEST_F(HostileFilesEditorTest, AFolderOrAFileWithoutARoomIsRefusedWithAMessageAndTheRoomKept)
 {
-    std::filesystem::create_directory(home.file("folder.mst"));
+    std::filesystem::create_directory(home.dir.file("folder.mst"));
     TForm1 window(prompts, {});
     ASSERT_TRUE(window.OpenRoomFile(Write("kept.mst", "[Room]\nWidth=456\n")));
-    for (const auto& [path, why] : {std::pair{home.file("folder.mst"), "It is not a regular file"},
+    for (const auto& [path, why] : {std::pair{home.dir.file("folder.mst"), "It is not a regular file"},
                                     {Write("empty.mst", "").toStdString(), "The file holds no room"},
                                     {Write("binary.mst", std::string("[Room]\0", 7)).toStdString(),
                                      "The file is not a text file"}}) {
@@ -77,7 +64,7 @@ TEST_F(HostileFilesEditorTest, OversizedRoomsOpen)
         SCOPED_TRACE(name);
         TForm1 window(prompts, {});
         EXPECT_TRUE(window.OpenRoomFile(Write(name, bytes)));
-        EXPECT_EQ(window.FileName(), QString::fromStdString(home.file(name)));
+        EXPECT_EQ(window.FileName(), QString::fromStdString(home.dir.file(name)));
         EXPECT_TRUE(prompts.asked.empty());
         ExpectUsable(window);
     }
@@ -85,13 +72,13 @@ TEST_F(HostileFilesEditorTest, OversizedRoomsOpen)
 
 TEST_F(HostileFilesEditorTest, PipesAsSettingsCatalogueLibraryLanguageAndRecoveryCopyAreNeverWaitedOn)
 {
-    const std::string share = home.path() + "/share/planzeta";
+    const std::string share = home.dir.path() + "/share/planzeta";
     std::filesystem::create_directories(share + "/recovery");
-    std::filesystem::create_directories(home.path() + "/install/Language");
-    const std::string settings = home.path() + "/config/Kelvora/Planzeta.ini";
+    std::filesystem::create_directories(home.dir.path() + "/install/Language");
+    const std::string settings = home.dir.path() + "/config/Kelvora/Planzeta.ini";
     std::filesystem::remove(settings);
     for (const std::string& path : {settings, share + "/Catalog.msk", share + "/recovery/unsaved-1.mst",
-                                    home.path() + "/install/Library.msk", home.path() + "/install/Language/Pipe.lng"})
+                                    home.dir.path() + "/install/Library.msk", home.dir.path() + "/install/Language/Pipe.lng"})
         ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0) << path;
     prompts.buttons = {ButtonOk};
     TForm1 window(prompts, {});

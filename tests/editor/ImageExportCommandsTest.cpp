@@ -3,9 +3,7 @@
 // previous run left them.
 
 #include "editor/PlanWidget.h"
-#include "support/EditorHome.h"
-#include "support/ScriptedPrompts.h"
-#include "support/Widgets.h"
+#include "support/EditorTest.h"
 
 #include <QClipboard>
 #include <QImageReader>
@@ -14,38 +12,25 @@
 
 namespace {
 
-class ImageExportCommandsTest : public ::testing::Test {
+class ImageExportCommandsTest : public EditorTest {
 protected:
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompts.fileNames.empty()) << "a file chooser the test expected was not shown";
-    }
-
     // A window on a 500 × 300 room with margins of 35, and the export options given.
     std::unique_ptr<TForm1> OpenWindow(bool in100, bool addText)
     {
-        editorHome.WriteSettings(std::string(EditorHome::Steady) + "ExpIn100=" + std::to_string(in100) +
-                                 "\nExpAddText=" + std::to_string(addText) + "\n");
-        const std::string room = rooms + "/Kitchen.mst";
-        TempDir::WriteFile(room, "[Room]\r\nFileVersion=300\r\nWidth=500\r\nHeight=300\r\nUnit=cm\r\nSpaceAround=35\r\n");
-        return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(room)});
+        home.WriteSettings(std::string(EditorHome::Steady) + "ExpIn100=" + std::to_string(in100) +
+                           "\nExpAddText=" + std::to_string(addText) + "\n");
+        return std::make_unique<TForm1>(prompts, QStringList{QString::fromStdString(WriteRoom("Kitchen.mst", 500, 300))});
     }
 
     static QImage Screen(TForm1& window) { return window.findChild<PlanWidget*>("Obr")->Image().copy(); }
 
-    // Saves through the command into the exports folder and reads the picture back.
+    // Saves through the command into the rooms folder and reads the picture back.
     QImage SaveAs(TForm1& window, const std::string& name)
     {
-        prompts.fileNames.push_back(exports + "/" + name);
+        prompts.fileNames.push_back(home.rooms + "/" + name);
         Trigger(window, "Ulozjakoobrazek1");
-        return QImage(QString::fromStdString(exports + "/" + name));
+        return QImage(QString::fromStdString(home.rooms + "/" + name));
     }
-
-    EditorHome editorHome;
-    const TempDir& home = editorHome.dir;
-    const std::string rooms = editorHome.rooms;
-    const std::string exports = editorHome.rooms;
-    ScriptedPrompts prompts;
 };
 
 }  // namespace
@@ -67,18 +52,11 @@ TEST_F(ImageExportCommandsTest, At100PercentThePictureHasOnePixelPerUnitAndTheSc
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(570, 370)) << "the clipboard's copy";
 }
 
-TEST_F(ImageExportCommandsTest, WithoutThe100PercentOptionThePictureIsThePlanOnScreen)
-{
-    auto window = OpenWindow(false, false);
-    window->SetZoom(0.5);
-    const QImage screen = Screen(*window);
-    EXPECT_LT(screen.width(), 570);
-    EXPECT_EQ(SaveAs(*window, "plan.png").convertToFormat(screen.format()), screen);
-}
-
-TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOnlyNeverOnScreen)
+// Without the 100 % option the picture is the plan on screen, with the caption if asked.
+TEST_F(ImageExportCommandsTest, TheCaptionIsInThePictureOfTheScreenOnlyNeverOnScreen)
 {
     auto window = OpenWindow(false, true);
+    window->SetZoom(0.5);
     const QImage screen = Screen(*window);
     const QImage exported = SaveAs(*window, "plan.png").convertToFormat(screen.format());
     EXPECT_EQ(Screen(*window), screen);
@@ -102,10 +80,10 @@ TEST_F(ImageExportCommandsTest, ATypedExtensionChoosesTheFormatElseTheChosenType
     SaveAs(*window, "plan.PNG");
     SaveAs(*window, "bedroom");
     SaveAs(*window, "plan");  // PNG unless another type is chosen
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.PNG")).format(), "png");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/bedroom.bmp")).format(), "bmp");
-    EXPECT_EQ(QImageReader(QString::fromStdString(exports + "/plan.png")).format(), "png");
-    EXPECT_FALSE(std::filesystem::exists(exports + "/plan"));
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/plan.PNG")).format(), "png");
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/bedroom.bmp")).format(), "bmp");
+    EXPECT_EQ(QImageReader(QString::fromStdString(home.rooms + "/plan.png")).format(), "png");
+    EXPECT_FALSE(std::filesystem::exists(home.rooms + "/plan"));
 }
 
 TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndSvgDrawings)
@@ -115,20 +93,20 @@ TEST_F(ImageExportCommandsTest, TheChooserOffersFinerPicturesOfTheSameLayoutAndS
     const QImage plain = SaveAs(*window, "plain.png");
     EXPECT_EQ(SaveAs(*window, "fine.png").size(), plain.size() * 4);
     SaveAs(*window, "drawing.svg");
-    EXPECT_NE(TempDir::ReadFile(exports + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
+    EXPECT_NE(TempDir::ReadFile(home.rooms + "/drawing.svg").find("viewBox=\"0 0 570 370\""), std::string::npos);
 }
 
 TEST_F(ImageExportCommandsTest, TheChooserSuggestsTheRoomsNameInTheLastFolderAndAFailedWriteIsReported)
 {
     auto window = OpenWindow(true, false);
-    std::filesystem::create_directories(home.path() + "/pictures");
+    std::filesystem::create_directories(home.dir.path() + "/pictures");
     prompts.asked.clear();
-    prompts.fileNames = {home.path() + "/pictures/plan.bmp", std::nullopt};
+    prompts.fileNames = {home.dir.path() + "/pictures/plan.bmp", std::nullopt};
     Trigger(*window, "Ulozjakoobrazek1");
     Trigger(*window, "Ulozjakoobrazek1");
-    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + rooms + "/Kitchen.png",
-                                                        "Save Save as image " + home.path() + "/pictures/Kitchen.png"}));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path() + "/pictures"),
+    EXPECT_EQ(prompts.asked, (std::vector<std::string>{"Save Save as image " + home.rooms + "/Kitchen.png",
+                                                        "Save Save as image " + home.dir.path() + "/pictures/Kitchen.png"}));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.dir.path() + "/pictures"),
                             std::filesystem::directory_iterator()),
               1) << "the cancelled chooser wrote nothing";
 

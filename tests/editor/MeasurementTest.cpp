@@ -9,10 +9,11 @@
 TEST(Measurement, ShiftTurnsTheLineToTheNearestOfEightDirections)
 {
     const Point start{100, 100};
-    // Horizontal and vertical lines keep the pointer's distance along their axis.
-    EXPECT_EQ(MeasureEnd(start, {300, 104}, true), (Point{300, 100}));
+    // Horizontal and vertical lines keep the pointer's distance along their axis, not its
+    // distance from the start.
+    EXPECT_EQ(MeasureEnd(start, {300, 140}, true), (Point{300, 100}));
     EXPECT_EQ(MeasureEnd(start, {-50, 93}, true), (Point{-50, 100}));
-    EXPECT_EQ(MeasureEnd(start, {104, 20}, true), (Point{100, 20}));
+    EXPECT_EQ(MeasureEnd(start, {120, 20}, true), (Point{100, 20}));
     EXPECT_EQ(MeasureEnd(start, {96, 180}, true), (Point{100, 180}));
     // Diagonals keep the pointer's distance: |(100, 98)| = 140.01, 99.00 along each axis.
     EXPECT_EQ(MeasureEnd(start, {200, 198}, true), (Point{199, 199}));
@@ -21,6 +22,9 @@ TEST(Measurement, ShiftTurnsTheLineToTheNearestOfEightDirections)
     // degrees from up is still up, 23.7 turns to the diagonal.
     EXPECT_EQ(MeasureEnd(start, {140, 0}, true), (Point{100, 0}));
     EXPECT_EQ(MeasureEnd(start, {144, 0}, true), (Point{177, 23}));
+    // At the edges: 22.3 and 22.93 degrees are cut to 22, which still rounds to up.
+    EXPECT_EQ(MeasureEnd(start, {141, 0}, true), (Point{100, 0}));
+    EXPECT_EQ(MeasureEnd(start, {4330, -9900}, true), (Point{100, -9900}));
     // Without Shift, and with no line yet, the end is the pointer.
     EXPECT_EQ(MeasureEnd(start, {140, 0}, false), (Point{140, 0}));
     EXPECT_EQ(MeasureEnd(start, start, true), start);

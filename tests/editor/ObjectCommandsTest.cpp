@@ -8,20 +8,16 @@
 #include "dialogs/TFormTextProps.h"
 #include "support/MakePart.h"
 #include "support/PlanWindowTest.h"
-#include "support/Widgets.h"
 
 #include <QPlainTextEdit>
 
 namespace {
-
-constexpr int Margin = PlanWindowTest::SmallRoomMargin;
 
 class ObjectCommandsTest : public PlanWindowTest {
 protected:
     ObjectCommandsTest() : PlanWindowTest(SmallWalledRoom) {}
 
     const CPart& Part(int index) { return Room().Parts[static_cast<size_t>(index)]; }
-    QPoint Pixel(int x, int y) { return {x + Margin, y + Margin}; }
 
     // A placement ignores the press and ends at the release of the click that drops it.
     void Drop(QPoint at) { QTest::mouseClick(plan, Qt::LeftButton, {}, at); }
@@ -54,16 +50,34 @@ protected:
             });
         });
     }
-
-    bool CanUndo() { return Action("Undo1")->isEnabled(); }
+    void AnswerLibraryObject()
+    {
+        WhenShown(*form, "TFormLibrary", [](QDialog& chooser) {
+            chooser.findChild<QComboBox*>("CbLibraries")->setCurrentIndex(0);
+            auto* view = chooser.findChild<QListWidget*>("ObjectsView");
+            view->setCurrentRow(0);
+            QTest::keyClick(view, Qt::Key_Return);
+        });
+    }
+    void AnswerLabel(const char* text)
+    {
+        WhenShown(*form, "TFormTextProps", [text](QDialog& dialog) {
+            Control<QPlainTextEdit>(dialog, "MmText")->setPlainText(text);
+            Click(dialog, "BtnOK");
+        });
+    }
 };
 
 }  // namespace
 
-TEST_F(ObjectCommandsTest, RemoveTakesTheObjectUnderTheClickAndRemoveAllEveryObjectAsOneStepEach)
+TEST_F(ObjectCommandsTest, RemovalFromThePopupTheListingOrAllAtOnceIsOneStepEach)
 {
     const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
     const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    Add(MakePart(Rectangle, 120, 20, 30, 30));
+    CPart label = MakePart(Label, 20, 80, 40, 15);
+    label.Caption = "Note";
+    Add(label);
     RunFromPopup(60, 50, "Odebratobjekt1");  // on both: the upper one goes
     EXPECT_FALSE(Part(upper).InUse);
     EXPECT_TRUE(Part(lower).InUse);
@@ -71,10 +85,27 @@ TEST_F(ObjectCommandsTest, RemoveTakesTheObjectUnderTheClickAndRemoveAllEveryObj
     EXPECT_TRUE(Part(upper).InUse);
     EXPECT_FALSE(CanUndo());
 
+    WhenShown(*form, "TFormPartsList", [](QDialog& list) {
+        auto* view = Control<QTreeWidget>(list, "PartView");
+        EXPECT_EQ(view->topLevelItemCount(), 3) << "labels are not listed";
+        view->selectAll();
+        QTest::keyClick(view, Qt::Key_Delete);
+        EXPECT_EQ(view->topLevelItemCount(), 0);
+        list.close();
+    });
+    Action("Seznam1")->trigger();
+    EXPECT_EQ(InUseCount(), 1);
+    for (int undo = 0; undo < 3; ++undo) {
+        ASSERT_TRUE(CanUndo());
+        Action("Undo1")->trigger();
+    }
+    EXPECT_FALSE(CanUndo());
+    EXPECT_EQ(InUseCount(), 4);
+
     Action("Smazvsechny1")->trigger();
     EXPECT_EQ(Room().PartCount(), 0);
     Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 2);
+    EXPECT_EQ(InUseCount(), 4);
     EXPECT_FALSE(CanUndo());
 }
 
@@ -83,7 +114,6 @@ TEST_F(ObjectCommandsTest, DuplicateFollowsThePointerHeldWhereTheSourceWasIntoAF
     const int source = Add(MakePart(Rectangle, 20, 20, 40, 30));
     RunFromPopup(30, 25, "Duplicate1");
     ASSERT_EQ(Room().PartCount(), 2) << "with no free slot the copy goes last";
-    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
     MoveTo(Pixel(130, 75));
     Drop(Pixel(130, 75));
     EXPECT_EQ(PositionOf(1), (Point{120, 70}));
@@ -118,7 +148,8 @@ TEST_F(ObjectCommandsTest, BringToFrontAndSendToBackReorderOnlyWhenThereIsSomewh
     EXPECT_FALSE(CanUndo());
 }
 
-TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
+// How a door turns on its wall is the core's; here, that the commands turn through it.
+TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsKeepsDoorsOnTheirWallButNeverTurnsWindowsOrLabels)
 {
     const int table = Add(MakePart(Rectangle, 60, 40, 40, 20));
     // It turns about its middle, which stays under the pointer.
@@ -129,6 +160,19 @@ TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
     EXPECT_EQ(PositionOf(table), (Point{60, 40}));
     RunFromPopup(80, 50, "Rotate90DegreesLeft1");
     EXPECT_EQ(Part(table).Rotation, -90) << "the angle is not normalised";
+
+    // Hinged on the inner face of the top wall, opening into the room; turned about its
+    // corner alone, it would swing off the wall into the room.
+    CPart hinged = MakePart(Door, 110, 36, 30, 30, 180);
+    hinged.SnapToWallFlag = true;
+    const int door = Add(hinged);
+    Room().Parts[door].SnapToWall(Room().Walls, 110, 36, false);
+    ASSERT_EQ(Part(door).Bounds(1.0), (Rect{80, 0, 110, 30})) << "the door did not attach to the top wall";
+    RunFromPopup(95, 15, "Rotate90DegreesLeft1");
+    const Rect after = Part(door).Bounds(1.0);
+    EXPECT_TRUE(after.top == 0 || after.bottom == -6) << "the rotated door left the wall";
+    EXPECT_EQ(Part(door).WallLink & 0xFFFF, 0);
+    EXPECT_EQ(Part(door).Rotation, 90);
 
     // Windows and labels do not turn, and record nothing.
     const int window = Add(MakePart(Window, 150, 60, 20, 10));
@@ -143,142 +187,66 @@ TEST_F(ObjectCommandsTest, RotationTurnsByQuarterTurnsButNeverWindowsOrLabels)
     EXPECT_FALSE(Room().Modified);
 }
 
-TEST_F(ObjectCommandsTest, RotatedDoorStaysOnItsWall)
-{
-    // Hinged on the inner face of the top wall, opening into the room.
-    CPart door = MakePart(Door, 110, 36, 30, 30, 180);
-    door.SnapToWallFlag = true;
-    const int index = Add(door);
-    Room().Parts[index].SnapToWall(Room().Walls, 110, 36, false);
-    const Rect before = Part(index).Bounds(1.0);
-    const int wall = Part(index).WallLink & 0xFFFF;
-    ASSERT_EQ(before, (Rect{80, 0, 110, 30})) << "the door did not attach to the top wall";
-
-    RunFromPopup(95, 15, "Rotate90DegreesLeft1");
-    // Turned about its corner alone, the door would swing off the wall into the room.
-    const Rect after = Part(index).Bounds(1.0);
-    const bool againstInnerFace = after.top == 0;
-    const bool againstOuterFace = after.bottom == -6;
-    EXPECT_TRUE(againstInnerFace || againstOuterFace) << "the rotated door left the wall";
-    EXPECT_EQ(Part(index).WallLink & 0xFFFF, wall);
-    EXPECT_EQ(Part(index).Rotation, 90);
-}
-
-TEST_F(ObjectCommandsTest, AddedObjectFollowsThePointerByItsCentreOrHasItsCornerAtTheClick)
+// The placement itself is tested on the plan; here, that every way of adding starts it with
+// the addition as its one undo step, or puts the object at the click.
+TEST_F(ObjectCommandsTest, EachAdditionIsPlacedByItsCentreOrPutAtTheClickAsOneUndoStep)
 {
     // Cancelled, nothing is recorded and the slot stays free for the next.
     WhenShown(*form, "TFormLibrary", [](QDialog& chooser) { chooser.reject(); });
     Action("Pridejobjekt1")->trigger();
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
-    EXPECT_FALSE(Room().Modified);
-
-    AnswerBasicObject(40, 20);
-    Action("Pridejobjekt1")->trigger();
-    ASSERT_EQ(Room().PartCount(), 1) << "the cancelled addition's slot was not reused";
-    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
-    MoveTo(Pixel(100, 60));
-    MoveTo(Pixel(110, 70));
-    Drop(Pixel(110, 70));
-    EXPECT_EQ(PositionOf(0), (Point{90, 60}));
-    EXPECT_EQ(Part(0).Width, 40);
-    Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
-
-    RunFromPopup(120, 50, "Pridatsemnovyobjekt1", [this] { AnswerBasicObject(30, 30); });
-    EXPECT_EQ(PositionOf(0), (Point{120, 50}));
-    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor) << "an object added here is not placed";
-    Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
-}
-
-// A catalogue entry is in use in its catalogue; the room's undo step must not take that over.
-TEST_F(ObjectCommandsTest, UserLibraryObjectIsOneUndoStepPlacedOrAddedHere)
-{
-    std::filesystem::create_directories(home.dir.path() + "/share/planzeta");
-    TempDir::WriteFile(home.dir.path() + "/share/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
-    const auto pickFromLibrary = [this] {
-        WhenShown(*form, "TFormLibrary", [](QDialog& chooser) {
-            chooser.findChild<QComboBox*>("CbLibraries")->setCurrentIndex(0);
-            auto* view = chooser.findChild<QListWidget*>("ObjectsView");
-            view->setCurrentRow(0);
-            QTest::keyClick(view, Qt::Key_Return);
-        });
-    };
-    pickFromLibrary();
-    Action("Pridejobjekt1")->trigger();
-    Drop(Pixel(100, 60));
-    RunFromPopup(20, 20, "Pridatsemnovyobjekt1", pickFromLibrary);
-    ASSERT_EQ(InUseCount(), 2);
-    EXPECT_EQ(Part(1).Width, 30);
-
-    Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 1);
-    Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
-    EXPECT_FALSE(Room().Modified);
-}
-
-TEST_F(ObjectCommandsTest, CancelledPropertiesChangeNothingAndAppliedOnesAreOneStep)
-{
-    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
-    RunFromPopup(30, 30, "Vlastnosti1", [this] { WhenShown(*form, "TFormProp", [](QDialog& dialog) { dialog.reject(); }); });
-    EXPECT_FALSE(CanUndo());
-
-    WhenShown(*form, "TFormProp", [](QDialog& dialog) {
-        Type(dialog, "EdWidth", "90");
-        Click(dialog, "BtnOK");
-    });
-    QTest::mouseDClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
-    EXPECT_EQ(Part(index).Width, 90);
-    Action("Undo1")->trigger();
-    EXPECT_EQ(Part(index).Width, 60);
-    EXPECT_FALSE(CanUndo());
-}
-
-TEST_F(ObjectCommandsTest, AddedLabelIsPlacedByItsCentreOrAtTheClickAndUndoneInOneStep)
-{
-    const auto typeLabel = [this](const char* text) {
-        WhenShown(*form, "TFormTextProps", [text](QDialog& dialog) {
-            Control<QPlainTextEdit>(dialog, "MmText")->setPlainText(text);
-            Click(dialog, "BtnOK");
-        });
-    };
-    typeLabel("Kitchen");
-    Action("AddLabel1")->trigger();
-    ASSERT_EQ(InUseCount(), 1);
-    EXPECT_EQ(Part(0).Type, Label);
-    EXPECT_EQ(Part(0).Caption, "Kitchen");
-    EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor) << "the new label is not being placed";
-    const CPart placed = Part(0);
-    MoveTo(Pixel(100, 60));
-    MoveTo(Pixel(110, 70));
-    Drop(Pixel(110, 70));
-    EXPECT_EQ(PositionOf(0), (Point{110 - placed.Width / 2, 70 - placed.Height / 2}));
-
-    RunFromPopup(150, 90, "AddLabelHere1", [&] { typeLabel("Door\nhere"); });
-    ASSERT_EQ(InUseCount(), 2);
-    EXPECT_EQ(PositionOf(1), (Point{150, 90}));
-    EXPECT_EQ(Part(1).Caption, "Door\r\nhere") << "captions keep CR LF breaks";
-
-    Action("Undo1")->trigger();
-    EXPECT_FALSE(Part(1).InUse);
-    Action("Undo1")->trigger();
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo());
-
     WhenShown(*form, "TFormTextProps", [](QDialog& dialog) { Click(dialog, "BtnCancel"); });
     Action("AddLabel1")->trigger();
     EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(CanUndo()) << "a cancelled label recorded a step";
+    EXPECT_FALSE(CanUndo());
+    EXPECT_FALSE(Room().Modified);
+
+    // A catalogue entry is in use in its catalogue; the room's undo step must not take that over.
+    std::filesystem::create_directories(home.dir.path() + "/share/planzeta");
+    TempDir::WriteFile(home.dir.path() + "/share/planzeta/Catalog.msk", "[Part1]\nCaption=Desk\nWidth=30\nHeight=20\n");
+    const struct {
+        const char* name;
+        const char* add;
+        const char* addHere;
+        std::function<void()> answer;
+        std::function<void(const CPart&)> expectAnswered;
+    } rows[] = {
+        {"basic object", "Pridejobjekt1", "Pridatsemnovyobjekt1", [this] { AnswerBasicObject(40, 20); },
+         [](const CPart& added) { EXPECT_EQ(added.Width, 40); }},
+        {"user library object", "Pridejobjekt1", "Pridatsemnovyobjekt1", [this] { AnswerLibraryObject(); },
+         [](const CPart& added) { EXPECT_EQ(added.Width, 30); }},
+        {"label", "AddLabel1", "AddLabelHere1", [this] { AnswerLabel("Door\nhere"); },
+         [](const CPart& added) { EXPECT_EQ(added.Caption, "Door\r\nhere") << "captions keep CR LF breaks"; }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.answer();
+        Action(row.add)->trigger();
+        ASSERT_EQ(Room().PartCount(), 1) << "the cancelled addition's slot was not reused";
+        EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
+        MoveTo(Pixel(100, 60));
+        MoveTo(Pixel(110, 70));
+        Drop(Pixel(110, 70));
+        EXPECT_EQ(PositionOf(0), (Point{110 - Part(0).Width / 2, 70 - Part(0).Height / 2}));
+
+        RunFromPopup(150, 90, row.addHere, row.answer);
+        ASSERT_EQ(InUseCount(), 2);
+        EXPECT_EQ(PositionOf(1), (Point{150, 90}));
+        EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor) << "an object added here is not placed";
+        row.expectAnswered(Part(1));
+
+        Action("Undo1")->trigger();
+        EXPECT_FALSE(Part(1).InUse);
+        Action("Undo1")->trigger();
+        EXPECT_EQ(InUseCount(), 0);
+        EXPECT_FALSE(CanUndo());
+        EXPECT_FALSE(Room().Modified);
+    }
 }
 
-TEST_F(ObjectCommandsTest, BrowsingTheUserLibraryLeavesTheRoomAlone)
+TEST_F(ObjectCommandsTest, PropertiesAreOneStepWhenAppliedAndBrowsingTheUserLibraryLeavesTheRoomAlone)
 {
-    Add(MakePart(Rectangle, 20, 20, 60, 40));
+    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    RunFromPopup(30, 30, "Vlastnosti1", [this] { WhenShown(*form, "TFormProp", [](QDialog& dialog) { dialog.reject(); }); });
     bool browsed = false;
     WhenShown(*form, "TFormProp", [&browsed](QDialog& dialog) {
         browsed = true;
@@ -290,29 +258,14 @@ TEST_F(ObjectCommandsTest, BrowsingTheUserLibraryLeavesTheRoomAlone)
     EXPECT_EQ(InUseCount(), 1);
     EXPECT_FALSE(CanUndo());
     EXPECT_FALSE(Room().Modified);
-}
 
-TEST_F(ObjectCommandsTest, ObjectsRemovedInTheListingAreOneStepEach)
-{
-    for (int x : {20, 70, 120})
-        Add(MakePart(Rectangle, x, 20, 30, 30));
-    CPart label = MakePart(Label, 20, 80, 40, 15);
-    label.Caption = "Note";
-    Add(label);
-    WhenShown(*form, "TFormPartsList", [](QDialog& list) {
-        auto* view = Control<QTreeWidget>(list, "PartView");
-        EXPECT_EQ(view->topLevelItemCount(), 3) << "labels are not listed";
-        view->selectAll();
-        QTest::keyClick(view, Qt::Key_Delete);
-        EXPECT_EQ(view->topLevelItemCount(), 0);
-        list.close();
+    WhenShown(*form, "TFormProp", [](QDialog& dialog) {
+        Type(dialog, "EdWidth", "90");
+        Click(dialog, "BtnOK");
     });
-    Action("Seznam1")->trigger();
-    EXPECT_EQ(InUseCount(), 1);
-    for (int undo = 0; undo < 3; ++undo) {
-        ASSERT_TRUE(CanUndo());
-        Action("Undo1")->trigger();
-    }
+    QTest::mouseDClick(plan, Qt::LeftButton, {}, Pixel(30, 30));
+    EXPECT_EQ(Part(index).Width, 90);
+    Action("Undo1")->trigger();
+    EXPECT_EQ(Part(index).Width, 60);
     EXPECT_FALSE(CanUndo());
-    EXPECT_EQ(InUseCount(), 4);
 }

@@ -12,19 +12,9 @@
 
 namespace {
 
-constexpr int Margin = PlanWindowTest::SmallRoomMargin;
-
 class PointerTest : public PlanWindowTest {
 protected:
     PointerTest() : PlanWindowTest(SmallWalledRoom) {}
-
-    // The image pixel of a room point at the current zoom.
-    QPoint Pixel(int x, int y)
-    {
-        const double zoom = form->Zoom();
-        const int border = static_cast<int>(Margin * zoom);
-        return {static_cast<int>(x * zoom) + border, static_cast<int>(y * zoom) + border};
-    }
 
     void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers keys = {})
     {
@@ -32,67 +22,51 @@ protected:
     }
     void Release(QPoint at) { QTest::mouseRelease(plan, Qt::LeftButton, {}, at); }
 
-    QLabel* Panel(int index) { return form->findChild<QLabel*>(QString("StatusPanel%1").arg(index)); }
+    QLabel* StatusPanel(int index) { return form->findChild<QLabel*>(QString("StatusPanel%1").arg(index)); }
 };
-
-QStringList ActionNames(const QMenu* menu)
-{
-    QStringList names;
-    for (const QAction* action : menu->actions())
-        names << (action->isSeparator() ? "-" : action->objectName());
-    return names;
-}
 
 }  // namespace
 
-TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStep)
+TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStepAndEndsWhereverTheButtonIsReleased)
 {
     const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
     const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    // A click records nothing.
+    Press(Pixel(60, 50));
+    Release(Pixel(60, 50));
+    EXPECT_FALSE(Room().Modified);
+    EXPECT_FALSE(CanUndo());
+
     Press(Pixel(60, 50));  // on both
     for (int step = 1; step <= 10; ++step)
         MoveTo(Pixel(60 + 5 * step, 50 + 3 * step));
     EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
     Release(Pixel(110, 80));
-
     EXPECT_EQ(PositionOf(upper), (Point{100, 70}));
     EXPECT_EQ(PositionOf(lower), (Point{20, 20}));
-    EXPECT_TRUE(Room().Modified);
-    ASSERT_TRUE(Action("Undo1")->isEnabled());
+    // Released, the object no longer follows the pointer.
+    MoveTo(Pixel(180, 115));
+    EXPECT_EQ(PositionOf(upper), (Point{100, 70}));
+    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
+    ASSERT_TRUE(CanUndo());
     Action("Undo1")->trigger();
     EXPECT_EQ(PositionOf(upper), (Point{50, 40}));
-    EXPECT_FALSE(Action("Undo1")->isEnabled()) << "the drag took more than one step";
+    EXPECT_FALSE(CanUndo()) << "the drag took more than one step";
 
-    // Released, the object no longer follows the pointer.
-    MoveTo(Pixel(150, 100));
-    EXPECT_EQ(PositionOf(upper), (Point{50, 40}));
-    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
-}
-
-TEST_F(PointerTest, ADragEndsWhereverTheButtonIsReleasedEvenOnAPopupAndAClickRecordsNothing)
-{
-    const int index = Add(MakePart(Rectangle, 20, 20, 60, 40));
-    Press(Pixel(30, 30));
-    Release(Pixel(30, 30));
-    EXPECT_FALSE(Room().Modified);
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
-
+    // Released outside the plan, it ends there.
     Press(Pixel(30, 30));
     MoveTo(Pixel(40, 35));
     const QPoint outside(plan->width() + 40, -30);
     MoveTo(outside);
     Release(outside);
-    const Point dropped = PositionOf(index);
+    const Point dropped = PositionOf(lower);
     EXPECT_EQ(dropped, (Point{20 + outside.x() - Pixel(30, 30).x(), 20 + outside.y() - Pixel(30, 30).y()}));
     MoveTo(Pixel(100, 60));
-    EXPECT_EQ(PositionOf(index), dropped);
-    Action("Undo1")->trigger();
-    EXPECT_EQ(PositionOf(index), (Point{20, 20}));
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_EQ(PositionOf(lower), dropped);
 
     // A release the plan never sees, taken by a popup, ends the drag at the next move.
-    Press(Pixel(30, 30));
-    MoveTo(Pixel(40, 30));
+    Press(Pixel(100, 70));
+    MoveTo(Pixel(110, 70));
     QMenu popup;
     popup.addAction("Elsewhere");
     popup.popup(plan->mapToGlobal(Pixel(150, 100)));
@@ -100,9 +74,10 @@ TEST_F(PointerTest, ADragEndsWhereverTheButtonIsReleasedEvenOnAPopupAndAClickRec
     QTest::mouseRelease(&popup, Qt::LeftButton, {}, QPoint(5, 5));
     popup.close();
     MoveTo(Pixel(60, 50));
-    EXPECT_EQ(PositionOf(index), (Point{30, 20}));
+    EXPECT_EQ(PositionOf(upper), (Point{60, 40}));
 }
 
+// Where a door snaps is the core's; here, that a drag snaps it as it goes.
 TEST_F(PointerTest, DoorSlidesAlongTheWallItIsDraggedTo)
 {
     CPart door = MakePart(Door, 80, 50, 40, 40);
@@ -115,19 +90,12 @@ TEST_F(PointerTest, DoorSlidesAlongTheWallItIsDraggedTo)
     EXPECT_EQ(snapped.WallLink & 0xFFFF, 0);  // the top wall
     EXPECT_EQ(snapped.Bounds(1.0).left, 80);  // centred on the pointer
     EXPECT_EQ(snapped.Bounds(1.0).right, 120);
-
-    MoveTo(Pixel(150, 6));
-    EXPECT_EQ(snapped.WallLink & 0xFFFF, 0);
-    EXPECT_EQ(snapped.Bounds(1.0).left, 130);
     // Dragged along the right wall, it turns with it.
     MoveTo(Pixel(196, 60));
     EXPECT_EQ(snapped.WallLink & 0xFFFF, 3);
     EXPECT_EQ(snapped.Bounds(1.0).top, 40);
     EXPECT_EQ(snapped.Bounds(1.0).bottom, 80);
     Release(Pixel(196, 60));
-    Action("Undo1")->trigger();
-    EXPECT_EQ(PositionOf(index), (Point{80, 50}));
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
 }
 
 TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
@@ -153,15 +121,12 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     EXPECT_EQ(PositionOf(index), (Point{70, 40}));  // held at its centre
     Press(Pixel(100, 60));  // ignored: only the release drops it
     MoveTo(Pixel(110, 70));
-    EXPECT_EQ(PositionOf(index), (Point{80, 50}));
     Release(Pixel(110, 70));
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     MoveTo(Pixel(150, 90));
     EXPECT_EQ(PositionOf(index), (Point{80, 50}));
-    Action("Undo1")->trigger();  // the addition and the placement are one step
-    EXPECT_EQ(InUseCount(), 0);
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
 
+    Action("Undo1")->trigger();
     index = startPlacing();
     MoveTo(Pixel(100, 60));
     const QImage withObject = plan->Image().copy();
@@ -170,7 +135,7 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     EXPECT_NE(plan->Image(), withObject);
     // The history and the modified mark are as before the addition: Redo still brings back
     // the first placement.
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_FALSE(CanUndo());
     EXPECT_TRUE(Action("Redo1")->isEnabled());
     EXPECT_FALSE(Room().Modified);
     const Point cancelledAt = PositionOf(index);
@@ -188,44 +153,42 @@ TEST_F(PointerTest, PlacedObjectFollowsThePointerUntilReleasedOrEscaped)
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
+// Where Shift turns the line and how its length reads are the core's; here, that the plan
+// draws, shows and reports them, and how measuring starts and ends.
+TEST_F(PointerTest, TheMeasuringLineIsDrawnShownAndReportedAndEndsWithEscapeOrTheRightButton)
 {
     form->SetZoom(2.0);
     const QImage plain = plan->Image().copy();
     QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
     EXPECT_TRUE(Action("ToolButtonMeasAction")->isChecked());
-    EXPECT_TRUE(Panel(0)->isVisible());
-    EXPECT_FALSE(Panel(1)->isVisible());
+    EXPECT_TRUE(StatusPanel(0)->isVisible());
+    EXPECT_FALSE(StatusPanel(1)->isVisible());
 
-    const QPoint start(100, 100);
-    Press(start);
-    Release(start);
+    Press({100, 100});
+    Release({100, 100});
     EXPECT_EQ(plan->cursor().shape(), Qt::CrossCursor);
     // To the right and slightly down: horizontal, |dx| / zoom long.
     MoveTo({300, 104}, Qt::ShiftModifier);
-    EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
+    EXPECT_EQ(StatusPanel(0)->text(), "Measurement: 100.00cm");
     const auto inverted = [&](QPoint at) { return plan->Image().pixel(at) == (plain.pixel(at) ^ 0x00FFFFFFu); };
     EXPECT_TRUE(inverted({200, 100}));
     EXPECT_FALSE(inverted({200, 102}));
-    // Up and slightly right: vertical, |dy| / zoom long; the horizontal line is gone.
-    MoveTo({104, 20}, Qt::ShiftModifier);
-    EXPECT_EQ(Panel(0)->text(), "Measurement: 40.00cm");
-    EXPECT_TRUE(inverted({100, 60}));
-    EXPECT_EQ(plan->Image().pixel(200, 100), plain.pixel(200, 100));
-    // Without Shift the line goes where the pointer is.
+    // Without Shift the line goes where the pointer is, and the old one is gone.
     MoveTo({160, 180});
-    EXPECT_EQ(Panel(0)->text(), "Measurement: 50.00cm");
+    EXPECT_EQ(StatusPanel(0)->text(), "Measurement: 50.00cm");
+    EXPECT_TRUE(inverted({130, 140}));
+    EXPECT_EQ(plan->Image().pixel(200, 100), plain.pixel(200, 100));
 
     prompts.buttons = {ButtonOk};
     Press({104, 20}, Qt::LeftButton, Qt::ShiftModifier);
     Release({104, 20});
     EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 40.00cm.");
     EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
-    EXPECT_FALSE(Panel(0)->isVisible());
-    EXPECT_TRUE(Panel(1)->isVisible());
+    EXPECT_FALSE(StatusPanel(0)->isVisible());
+    EXPECT_TRUE(StatusPanel(1)->isVisible());
     EXPECT_EQ(plan->Image(), plain);
     EXPECT_FALSE(Room().Modified);
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_FALSE(CanUndo());
 
     // A press, a drag and a release measure the same.
     QTest::keyClick(plan, Qt::Key_M, Qt::NoModifier);
@@ -234,50 +197,25 @@ TEST_F(PointerTest, ShiftSnapsTheMeasuringLineAndTheSecondClickReportsIt)
     QTest::mouseEvent(QTest::MouseMove, plan, Qt::LeftButton, {}, {160, 180});
     Release({160, 180});
     EXPECT_EQ(prompts.asked.back(), "Message Measurement: The length is 50.00cm.");
-    EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
-}
 
-TEST_F(PointerTest, MeasuringEndsWithEscapeOrTheRightButtonAndKeepsItsStartThroughAZoom)
-{
-    const QImage plain = plan->Image().copy();
+    // Escape and the right button end it without a report; its start stays through a zoom.
+    const size_t reports = prompts.asked.size();
     for (const bool escape : {true, false}) {
         Action("ToolButtonMeasAction")->trigger();
         Press(Pixel(20, 20));
         Release(Pixel(20, 20));
-        QTest::keyClick(plan, Qt::Key_Plus, Qt::NoModifier);
+        QTest::keyClick(plan, Qt::Key_Minus, Qt::NoModifier);
         MoveTo(Pixel(120, 20));
-        EXPECT_EQ(Panel(0)->text(), "Measurement: 100.00cm");
+        EXPECT_EQ(StatusPanel(0)->text(), "Measurement: 100.00cm");
         if (escape)
             QTest::keyClick(plan, Qt::Key_Escape);
         else
             QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(120, 20));
         EXPECT_FALSE(Action("ToolButtonMeasAction")->isChecked());
-        QTest::keyClick(plan, Qt::Key_Slash, Qt::NoModifier);
+        QTest::keyClick(plan, Qt::Key_Plus, Qt::NoModifier);
         EXPECT_EQ(plan->Image(), plain);
     }
-    EXPECT_TRUE(prompts.asked.empty());
-}
-
-TEST_F(PointerTest, RightClickOffersTheObjectsOrTheNewObjectMenu)
-{
-    Add(MakePart(Rectangle, 20, 20, 60, 40));
-    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(30, 30));
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), "ObjectMenu1");
-    EXPECT_EQ(ActionNames(menu), (QStringList{"Vlastnosti1", "Duplicate1", "Odebratobjekt1", "-", "Prenesdopopredi1",
-                                              "Prenesdopozadi1", "-", "Rotate90degright1", "Rotate90DegreesLeft1"}));
-    menu->close();
-
-    QTest::mouseClick(plan, Qt::RightButton, {}, Pixel(150, 90));
-    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->objectName(), "NewObjectMenu1");
-    EXPECT_EQ(ActionNames(menu), (QStringList{"Pridatsemnovyobjekt1", "AddLabelHere1"}));
-    EXPECT_EQ(menu->actions()[0]->text(), "Add New Object Here...");
-    EXPECT_EQ(menu->actions()[1]->text(), "Add Label Here...");
-    menu->close();
-    EXPECT_FALSE(Room().Modified);
+    EXPECT_EQ(prompts.asked.size(), reports);
 }
 
 TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
@@ -291,9 +229,11 @@ TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
     MoveTo(Pixel(150, 90));
     EXPECT_TRUE(plan->toolTip().isEmpty());
     EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(Panel(2)->text(), " Position [cm]: 150, 90");
+    EXPECT_EQ(StatusPanel(2)->text(), " Position [cm]: 150, 90");
 }
 
+// The order Tab walks and the steps of the arrows are the core's; here, that the keys and the
+// clicks select through them, with marks over the plan and an undo step each.
 TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
 {
     const int table = Add(MakePart(Rectangle, 20, 20, 60, 40));
@@ -321,11 +261,10 @@ TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
     EXPECT_TRUE(Room().Parts[table].InUse);
     EXPECT_TRUE(plan->SelectionMarks().isEmpty());
     Action("Undo1")->trigger();
-    EXPECT_TRUE(Room().Parts[wardrobe].InUse);
     EXPECT_EQ(PositionOf(wardrobe), (Point{98, 30 + Room().GridSize})) << "the removal is a step of its own";
     Action("Undo1")->trigger();
     EXPECT_EQ(PositionOf(wardrobe), (Point{100, 30}));
-    EXPECT_FALSE(Action("Undo1")->isEnabled());
+    EXPECT_FALSE(CanUndo());
 
     QTest::keyClick(plan, Qt::Key_Tab);
     QTest::keyClick(plan, Qt::Key_Right);
@@ -342,7 +281,7 @@ TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
     // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
     form->SetZoom(3.0);
     QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
-    const QPoint at((100 + Margin) * 3, (60 + Margin) * 3);
+    const QPoint at = Pixel(100, 60);
     const QPoint global = viewport->mapToGlobal(at);
     QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(viewport, &wheel);

@@ -8,11 +8,8 @@
 #include "editor/PlanWidget.h"
 #include "editor/RecoveryFile.h"
 #include "platform/FileIo.h"
-#include "support/EditorHome.h"
+#include "support/EditorTest.h"
 #include "support/MakePart.h"
-#include "support/ScopedEnv.h"
-#include "support/ScriptedPrompts.h"
-#include "support/Widgets.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -27,13 +24,21 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The child process of the kill test finds its folders here and its room file to change.
+// The child processes find their folders here and the room file to work on in this variable.
 constexpr const char* ChildVariable = "PLANZETA_TEST_RECOVERY_CHILD";
 
-class RecoveryTest : public ::testing::Test {
-protected:
-    void TearDown() override { EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked"; }
+// Runs one of the child tests below in a process of its own.
+void StartChild(QProcess& child, const std::string& test, const std::string& room)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(ChildVariable, QString::fromStdString(room));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QString::fromStdString("--gtest_filter=RecoveryChild." + test)});
+}
 
+class RecoveryTest : public EditorTest {
+protected:
     std::string OwnCopy() const { return RecoveryFilePath(RecoveryFolder(), QCoreApplication::applicationPid()); }
 
     // A copy left by an editor that has ended.
@@ -53,11 +58,15 @@ protected:
         return QTest::qWaitFor([&] { return fs::exists(path); }, 60000);
     }
 
+    // Changes the room and waits for the copy of the change.
+    void Change(TForm1& window, int width)
+    {
+        ChangeRoom(window, width);
+        ASSERT_TRUE(WaitForFile(OwnCopy()));
+    }
 
-    EditorHome home;
     const std::string rooms = home.rooms;
     ScopedEnv interval{"PLANZETA_RECOVERY_INTERVAL_MS", "20"};
-    ScriptedPrompts prompts;
 };
 
 }  // namespace
@@ -73,29 +82,25 @@ TEST_F(RecoveryTest, TheCopyIsKeptWhileChangesAreUnsavedAndGoesWithSaveNewOpenAn
     QTest::qWait(100);
     EXPECT_FALSE(fs::exists(OwnCopy())) << "a room without changes was copied";
 
-    ChangeRoom(window, 612);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 612);
     EXPECT_EQ(ReadRecoveryFile(OwnCopy())->room.Width, 612);
     prompts.fileNames = {rooms + "/plan.mst"};
     Trigger(window, "Uloizit1");
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Save";
 
-    ChangeRoom(window, 640);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 640);
     EXPECT_EQ(ReadRecoveryFile(OwnCopy())->fileName, rooms + "/plan.mst");
     prompts.buttons = {ButtonNo};
     QTimer::singleShot(0, &window, [&window] { window.findChild<TFormRoom*>("TFormRoom")->reject(); });
     Trigger(window, "Nova1");
     EXPECT_FALSE(fs::exists(OwnCopy())) << "New";
 
-    ChangeRoom(window, 660);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 660);
     prompts.buttons = {ButtonNo};
     EXPECT_TRUE(window.OpenRoomFile(QString::fromStdString(rooms + "/plan.mst")));
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Open";
 
-    ChangeRoom(window, 680);
-    ASSERT_TRUE(WaitForFile(OwnCopy()));
+    Change(window, 680);
     prompts.buttons = {ButtonNo};
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(fs::exists(OwnCopy())) << "Close";
@@ -180,21 +185,41 @@ TEST_F(RecoveryTest, ADeclinedOrUnreadableCopyIsRemovedAndTheEditorStartsEmpty)
     EXPECT_FALSE(fs::exists(broken));
 }
 
-// The editor of the kill test: it opens the room, changes it, and waits to be killed once its
-// copy is written. Skipped unless the kill test starts it.
-TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
+// The editors of the kill and the interrupted save tests, started by them on the room the child
+// variable names, its change noted, and skipped otherwise. The first waits to be killed once its
+// copy is written; the second saves the room and is terminated before the bytes reach the disk.
+static std::unique_ptr<TForm1> ChildEditor(ScriptedPrompts& prompts)
 {
     const char* room = std::getenv(ChildVariable);
     if (!room)
-        GTEST_SKIP() << "only run by the kill test";
+        return nullptr;
+    auto window = std::make_unique<TForm1>(prompts, QStringList{QString::fromUtf8(room)});
+    window->NoteRoomChange(true);
+    return window;
+}
+
+TEST(RecoveryChild, ChangesTheRoomAndWaitsToBeKilled)
+{
     ScriptedPrompts prompts;
-    TForm1 window(prompts, {QString::fromUtf8(room)});
-    window.NoteRoomChange(true);
-    window.Room().Width = 1234;
-    window.show();
+    const std::unique_ptr<TForm1> window = ChildEditor(prompts);
+    if (!window)
+        GTEST_SKIP() << "only run by the kill test";
+    window->Room().Width = 1234;
+    window->show();
     // The kill test kills this process once the copy is written, or after two minutes.
     QTest::qWait(180000);
     ADD_FAILURE() << "not killed";
+}
+
+TEST(RecoveryChild, IsTerminatedWhileSaving)
+{
+    ScriptedPrompts prompts;
+    const std::unique_ptr<TForm1> window = ChildEditor(prompts);
+    if (!window)
+        GTEST_SKIP() << "only run by the interrupted save test";
+    SetWriteFaultHook([](WriteStep step) { return step == WriteStep::Sync ? ::raise(SIGTERM) : 0; });
+    Trigger(*window, "Uloizit1");
+    ADD_FAILURE() << "the save was not interrupted";
 }
 
 TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
@@ -202,12 +227,7 @@ TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
     const std::string path = rooms + "/hall.mst";
     TempDir::WriteFile(path, "[Room]\nWidth=400\nHeight=300\n");
     QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(ChildVariable, QString::fromStdString(path));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=RecoveryChild.ChangesTheRoomAndWaitsToBeKilled"});
+    StartChild(child, "ChangesTheRoomAndWaitsToBeKilled", path);
     ASSERT_TRUE(child.waitForStarted());
     const std::string copy = RecoveryFilePath(RecoveryFolder(), child.processId());
     const bool written = QTest::qWaitFor([&] { return ReadRecoveryFile(copy).has_value(); }, 120000);
@@ -224,4 +244,18 @@ TEST_F(RecoveryTest, AnEditorKilledWithUnsavedChangesGetsThemBackAtTheNextStart)
     EXPECT_TRUE(window.Room().Modified);
     EXPECT_EQ(window.FileName(), QString::fromStdString(path));
     EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=400\nHeight=300\n") << "the room's own file was touched";
+}
+
+// An editor ended by a signal in the middle of saving leaves the room's file as it was and no
+// temporary file beside it.
+TEST_F(RecoveryTest, AnEditorEndedWhileSavingLeavesTheFileAsItWasAndNoTemporaryFile)
+{
+    const std::string path = rooms + "/hall.mst";
+    TempDir::WriteFile(path, "[Room]\nWidth=400\n");
+    QProcess child;
+    StartChild(child, "IsTerminatedWhileSaving", path);
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(std::distance(fs::directory_iterator(rooms), {}), 1);
+    EXPECT_EQ(TempDir::ReadFile(path), "[Room]\nWidth=400\n");
 }

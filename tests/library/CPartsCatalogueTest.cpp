@@ -3,8 +3,10 @@
 #include "model/ModelServices.h"
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
+#include "support/MakePart.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -13,9 +15,9 @@ namespace {
 
 class CPartsCatalogueTest : public ::testing::Test {
 protected:
-    CPart& Add(CPartsCatalogue& catalogue, const std::string& caption)
+    CPart& Add(CPartsCatalogue& catalogue, const std::string& caption, const CPart& part = {})
     {
-        CPart& entry = catalogue.AddEntry();
+        CPart& entry = catalogue.AddEntry() = part;
         entry.Caption = caption;
         entry.InUse = true;
         return entry;
@@ -35,21 +37,33 @@ protected:
 
 }  // namespace
 
-TEST_F(CPartsCatalogueTest, SavesOnlyEntriesInUseNumberedWithoutGaps)
+// The entries in use as templates without position, rotation or font, numbered without gaps,
+// replacing all the file held, in a folder made for it.
+TEST_F(CPartsCatalogueTest, SavingRewritesTheWholeFileWithTheTemplatesInUse)
 {
     CPartsCatalogue catalogue;
-    Add(catalogue, "Desk");
+    CPart& door = Add(catalogue, "Front\r\ndoor", MakePart(Door, 40, 50, 90, 10, 90));
+    door.ZHeight = 200;
+    door.PosZ = 5;
+    door.Font = CFont{"Serif", 12, 0, 2, 1};
+    door.LineStyle = 1;
+    door.SnapToWallFlag = true;
+    door.LibObjID = 25;
     Add(catalogue, "Bed");
     Add(catalogue, "Lamp");
     catalogue.Remove(1);
-    const std::string path = dir.file("Catalog.msk");
+    const std::string path = dir.file("new/planzeta/Catalog.msk");
+    const std::string expected =
+        "[Part1]\r\nType=Door\r\nCaption=Front\\ndoor\r\nWidth=90\r\nHeight=10\r\n"
+        "ZHeight=200\r\nLineColor=0x000000\r\nFillColor=0xD9FFFF\r\nTextColor=0x000000\r\n"
+        "LineStyle=1\r\nSnapToWall=1\r\nLibObjID=25\r\n\r\n"
+        "[Part2]\r\nType=Rectangle\r\nCaption=Lamp\r\nWidth=100\r\nHeight=100\r\nZHeight=100\r\n"
+        "LineColor=0x000000\r\nFillColor=0xD9FFFF\r\nTextColor=0x000000\r\n";
     catalogue.Save(path);
-
-    const std::string text = TempDir::ReadFile(path);
-    EXPECT_NE(text.find("[Part1]\r\nType=Rectangle\r\nCaption=Desk"), std::string::npos);
-    EXPECT_NE(text.find("[Part2]\r\nType=Rectangle\r\nCaption=Lamp"), std::string::npos);
-    EXPECT_EQ(text.find("Bed"), std::string::npos);
-    EXPECT_EQ(text.find("[Part3]"), std::string::npos);
+    EXPECT_EQ(TempDir::ReadFile(path), expected);
+    TempDir::WriteFile(path, "[Settings]\nKey=1\n[Part1]\nCaption=Stool\n[Part2]\nCaption=Old\n[Part3]\n");
+    catalogue.Save(path);
+    EXPECT_EQ(TempDir::ReadFile(path), expected);
 
     CPartsCatalogue reloaded;
     reloaded.Load(path, false);
@@ -58,53 +72,18 @@ TEST_F(CPartsCatalogueTest, SavesOnlyEntriesInUseNumberedWithoutGaps)
     EXPECT_TRUE(reloaded.Entry(1).InUse);
 }
 
-TEST_F(CPartsCatalogueTest, WritesTemplatesWithoutPositionRotationOrFont)
-{
-    CPartsCatalogue catalogue;
-    CPart& door = Add(catalogue, "Front\r\ndoor");
-    door.Type = Door;
-    door.Width = 90;
-    door.Height = 10;
-    door.ZHeight = 200;
-    door.PosX = 40;
-    door.PosY = 50;
-    door.PosZ = 5;
-    door.Rotation = 90;
-    door.Font = CFont{"Serif", 12, 0, 2, 1};
-    door.LineStyle = 1;
-    door.SnapToWallFlag = true;
-    door.LibObjID = 25;
-    const std::string path = dir.file("Catalog.msk");
-    catalogue.Save(path);
-    EXPECT_EQ(TempDir::ReadFile(path),
-              "[Part1]\r\nType=Door\r\nCaption=Front\\ndoor\r\nWidth=90\r\nHeight=10\r\n"
-              "ZHeight=200\r\nLineColor=0x000000\r\nFillColor=0xD9FFFF\r\nTextColor=0x000000\r\n"
-              "LineStyle=1\r\nSnapToWall=1\r\nLibObjID=25\r\n");
-}
-
-TEST_F(CPartsCatalogueTest, ReadsEverySectionBeginningWithPartInFileOrder)
+TEST_F(CPartsCatalogueTest, ReadsEverySectionBeginningWithPartInFileOrderWithoutPositionOrRotation)
 {
     const CPartsCatalogue catalogue = LoadText(
-        "[Room]\nWidth=10\n[Part7]\nCaption=Sofa\n[Partial]\nCaption=Shelf\n"
-        "[Settings]\nCaption=No\n[part3]\nCaption=Lower case\n");
+        "[Room]\nWidth=10\n[Part7]\nCaption=Sofa\nPosX=40\nPosY=-50\nPosZ=7\nRotation=90\nWidth=60\n"
+        "[Partial]\nCaption=Shelf\n[Settings]\nCaption=No\n[part3]\nCaption=Lower case\n");
     ASSERT_EQ(catalogue.Count(), 2);
-    EXPECT_EQ(catalogue.Entry(0).Caption, "Sofa");
+    const CPart& sofa = catalogue.Entry(0);
+    EXPECT_EQ(sofa.Caption, "Sofa");
+    EXPECT_EQ((std::array{sofa.PosX, sofa.PosY, sofa.Rotation, sofa.PosZ, sofa.Width}), (std::array{0, 0, 0, 7, 60}));
     EXPECT_EQ(catalogue.Entry(1).Caption, "Shelf");
     EXPECT_EQ(catalogue.FindByCaption("Shelf"), 1);
     EXPECT_EQ(catalogue.FindByCaption("shelf"), -1);
-}
-
-TEST_F(CPartsCatalogueTest, LoadedEntriesLoseTheirPositionAndRotation)
-{
-    const CPartsCatalogue catalogue =
-        LoadText("[Part1]\nPosX=40\nPosY=-50\nPosZ=7\nRotation=90\nWidth=60\n");
-    ASSERT_EQ(catalogue.Count(), 1);
-    const CPart& entry = catalogue.Entry(0);
-    EXPECT_EQ(entry.PosX, 0);
-    EXPECT_EQ(entry.PosY, 0);
-    EXPECT_EQ(entry.Rotation, 0);
-    EXPECT_EQ(entry.PosZ, 7);
-    EXPECT_EQ(entry.Width, 60);
 }
 
 TEST_F(CPartsCatalogueTest, MissingHeightsAndCategoriesTakeTheLibraryDefaults)
@@ -150,7 +129,7 @@ TEST_F(CPartsCatalogueTest, AppendingTwiceDuplicatesAndTruncateDropsTheCopies)
     TempDir::WriteFile(path, "[Part1]\nCaption=Chair\n[Part2]\nCaption=Table\n");
     CPartsCatalogue catalogue;
     Add(catalogue, "Library object");
-    catalogue.Load(path, true);
+    EXPECT_TRUE(catalogue.Load(path, true));
     catalogue.Load(path, true);
     ASSERT_EQ(catalogue.Count(), 5);
     EXPECT_EQ(catalogue.Entry(3).Caption, "Chair");
@@ -168,18 +147,17 @@ TEST_F(CPartsCatalogueTest, AppendingTwiceDuplicatesAndTruncateDropsTheCopies)
     EXPECT_EQ(catalogue.Count(), 0);
 }
 
-TEST_F(CPartsCatalogueTest, ReadOnlyFileLoadsAndRefusesToBeReplaced)
+// A read-only file loads, and neither it nor a file that is no text is ever replaced.
+TEST_F(CPartsCatalogueTest, AFileThatMayOrMustNotBeReplacedIsKept)
 {
     const std::string path = dir.file("Catalog.msk");
-    const std::string original = "[Part1]\nCaption=Wardrobe\n";
-    TempDir::WriteFile(path, original);
+    const std::string readOnly = "[Part1]\nCaption=Wardrobe\n";
+    TempDir::WriteFile(path, readOnly);
     std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-
     CPartsCatalogue catalogue;
     catalogue.Load(path, false);
     ASSERT_EQ(catalogue.Count(), 1);
     EXPECT_EQ(catalogue.Entry(0).Caption, "Wardrobe");
-
     Add(catalogue, "Armchair");
     try {
         catalogue.Save(path);
@@ -187,36 +165,16 @@ TEST_F(CPartsCatalogueTest, ReadOnlyFileLoadsAndRefusesToBeReplaced)
     } catch (const FileWriteError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
     }
-    EXPECT_EQ(TempDir::ReadFile(path), original);
+    EXPECT_EQ(TempDir::ReadFile(path), readOnly);
     EXPECT_EQ(catalogue.Count(), 2);
-}
 
-TEST_F(CPartsCatalogueTest, AFileThatIsNoTextIsNeverOverwritten)
-{
-    const std::string path = dir.file("Catalog.msk");
-    const std::string original("[Part1]\nCaption=\0", 17);
-    TempDir::WriteFile(path, original);
-    CPartsCatalogue catalogue;
+    const std::string binary = dir.file("Binary.msk");
+    const std::string notText("[Part1]\nCaption=\0", 17);
+    TempDir::WriteFile(binary, notText);
     ReadFailure failure = ReadFailure::Unreadable;
-    EXPECT_FALSE(catalogue.Load(path, false, CodePageHint::Western, &failure));
+    EXPECT_FALSE(catalogue.Load(binary, false, CodePageHint::Western, &failure));
     EXPECT_EQ(failure, ReadFailure::NotText);
     Add(catalogue, "Armchair");
-    EXPECT_THROW(catalogue.Save(path), FileWriteError);
-    EXPECT_EQ(TempDir::ReadFile(path), original);
-}
-
-TEST_F(CPartsCatalogueTest, SavingCreatesTheMissingFolderAndRewritesTheWholeFile)
-{
-    const std::string path = dir.file("new/planzeta/Catalog.msk");
-    CPartsCatalogue catalogue;
-    Add(catalogue, "Stool");
-    catalogue.Save(path);
-    ASSERT_TRUE(std::filesystem::is_regular_file(path));
-
-    TempDir::WriteFile(path, "[Settings]\nKey=1\n[Part1]\nCaption=Stool\n[Part2]\nCaption=Old\n");
-    catalogue.Save(path);
-    const std::string text = TempDir::ReadFile(path);
-    EXPECT_EQ(text.find("Settings"), std::string::npos);
-    EXPECT_EQ(text.find("Old"), std::string::npos);
-    EXPECT_EQ(text.rfind("[Part1]\r\nType=Rectangle\r\nCaption=Stool", 0), 0u);
+    EXPECT_THROW(catalogue.Save(binary), FileWriteError);
+    EXPECT_EQ(TempDir::ReadFile(binary), notText);
 }

@@ -8,6 +8,7 @@
 #include "support/MakePart.h"
 #include "support/RecordingCanvas.h"
 
+#include <array>
 #include <climits>
 #include <tuple>
 #include <vector>
@@ -46,6 +47,9 @@ TEST(ObjectPropertyRulesTest, ALibraryObjectKeepsItsTypeAndFollowsItsShape)
     EXPECT_EQ(roundTable.Height, 120);
     EXPECT_FALSE(TypeControlsFor(-1, roundTable)->typeChoosable);
     EXPECT_FALSE(TypeControlsFor(-1, roundTable)->heightOffered);
+    CPart numbered = MakePart(Rectangle, 0, 0, 60, 60);
+    numbered.LibObjID = 25;
+    EXPECT_FALSE(TypeControlsFor(Rectangle, numbered)->typeChoosable) << "a library number fixes the type too";
 
     // A basic object with no type chosen keeps its own.
     CPart hexagon = MakePart(Hexagon, 0, 0, 10, 10);
@@ -83,8 +87,23 @@ TEST(ObjectPropertyRulesTest, EachTypeOffersItsOwnControls)
     }
 }
 
-TEST(ObjectPropertyRulesTest, EllipseRotationSnapsBeyondTheUsualRange)
+TEST(ObjectPropertyRulesTest, ShapesKeepTheirProportionsAndEllipsesStandAtRightAnglesBeyondTheUsualRange)
 {
+    const struct {
+        const char* name;
+        CPart part;
+        std::array<int32_t, 3> widthHeightRotation;
+    } rows[] = {
+        {"rectangle without size", MakePart(Rectangle, 0, 0, 0, -5, 30), {1, 1, 30}},
+        {"door", MakePart(Door, 0, 0, 80, 10, 30), {80, 80, 30}},
+        {"circle", MakePart(Circle, 0, 0, 60, 20, 30), {60, 60, 30}},
+        {"window", MakePart(Window, 0, 0, 120, 50, 30), {120, 10, 30}},
+        {"ellipse", MakePart(Ellipse, 0, 0, 80, 40, 136), {80, 40, 180}},
+    };
+    for (auto row : rows) {
+        ApplyShapeRules(row.part);
+        EXPECT_EQ((std::array{row.part.Width, row.part.Height, row.part.Rotation}), row.widthHeightRotation) << row.name;
+    }
     EXPECT_EQ(SnapEllipseRotation(-136), -90);
     EXPECT_EQ(SnapEllipseRotation(405), 450);
     EXPECT_EQ(SnapEllipseRotation(INT32_MAX), 2147483610);
@@ -96,15 +115,11 @@ TEST(ObjectPropertyRulesTest, ACatalogueEntryIsWhatTheFileGivesBack)
     desk.PosZ = 10;
     desk.Font = CFont{};
     desk.WallLink = 3;
-    const CPart entry = CatalogueEntryOf(desk, 0);
-    EXPECT_EQ(entry.CategoryMask, 1u);
-    EXPECT_TRUE(entry.InUse);
-    EXPECT_EQ(entry.PosX, 0);
-    EXPECT_EQ(entry.PosY, 0);
-    EXPECT_EQ(entry.PosZ, 0);
-    EXPECT_EQ(entry.Rotation, 0);
-    EXPECT_FALSE(entry.Font);
-    EXPECT_EQ(entry.WallLink, -1);
+    const CPart entry = CatalogueEntryOf(desk, 0);  // from millimetres
+    EXPECT_EQ((std::tuple{entry.CategoryMask, entry.InUse, entry.Font.has_value(), entry.WallLink}),
+              (std::tuple{1u, true, false, -1}));
+    EXPECT_EQ((std::array{entry.PosX, entry.PosY, entry.PosZ, entry.Rotation, entry.Width, entry.Height}),
+              (std::array{0, 0, 0, 0, 60, 40}));
     EXPECT_EQ(CatalogueRowSize(entry, 5), "1\u00D70");
     EXPECT_EQ(CatalogueRowName(CPart{}, 2, "Objekt"), "Objekt 3");
 

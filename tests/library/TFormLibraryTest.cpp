@@ -21,21 +21,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr QRgb Background = 0xFFFFFFFF;
-
 std::string Section(int number, const std::string& keys)
 {
     return "[Part" + std::to_string(number) + "]\n" + keys + "\n";
 }
 
-// Cabinets and Kitchen share a cabinet; Other holds a bed drawn as a plain outline in red and
-// an entry without width.
+// Cabinets and Kitchen share a cabinet; Other holds a block filled in red.
 const std::string LibraryFile =
     Section(1, "Type=LibraryObject\nCaption=Cabinet 60\nWidth=60\nHeight=60\nZHeight=85\nPosZ=10\n"
                "FillColor=0xA0C8E1\nLibObjID=20\nLibrary=Cabinets|Kitchen") +
     Section(2, "Type=LibraryObject\nCaption=Bath\nWidth=170\nHeight=70\nLibObjID=53\nLibrary=Bathroom") +
-    Section(3, "Type=Rectangle\nCaption=Flat\nWidth=0\nHeight=40\nLibrary=Other") +
-    Section(4, "Type=LibraryObject\nWidth=200\nHeight=50\nLineColor=0x000000\nFillColor=0x0000FF\n"
+    Section(3, "Type=LibraryObject\nWidth=200\nHeight=50\nLineColor=0x000000\nFillColor=0x0000FF\n"
                "LibObjID=99\nLibrary=Other");
 
 const std::string UserCatalogue = Section(1, "Type=Rectangle\nCaption=My desk\nWidth=60\nHeight=60");
@@ -86,13 +82,6 @@ protected:
         return found.front();
     }
 
-    QPoint ItemCentre(const QString& text) { return View()->visualItemRect(Item(text)).center(); }
-
-    QImage Icon(const QString& text)
-    {
-        return Item(text)->icon().pixmap(TFormLibrary::IconSize).toImage().convertToFormat(QImage::Format_RGB32);
-    }
-
     TempDir home;
     ScopedEnv dataHome{"XDG_DATA_HOME", home.path().c_str()};
     ScopedEnv configHome{"XDG_CONFIG_HOME", home.path().c_str()};
@@ -109,8 +98,6 @@ TEST_F(TFormLibraryTest, OpensOnTheLastPageShownAndListsItsObjectsInTheRoomsUnit
     options.LastLibraryPage = 4;
     Show();
     ASSERT_EQ(Categories()->count(), 11);
-    EXPECT_EQ(Categories()->itemText(7), "Living Room");
-    EXPECT_EQ(Categories()->itemText(10), "Doors and windows");
     EXPECT_EQ(Categories()->currentIndex(), 4);
     EXPECT_EQ(Items(), std::vector<std::string>{"Bath, 170×70cm"});
     Categories()->setCurrentIndex(6);
@@ -125,27 +112,22 @@ TEST_F(TFormLibraryTest, OpensOnTheLastPageShownAndListsItsObjectsInTheRoomsUnit
     Show();
     EXPECT_EQ(Categories()->currentIndex(), 0);
     EXPECT_EQ(Items(), std::vector<std::string>{"My desk, 600×600mm"});
-}
 
-TEST_F(TFormLibraryTest, RereadsTheUserCatalogueAtEveryShowing)
-{
-    options.LastLibraryPage = 0;
-    WriteCatalogue(UserCatalogue);
-    Show();
+    // The user catalogue is read again at every showing, replacing what was read before.
     dialog.reject();
     WriteCatalogue(UserCatalogue + Section(2, "Type=Circle\nCaption=Round table\nWidth=90\nHeight=90"));
     Show();
-    EXPECT_EQ(Items(), (std::vector<std::string>{"My desk, 60×60cm", "Round table, 90×90cm"}));
-    EXPECT_EQ(library.Catalogue().Count(), 4 + 2);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"My desk, 600×600mm", "Round table, 900×900mm"}));
+    EXPECT_EQ(library.Catalogue().Count(), 3 + 2);
 }
 
-TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectInTheRoomsUnit)
+TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectAndEnterOnlyASelectedOne)
 {
     options.LastLibraryPage = 1;
     room.Unit = 0;
     Show();
     // A double click starts with the first click of it.
-    const QPoint at = ItemCentre("Cabinet 60");
+    const QPoint at = View()->visualItemRect(Item("Cabinet 60")).center();
     QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, at);
     EXPECT_TRUE(dialog.isVisible());
     QMouseEvent secondPress(QEvent::MouseButtonDblClick, QPointF(at), View()->viewport()->mapToGlobal(QPointF(at)),
@@ -163,41 +145,22 @@ TEST_F(TFormLibraryTest, DoubleClickChoosesTheObjectInTheRoomsUnit)
               (std::array{123, 45, 20, 600, 850, 10}));
     EXPECT_EQ(placed.Caption, "");
     EXPECT_EQ(placed.FillColor, 0xA0C8E1u);
-}
 
-TEST_F(TFormLibraryTest, EnterChoosesTheSelectedObjectAndButtonsCloseWithTheirResults)
-{
-    options.LastLibraryPage = 1;
+    // Enter chooses only a selected object (the editor's tests choose one so).
     Show();
     View()->clearSelection();
     QTest::keyClick(View(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible()) << "nothing was selected";
-    QTest::mouseClick(View()->viewport(), Qt::LeftButton, {}, ItemCentre("Cabinet 60"));
-    QTest::keyClick(View(), Qt::Key_Return);
-    ASSERT_EQ(dialog.result(), TFormLibrary::ResultOk);
-    CPart placed;
-    dialog.GetSelectedPart(placed);
-    EXPECT_EQ(placed.LibObjID, 20);
-
-    Show();
-    Click(dialog, "BtnAddSimple");
-    EXPECT_EQ(dialog.result(), TFormLibrary::ResultAddBasic);
-    Show();
     QTest::keyClick(View(), Qt::Key_Escape);
     EXPECT_EQ(dialog.result(), ModalDialog::ResultCancel);
 }
 
-TEST_F(TFormLibraryTest, IconsShowTheSymbolScaledToFitAndCentred)
+// How an icon is scaled and placed is the core's rule; here, that the list shows it.
+TEST_F(TFormLibraryTest, IconsShowTheSymbol)
 {
     options.LastLibraryPage = 9;
-    View()->setStyleSheet("background: white");
     Show();
-    // 200×50 scaled by 54/200: 54 pixels wide from x = 1, 13 high from y = 21.
-    const QImage icon = Icon(QString::fromUtf8(Items().at(1).c_str()));
-    EXPECT_EQ(icon.pixel(28, 28), 0xFFFF0000) << "fill";
-    EXPECT_EQ(icon.pixel(1, 28), 0xFF000000) << "left outline";
-    EXPECT_EQ(icon.pixel(28, 10), Background) << "above";
-    const QImage flat = Icon("Flat");
-    EXPECT_EQ(flat.pixel(TFormLibrary::IconSize / 2, TFormLibrary::IconSize / 2), Background) << "no width, no drawing";
+    ASSERT_EQ(View()->count(), 1);
+    const QImage icon = View()->item(0)->icon().pixmap(TFormLibrary::IconSize).toImage();
+    EXPECT_EQ(icon.pixel(TFormLibrary::IconSize / 2, TFormLibrary::IconSize / 2), 0xFFFF0000) << "the red fill";
 }
-

@@ -17,6 +17,8 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -44,25 +46,16 @@ protected:
         ::Type(dialog, field, text);
     }
 
-    void Edit(const CPart& part)
+    // Shows the dialog anew, as each use of it by the editor does: editing the object, or
+    // browsing the catalogue with the fields cleared when there is none.
+    void Edit(std::optional<CPart> part)
     {
         dialog.SetRoom(room);
-        dialog.SetPart(part, false);
-        dialog.SetBrowseMode(false);
-        Show();
-    }
-
-    void Browse()
-    {
-        dialog.SetRoom(room);
-        dialog.SetBrowseMode(true);
-        dialog.ClearFields();
-        Show();
-    }
-
-    // Shows the dialog anew, as each use of it by the editor does.
-    void Show()
-    {
+        if (part)
+            dialog.SetPart(*part, false);
+        dialog.SetBrowseMode(!part);
+        if (!part)
+            dialog.ClearFields();
         dialog.hide();
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -108,19 +101,20 @@ protected:
         QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, RowCentre(name));
     }
 
-    // The focus on the list, in the dialog active again once a prompt it opened has closed.
-    void FocusList()
+    // Renames the chosen row with F2 on the list, answering the prompt with the name; the
+    // dialog is active again once the prompt it opened before has closed.
+    void RenameByKey(const QString& name)
     {
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         List()->setFocus();
-    }
-
-    // Renames the chosen row with F2, answering the prompt with the name.
-    void RenameByKey(const QString& name)
-    {
-        FocusList();
-        WhenRenamePromptOpens(name);
+        QTimer::singleShot(0, &renamePrompt, [this, name] {
+            ASSERT_TRUE(renamePrompt.isVisible());
+            auto* edit = renamePrompt.findChild<QLineEdit*>("EdText");
+            edit->selectAll();
+            QTest::keyClicks(edit, name);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
         QTest::keyClick(List(), Qt::Key_F2);
     }
 
@@ -136,20 +130,6 @@ protected:
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, List()->viewport()->mapToGlobal(at));
         QApplication::sendEvent(List()->viewport(), &rightClick);
     }
-
-    // Answers the rename prompt when it opens.
-    void WhenRenamePromptOpens(const QString& name)
-    {
-        QTimer::singleShot(0, &renamePrompt, [this, name] {
-            ASSERT_TRUE(renamePrompt.isVisible());
-            auto* edit = renamePrompt.findChild<QLineEdit*>("EdText");
-            edit->selectAll();
-            QTest::keyClicks(edit, name);
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
-    }
-
-    QRgb PreviewPixel(QPoint at) { return Control<QLabel>("ImgPreview")->pixmap().toImage().pixel(at); }
 
     TempDir home;
     ScopedEnv dataHome{"XDG_DATA_HOME", home.path().c_str()};
@@ -172,8 +152,6 @@ TEST_F(TFormPropTest, ShowsTheObjectInTheRoomsUnitAndLocalCoordinates)
     part.LineColor = NoColour;
     part.FillColor = 0x123456;
     Edit(part);
-    EXPECT_EQ(dialog.windowTitle(), "Object Properties");
-    EXPECT_EQ(Text("BtnCatalogue"), "User library >>");
     EXPECT_TRUE(Control("GroupBoxCatalogue")->isHidden());
     EXPECT_EQ(Control<QComboBox>("CBType")->currentText(), "Triangle");
     EXPECT_EQ(Text("EdPosX"), "200");
@@ -187,14 +165,12 @@ TEST_F(TFormPropTest, ShowsTheObjectInTheRoomsUnitAndLocalCoordinates)
     Control<QCheckBox>("ChkLine")->click();
     prompts.colours = {0x0000FF};
     Click("ImgFill");
-    EXPECT_EQ(PreviewPixel({40, 58}), 0xFFFF0000) << "the preview shows the chosen fill";
+    EXPECT_EQ(Control<QLabel>("ImgPreview")->pixmap().toImage().pixel(40, 58), 0xFFFF0000) << "the preview shows the chosen fill";
     Click("BtnOK");
     EXPECT_EQ(dialog.result(), TFormProp::ResultOk);
     const CPart stored = Applied(part);
-    EXPECT_EQ(stored.PosX, 80);
-    EXPECT_EQ(stored.PosY, 200);
-    EXPECT_EQ(stored.LineColor, 0u);
-    EXPECT_EQ(stored.FillColor, 0x0000FFu);
+    EXPECT_EQ((std::tuple{stored.PosX, stored.PosY, stored.LineColor, stored.FillColor}),
+              (std::tuple{80, 200, 0u, 0x0000FFu}));
 
     Edit(part);
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -255,28 +231,11 @@ TEST_F(TFormPropTest, TheCatalogueStoresAndLoadsEntries)
     EXPECT_EQ((std::array{loaded.PosX, loaded.Rotation}), (std::array{10, 45}));
 }
 
-TEST_F(TFormPropTest, RenamingOntoAnotherNameAsksAndRemovingDoesNot)
-{
-    WriteCatalogue("[Part1]\nCaption=Bed\nWidth=200\nHeight=90\n[Part2]\nCaption=Chair\nWidth=45\nHeight=45\n");
-    Browse();
-    SelectRow("Bed");
-    prompts.buttons = {ButtonYes};
-    RenameByKey("Chair");
-    EXPECT_EQ(prompts.asked, std::vector<std::string>{Overwrite});
-    EXPECT_EQ(Rows(), std::vector<std::string>{"Chair | 200\u00D790"});
-    // Right-clicking a row chooses it for the pop-up menu.
-    ChooseFromRowMenu("Chair", "Odeberzkatalogu1");
-    EXPECT_TRUE(Rows().empty());
-    EXPECT_EQ(TempDir::ReadFile(cataloguePath).find("Chair"), std::string::npos);
-    EXPECT_EQ(prompts.asked.size(), 1u);
-}
-
-TEST_F(TFormPropTest, BrowsingManagesTheCatalogueOnly)
+TEST_F(TFormPropTest, BrowsingManagesTheCatalogueReadAtEveryShowing)
 {
     WriteCatalogue("[Part1]\nType=Ellipse\nCaption=Rug\nWidth=200\nHeight=140\nZHeight=1\n");
-    dialog.SetRoom(room);
     dialog.SetPart(MakePart(Rectangle, 10, 20, 50, 30, 45), false);
-    Browse();
+    Edit(std::nullopt);
     EXPECT_EQ(dialog.windowTitle(), "Browse and Edit User library");
     EXPECT_EQ(Text("BtnOK"), "Close");
     EXPECT_FALSE(Enabled("BtnCancel"));
@@ -290,29 +249,35 @@ TEST_F(TFormPropTest, BrowsingManagesTheCatalogueOnly)
     EXPECT_EQ(Text("EdWidth"), "200");
     EXPECT_EQ(Text("EdPosX"), "--");
     Type("EdCaption", "Round rug");
+    Type("EdWidth", "300");
     Click("BtnSave");
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"Round rug | 200\u00D7140", "Rug | 200\u00D7140"}));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Round rug | 300\u00D7140", "Rug | 200\u00D7140"}));
+    EXPECT_TRUE(prompts.asked.empty());
 
+    // Renaming onto another name asks, and removing from the row's menu does not.
+    SelectRow("Rug");
+    prompts.buttons = {ButtonYes};
+    RenameByKey("Round rug");
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{Overwrite});
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Round rug | 200\u00D7140"});
+    ChooseFromRowMenu("Round rug", "Odeberzkatalogu1");
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(TempDir::ReadFile(cataloguePath).find("rug"), std::string::npos);
+    EXPECT_EQ(prompts.asked.size(), 1u);
     Click("BtnOK");
     EXPECT_EQ(dialog.result(), TFormProp::ResultOk);
-    EXPECT_TRUE(prompts.asked.empty());
-}
 
-TEST_F(TFormPropTest, TheCatalogueIsReadAtEveryShowingAndAFailedWriteIsReported)
-{
-    Browse();
-    EXPECT_TRUE(Rows().empty());
-    dialog.hide();
-    WriteCatalogue("[Part1]\nCaption=Lamp\nWidth=30\nHeight=30\n");
+    // The catalogue is read again at the next showing; a failed write is reported.
+    const std::string lamp = "[Part1]\nCaption=Lamp\nWidth=30\nHeight=30\n";
+    WriteCatalogue(lamp);
     ASSERT_EQ(::chmod(cataloguePath.c_str(), 0444), 0);
-    Browse();
+    Edit(std::nullopt);
     EXPECT_EQ(Rows(), std::vector<std::string>{"Lamp | 30\u00D730"});
-
     prompts.buttons = {ButtonOk};
     ChooseFromRowMenu("Lamp", "Odeberzkatalogu1");
-    EXPECT_EQ(prompts.asked, std::vector<std::string>{"Message Error: Unable to write to " + cataloguePath});
+    EXPECT_EQ(prompts.asked.back(), "Message Error: Unable to write to " + cataloguePath);
     EXPECT_TRUE(Rows().empty());
-    EXPECT_EQ(TempDir::ReadFile(cataloguePath), "[Part1]\nCaption=Lamp\nWidth=30\nHeight=30\n");
+    EXPECT_EQ(TempDir::ReadFile(cataloguePath), lamp);
 }
 
 TEST_F(TFormPropTest, AnOldCatalogueTakesTheNewNameWhenTheDialogIsMade)

@@ -43,7 +43,7 @@ constexpr double InnerWidthCm = (4800 - 2 * 236) / 600.0 * 2.54;
 
 }  // namespace
 
-TEST(CPrintSizeCalculator, MaximizeFillsTheNarrowerSideBetweenTheBorders)
+TEST(CPrintSizeCalculator, MaximizeFillsTheNarrowerSideBetweenTheBordersBelowTheTitle)
 {
     const CRoom room = Room();
     // 1 cm is 236.2 pixels, cut to 236: the page leaves 4328 × 6128 pixels for the drawing.
@@ -59,6 +59,10 @@ TEST(CPrintSizeCalculator, MaximizeFillsTheNarrowerSideBetweenTheBorders)
     ASSERT_TRUE(tall.Calculate(room, {}));
     EXPECT_DOUBLE_EQ(tall.Factor, 6128.0 / 1500);
     EXPECT_NEAR(tall.MaxScale, 590 / (590 * tall.Factor / 600 * 2.54), 1e-9);
+    // The title moves the drawing down by a line and a half.
+    ASSERT_TRUE(tall.Calculate(room, {.title = true}));
+    EXPECT_EQ(tall.ImageTop, 236 + 120);
+    EXPECT_DOUBLE_EQ(tall.Factor, (6600 - 236 - 356) / 1500.0);
 }
 
 TEST(CPrintSizeCalculator, ARequestedScaleFitsOnlyWhenSmallerThanTheLargest)
@@ -92,14 +96,6 @@ TEST(CPrintSizeCalculator, ARequestedScaleFitsOnlyWhenSmallerThanTheLargest)
     calculator.RequestedScale = 0;
     ASSERT_TRUE(calculator.Calculate(room, {}));
     EXPECT_DOUBLE_EQ(calculator.Factor, maximized);
-}
-
-TEST(CPrintSizeCalculator, TheTitleMovesTheDrawingDownByALineAndAHalf)
-{
-    CPrintSizeCalculator calculator = Calculator(590, 1500);
-    ASSERT_TRUE(calculator.Calculate(Room(), {.title = true}));
-    EXPECT_EQ(calculator.ImageTop, 236 + 120);
-    EXPECT_DOUBLE_EQ(calculator.Factor, (6600 - 236 - 356) / 1500.0);
 }
 
 TEST(CPrintSizeCalculator, ABorderTooWideOrNegativeFallsBackToOneAndAHalfCentimetres)
@@ -144,9 +140,9 @@ TEST(CPrintSizeCalculator, NothingFitsWithoutPrinterPictureOrRoomOnThePage)
     CPrintSizeCalculator empty = Calculator(0, 490);
     EXPECT_FALSE(empty.Calculate(room, {}));
 
-    // A page so short that the title and the lines below leave no height for the drawing.
+    // A page so short that the title and the lines below take all of its height, 120 + 220.
     CPrintSizeCalculator crowded = Calculator(590, 490, 0.0);
-    crowded.SetPrinter({.pageWidth = 4800, .pageHeight = 300, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
+    crowded.SetPrinter({.pageWidth = 4800, .pageHeight = 340, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
                         .titleHeight = 80, .noteHeight = 40});
     EXPECT_FALSE(crowded.Calculate(room, {.title = true, .scaleBar = true, .note1 = true, .note2 = true}));
     EXPECT_TRUE(crowded.Calculate(room, {}));

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 constexpr int32_t NoteHeight = 40;
@@ -30,8 +32,8 @@ PageLayout Page(const CRoom& room, const PageContent& content)
     CPrintSizeCalculator calculator;
     calculator.SetPrinter({.pageWidth = 4800, .pageHeight = 6600, .pixelsPerInchX = 600, .pixelsPerInchY = 600,
                            .titleHeight = 80, .noteHeight = NoteHeight});
-    calculator.ImageWidth = 590;
-    calculator.ImageHeight = 490;
+    calculator.ImageWidth = 2 * 590;  // the picture has two pixels per centimetre
+    calculator.ImageHeight = 2 * 490;
     calculator.PageBorder = 1.0;
     calculator.RequestedScale = 75;
     EXPECT_TRUE(calculator.Calculate(room, content));
@@ -75,10 +77,7 @@ TEST(PrintPageLayout, TheScaleBarHangsBelowTheDrawingWithItsLabelUnderIt)
 {
     const PageLayout page = Page(Room(50), {.scaleBar = true, .note1 = true});
     const int32_t bottom = page.drawing.bottom;
-    EXPECT_EQ(page.lines.tickTop, bottom);
-    EXPECT_EQ(page.lines.tickBottom, bottom + 20);
-    EXPECT_EQ(page.lines.barY, bottom + 10);
-    EXPECT_EQ(page.lines.labelTop, bottom + 22);
-    EXPECT_EQ(page.note1.top, bottom + 120);
-    EXPECT_EQ(page.lines.bottom, bottom + 160);
+    EXPECT_EQ((std::array{page.lines.tickTop, page.lines.tickBottom, page.lines.barY, page.lines.labelTop,
+                          page.note1.top, page.lines.bottom}),
+              (std::array{bottom, bottom + 20, bottom + 10, bottom + 22, bottom + 120, bottom + 160}));
 }

@@ -35,37 +35,27 @@ bool IsMark(QRgb pixel)
     return qRed(pixel) > 0xC0 && qGreen(pixel) < 0x40 && qBlue(pixel) < 0x40;
 }
 
-class TForm3DTest : public ::testing::Test {
-protected:
-    TForm3DTest()
-    {
-        // With its margins the room is twice as wide as the preview, which therefore shows it
-        // at half size: plan point (x, y) at pixel (x / 2 + 17, y / 2 + 17).
-        room.Width = 2 * TForm3D::PreviewWidth - 70;
-        room.Height = 300;
-        room.SpaceAround = {35, 35, 35, 35};
-        room.Start3D = {120, 80, 30};
-        options.WallsTransp3D = 1;
-        options.Zoom3D = 50;
-    }
-
-    // Runs the dialog modally while `user` works it.
-    int Edit(std::function<void()> user)
-    {
-        QTimer::singleShot(0, &dialog, std::move(user));
-        return dialog.Edit(room, options);
-    }
-
-    CRoom room;
-    COptions options;
-    TForm3D dialog;
-};
-
 }  // namespace
 
-TEST_F(TForm3DTest, ShowsTheStartWhichThePreviewAndTheDialPickAndOKGivesWithTheOptions)
+TEST(TForm3DTest, ShowsTheStartWhichThePreviewAndTheDialPickAndOKGivesWithTheOptions)
 {
-    EXPECT_EQ(Edit([this] {
+    // With its margins the room is twice as wide as the preview, which therefore shows it at
+    // half size: plan point (x, y) at pixel (x / 2 + 17, y / 2 + 17).
+    CRoom room;
+    room.Width = 2 * TForm3D::PreviewWidth - 70;
+    room.Height = 300;
+    room.SpaceAround = {35, 35, 35, 35};
+    room.Start3D = {120, 80, 30};
+    COptions options;
+    options.WallsTransp3D = 1;
+    options.Zoom3D = 50;
+    TForm3D dialog;
+    // Runs the dialog modally while `user` works it.
+    const auto edit = [&](std::function<void()> user) {
+        QTimer::singleShot(0, &dialog, std::move(user));
+        return dialog.Edit(room, options);
+    };
+    EXPECT_EQ(edit([&] {
                   EXPECT_EQ(Text(dialog, "EdPosX"), "120");
                   EXPECT_EQ(Text(dialog, "EdRotation"), "30");
                   EXPECT_EQ(Text(dialog, "EdZoom"), "50");
@@ -100,7 +90,7 @@ TEST_F(TForm3DTest, ShowsTheStartWhichThePreviewAndTheDialPickAndOKGivesWithTheO
     EXPECT_EQ(dialog.ChosenStart(), (TForm3D::Start{200, 80, 180}));
     EXPECT_EQ(room.Start3D, (TForm3D::Start{120, 80, 30})) << "the caller stores the start";
 
-    EXPECT_EQ(Edit([this] {
+    EXPECT_EQ(edit([&] {
                   Type(dialog, "EdZoom", "200");
                   QTest::keyClick(&dialog, Qt::Key_Escape);
               }),

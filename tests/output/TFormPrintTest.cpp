@@ -46,11 +46,6 @@ protected:
     TFormPrint dialog{prompts, options};
 };
 
-// The inner width of an A4 page between borders of 1.5 cm. Qt's A4 is 595 points wide, 0.2 mm
-// short of 210 mm, so the scales below are near, not equal.
-constexpr double InnerWidthCm = 21.0 - 2 * 1.5;
-constexpr double ScaleTolerance = 0.02;
-
 }  // namespace
 
 TEST_F(TFormPrintTest, FillsItselfFromTheRoomAndKeepsWhatTheUserTyped)
@@ -64,10 +59,12 @@ TEST_F(TFormPrintTest, FillsItselfFromTheRoomAndKeepsWhatTheUserTyped)
         EXPECT_EQ(Text(dialog, "EdPageBorder"), "1.50");
         EXPECT_TRUE(Control<QRadioButton>(dialog, "RbMaximize")->isChecked());
         EXPECT_FALSE(Enabled("EdPrintInScale"));
+        // 590 cm of room and margins across the 18 cm between the borders of an A4 page.
+        EXPECT_EQ(Text(dialog, "LbMaxScale"), "(max 1 : 32.79)");
         Escape();
     });
-    // With one pixel per centimetre, the 590 cm of room and margins fill the page's width.
-    EXPECT_NEAR(dialog.Calculator().MaxScale, 590 / InnerWidthCm, ScaleTolerance);
+    // The picture has one pixel per centimetre of the room and its margins.
+    EXPECT_EQ(dialog.Calculator().ImageWidth, 590);
 
     // Typed texts stay for the next room, automatic ones follow it; the plan on screen is
     // printed instead when the options say so, and note 1 then has no dimensions.

@@ -63,21 +63,17 @@ TEST(VrmlWalls, OnlyDoorsAndWindowsInUseAndAttachedToTheWallCutIt)
 {
     CRoom room = OneWallRoom();
     room.Walls.AddWall() = CWall(0, 100, 300, 100, 0, 10);
-    CPart elsewhere = WallWindow(100, 0, 50, 100);
-    elsewhere.WallLink = 1;
-    Add(room, elsewhere);
-    CPart unattached = WallWindow(100, 0, 50, 100);
-    unattached.WallLink = -1;  // its low half would name wall 65535
-    Add(room, unattached);
-    CPart removed = WallWindow(100, 0, 50, 100);
-    Add(room, removed);
+    // In the other wall; not attached, whose -1 would name wall 65535 by its low half; removed;
+    // a table.
+    for (int i = 0; i < 4; ++i)
+        Add(room, WallWindow(100, 0, 50, 100));
+    room.Parts[0].WallLink = 1;
+    room.Parts[1].WallLink = -1;
     room.RemovePart(2);
-    CPart table = WallWindow(100, 0, 50, 100);
-    table.Type = Rectangle;
-    Add(room, table);
+    room.Parts[3].Type = Rectangle;
     EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 300, 250}}));
     EXPECT_EQ(WallPieces(room, 1).size(), 3u);
-    while (room.Walls.Count() <= 0xFFFF)
+    for (int i = room.Walls.Count(); i <= 0xFFFF; ++i)
         room.Walls.AddWall() = CWall(0, 0, 300, 0, 0, 10);
     EXPECT_EQ(WallPieces(room, 0xFFFF).size(), 1u);
 }
@@ -94,7 +90,7 @@ TEST(VrmlWalls, WindowsAboveEachOtherLeaveBothOpeningsFree)
                                                            {200, 0, 300, 250}}));
 }
 
-TEST(VrmlWalls, OverlappingOpeningsLeaveEveryOtherPointOfTheWallInExactlyOnePiece)
+TEST(VrmlWalls, OverlappingAndHugeOpeningsLeaveEveryOtherPointOfTheWallInExactlyOnePiece)
 {
     CRoom room = OneWallRoom();
     for (int i = 0; i < 40; ++i) {
@@ -116,13 +112,11 @@ TEST(VrmlWalls, OverlappingOpeningsLeaveEveryOtherPointOfTheWallInExactlyOnePiec
     for (int i = 0; i < 3000; ++i)
         Add(room, WallWindow(i % 290, (i * 37) % 200, 10, 50));
     EXPECT_LT(WallPieces(room, 0).size(), 4u * 3000) << "three thousand windows cost a few pieces each";
-}
 
-TEST(VrmlWalls, OpeningsBeyondTheInt32RangeStillCut)
-{
-    CRoom room = OneWallRoom();
+    room.Parts.clear();
     Add(room, WallWindow(100, 50, INT_MAX, INT_MAX));
-    EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 100, 250}, {100, 0, 300, 50}}));
+    EXPECT_EQ(WallPieces(room, 0), (std::vector<WallPiece>{{0, 0, 100, 250}, {100, 0, 300, 50}}))
+        << "an opening beyond the int32 range still cuts";
 }
 
 TEST(VrmlWalls, EachPieceIsABoxInTheTurnedFrameOfItsWall)

@@ -5,16 +5,15 @@
 
 #include "editor/PlanWidget.h"
 #include "editor/TForm1.h"
-#include "support/EditorHome.h"
-#include "support/ScriptedPrompts.h"
-#include "support/Widgets.h"
+#include "model/ZoomLevels.h"
+#include "support/EditorTest.h"
 
 #include <QLocale>
 
 #include <algorithm>
 #include <memory>
 
-class PlanWindowTest : public ::testing::Test {
+class PlanWindowTest : public EditorTest {
 public:
     // The room most plan tests use: 200 × 120, walled 6 thick, with margins of 10, so that at
     // zoom 1 the image pixel of a room point lies 10 pixels right of and below it.
@@ -45,12 +44,19 @@ protected:
     {
         if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        EXPECT_TRUE(prompts.buttons.empty()) << "a question the test expected was not asked";
         QLocale::setDefault(QLocale::system());
     }
 
     CRoom& Room() { return form->Room(); }
     QAction* Action(const char* name) { return form->findChild<QAction*>(name); }
+    bool CanUndo() { return Action("Undo1")->isEnabled(); }
+
+    // The plan pixel of a room point at the current zoom.
+    QPoint Pixel(int x, int y)
+    {
+        const std::array<int32_t, 4> border = BorderPixels(Room(), form->Zoom());
+        return {static_cast<int>(x * form->Zoom()) + border[0], static_cast<int>(y * form->Zoom()) + border[1]};
+    }
 
     // Puts an object into the room as it stands, without an undo step.
     int Add(const CPart& part)
@@ -78,8 +84,6 @@ protected:
         QTest::mouseEvent(QTest::MouseMove, plan, Qt::NoButton, keys, at);
     }
 
-    EditorHome home;
-    ScriptedPrompts prompts;
     std::unique_ptr<TForm1> form;
     PlanWidget* plan = nullptr;
 };

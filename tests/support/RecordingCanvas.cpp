@@ -28,37 +28,18 @@ public:
     int id;
 };
 
-// The lines of a text as the fixed metrics lay them out: explicit breaks, then wrapping of
-// each line to the width when asked.
-int CountLines(std::string_view text, int width, unsigned flags)
+// The lengths of a text's lines between its explicit breaks; a single line takes it whole.
+std::vector<int64_t> LineLengths(std::string_view text, unsigned flags)
 {
     if (flags & TextSingleLine)
-        return 1;
-    int lines = 0;
-    size_t start = 0;
-    for (;;) {
+        return {static_cast<int64_t>(text.size())};
+    std::vector<int64_t> lengths;
+    for (size_t start = 0;; start += 2) {
         const size_t end = std::min(text.find("\r\n", start), text.size());
-        const int chars = static_cast<int>(end - start);
-        const int perLine = std::max(1, width / RecordingCanvas::CharWidth);
-        lines += (flags & TextWordBreak) && chars > perLine ? (chars + perLine - 1) / perLine : 1;
+        lengths.push_back(static_cast<int64_t>(end - start));
         if (end == text.size())
-            return lines;
-        start = end + 2;
-    }
-}
-
-int LongestLine(std::string_view text, unsigned flags)
-{
-    if (flags & TextSingleLine)
-        return static_cast<int>(text.size());
-    size_t longest = 0;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = std::min(text.find("\r\n", start), text.size());
-        longest = std::max(longest, end - start);
-        if (end == text.size())
-            return static_cast<int>(longest);
-        start = end + 2;
+            return lengths;
+        start = end;
     }
 }
 
@@ -154,9 +135,16 @@ Rect RecordingCanvas::DrawText(std::string_view text, const Rect& rect, unsigned
 {
     // In 64 bits: the rectangle of a huge object's caption may span more than int32 holds.
     const int64_t available = int64_t{rect.right} - rect.left;
-    const int64_t width = std::min<int64_t>(int64_t{LongestLine(text, flags)} * CharWidth,
+    const std::vector<int64_t> lines = LineLengths(text, flags);
+    const int64_t width = std::min<int64_t>(*std::max_element(lines.begin(), lines.end()) * CharWidth,
                                             (flags & TextWordBreak) ? available : INT32_MAX);
-    const int64_t height = int64_t{CountLines(text, SaturateToInt(available), flags)} * LineHeight;
+    // Wrapped to the width when asked, a line takes as many lines as its characters need.
+    const bool wraps = (flags & TextWordBreak) && !(flags & TextSingleLine);
+    const int64_t perLine = std::max(1, SaturateToInt(available) / CharWidth);
+    int64_t count = 0;
+    for (const int64_t chars : lines)
+        count += wraps && chars > perLine ? (chars + perLine - 1) / perLine : 1;
+    const int64_t height = count * LineHeight;
     const Rect measured{rect.left, rect.top, SaturateToInt(rect.left + width), SaturateToInt(rect.top + height)};
     if (!(flags & TextCalcRect))
         log.push_back("Text " + ToString(rect) + " " + std::to_string(flags) + " " + std::string(text));
