@@ -1,6 +1,7 @@
 #include "localize/Messages.h"
 
 #include "localize/CALocalize.h"
+#include "localize/MessageFormat.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -23,4 +24,13 @@ TEST(Messages, FollowTheCurrentLocalizerAndFallBackToEnglish)
     EXPECT_EQ(EnglishMessage(1000), "");
     SetCurrentLocalizer(nullptr);
     EXPECT_EQ(Msg(MsgWarning), "Warning");
+}
+
+TEST(MessageFormat, FillsPlacesInOrderAndNeverReadsATranslationAsAFormat)
+{
+    EXPECT_EQ(FillPlaceholders("Room %s at %s.", {"a.mst", "10:00"}), "Room a.mst at 10:00.");
+    EXPECT_EQ(FillPlaceholders("%s%s%s %n %d %%s 100%", {"x", "y"}), "xy %n %d %s 100%");
+    EXPECT_EQ(FillPlaceholders("No places", {"x"}), "No places");
+    EXPECT_EQ(FillPlaceholders("at %s", {"x"}), "at x");
+    EXPECT_EQ(FillPlaceholders("%", {}), "%");
 }

@@ -41,7 +41,6 @@ TEST_F(TFormLangTest, TheCaptionAddsTheEnglishOneOnlyToADifferentTranslation)
 {
     EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText1=Odaberite jezik\n"), "Odaberite jezik / Select the Language");
     EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText1=Select the Language\n"), "Select the Language");
-    EXPECT_EQ(CaptionIn("[LanguagesDlg]\nText2=Jezici\n"), "Select the Language");
 }
 
 TEST_F(TFormLangTest, OkChoosesTheSelectedLanguage)

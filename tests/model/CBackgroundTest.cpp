@@ -52,7 +52,7 @@ TEST(CBackgroundTest, TheSectionComesBackAsReadUntilAValueChanges)
               "Opacity=50\r\nVisible=1\r\n");
 }
 
-TEST(CBackgroundTest, TwoPointsAndTheirDistanceSetTheScaleAroundTheFirst)
+TEST(CBackgroundTest, TwoPointsAndTheirDistanceSetTheScaleAroundTheFirstThenTheCornerIsPlaced)
 {
     CBackground background;
     EXPECT_TRUE(background.Calibrate({10, 20}, {110, 20}, 250));
@@ -71,13 +71,11 @@ TEST(CBackgroundTest, TwoPointsAndTheirDistanceSetTheScaleAroundTheFirst)
     const PointF origin = background.ToPlan({0, 0});
     EXPECT_NEAR(right.x - origin.x, 0, 1e-9);
     EXPECT_NEAR(right.y - origin.y, 2.5, 1e-9);
-}
 
-TEST(CBackgroundTest, TheCalibrationTurnsAndScalesAboutTheFirstClickThenPlacesTheCorner)
-{
+    // The calibration entered in the dialog turns and scales about the first click.
     const std::array<PointF, 2> clicks{{{10, 20}, {110, 20}}};
     EXPECT_EQ(Distance(clicks), 100.0);
-    CBackground background;
+    background = CBackground{};
     EXPECT_TRUE(ApplyCalibration(background, {clicks, 250, {}, {}, 90, 70}));
     const PointF first = background.ToPlan({10, 20});
     EXPECT_NEAR(first.x, 10, 1e-9);

@@ -42,7 +42,7 @@ TEST(CPartGeometry, ScreenCornersAreCachedPerZoomAndWidenedAtHighZoom)
     EXPECT_EQ(MakePart(Rectangle, 0, 0, 100, 100, 45).Bounds(1.0), (Rect{-71, 0, 71, 141}));
 }
 
-TEST(CPartGeometry, HitTestFollowsTheRotatedShapeAtZoom)
+TEST(CPartGeometry, HitTestFollowsTheRotatedShapeAtZoomAndIsSafeForDegenerateSizes)
 {
     const CPart turned = MakePart(Rectangle, 100, 100, 40, 20, 90);  // plan x in (80, 100], y in [100, 140)
     EXPECT_TRUE(turned.HitTest(200, 200, 2.0));
@@ -62,10 +62,7 @@ TEST(CPartGeometry, HitTestFollowsTheRotatedShapeAtZoom)
     EXPECT_TRUE(triangle.HitTest(0, 9, 1.0));
     EXPECT_TRUE(triangle.HitTest(5, 5, 1.0));
     EXPECT_FALSE(triangle.HitTest(6, 5, 1.0));
-}
 
-TEST(CPartGeometry, DegenerateSizesAndExtremeValuesAreSafe)
-{
     EXPECT_TRUE(MakePart(Ellipse, 0, 0, 1, 10).HitTest(0, 3, 1.0));
     EXPECT_TRUE(MakePart(Circle, 0, 0, 10, 1).HitTest(7, 0, 1.0));
     EXPECT_FALSE(MakePart(Triangle, 0, 0, 0, 10).HitTest(0, 0, 1.0));

@@ -98,19 +98,7 @@ TEST(CPartSnap, DoorRotationHoldsForAnyAngle)
     EXPECT_EQ(window.PosX, -INT32_MAX + 300);
 }
 
-TEST(CPartSnap, ObjectAtRestDoesNotCreepByOneUnit)
-{
-    CPart window = Snapping(Window, 100);
-    window.PosX = 50;
-    window.PosY = -9;
-    window.SnapToWall(TwoWalls(), 50, -9, false);
-    EXPECT_EQ((std::array{window.PosX, window.PosY, window.Height}), (std::array{50, -9, 10}));
-    window.PosY = -8;
-    window.SnapToWall(TwoWalls(), 50, -8, false);
-    EXPECT_EQ(window.PosY, -10);
-}
-
-TEST(CPartSnap, OnlyDoorsAndWindowsMoveAndOnlyWhenSnapping)
+TEST(CPartSnap, OnlyDoorsAndWindowsMoveOnlyWhenSnappingAndNotByOneUnitAtRest)
 {
     CRoomWalls room;
     room.MakeRectangle(500, 300, 10);
@@ -124,4 +112,13 @@ TEST(CPartSnap, OnlyDoorsAndWindowsMoveAndOnlyWhenSnapping)
     loose.SnapToWallFlag = false;
     loose.SnapToWall(room, 250, 5, true);
     EXPECT_EQ((std::array{loose.WallLink, loose.PosY, loose.Height}), (std::array{-1, 100, 100}));
+
+    CPart window = Snapping(Window, 100);
+    window.PosX = 50;
+    window.PosY = -9;
+    window.SnapToWall(TwoWalls(), 50, -9, false);
+    EXPECT_EQ((std::array{window.PosX, window.PosY, window.Height}), (std::array{50, -9, 10}));
+    window.PosY = -8;
+    window.SnapToWall(TwoWalls(), 50, -8, false);
+    EXPECT_EQ(window.PosY, -10);
 }

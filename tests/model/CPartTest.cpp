@@ -2,42 +2,36 @@
 
 #include "model/ModelServices.h"
 
+#include <map>
+#include <vector>
+
 #include <gtest/gtest.h>
 
-TEST(CPartTest, NewObjectsTakeTheOptionColours)
+TEST(CPartTest, NewObjectsTakeTheOptionsFillColour)
 {
     Services().defaults.fillColour = 0x123456;
-    const CPart part;
-    EXPECT_EQ(part.FillColor, 0x123456u);
-    EXPECT_EQ(part.LineColor, 0u);
-    EXPECT_FALSE(part.InUse);
-    EXPECT_EQ(part.WallLink, -1);
-    EXPECT_EQ(part.Width, 100);
+    EXPECT_EQ(CPart().FillColor, 0x123456u);
 }
 
-TEST(CPartTest, TypeNamesRoundTripAndUnknownsAreRectangles)
+TEST(CPartTest, TypeNamesRoundTripUnknownsAreRectanglesAndSymbolsStandForTheirShape)
 {
     for (int type = Rectangle; type <= LibraryObject; ++type)
         EXPECT_EQ(TypeFromName(TypeName(type)), type);
     EXPECT_EQ(TypeName(99), "Rectangle");
     EXPECT_EQ(TypeFromName("door"), Rectangle);
     EXPECT_EQ(TypeFromName(""), Rectangle);
-}
 
-TEST(CPartTest, LibraryObjectsStandForTheirBasicShape)
-{
+    // A library object stands for the basic shape of its symbol: the round and six-sided
+    // symbols for theirs, any other for a rectangle, and one without a symbol for itself.
     CPart part;
     part.Type = LibraryObject;
-    part.LibObjID = 26;
-    EXPECT_EQ(part.ShapeType(), Circle);
-    part.LibObjID = 68;
-    EXPECT_EQ(part.ShapeType(), Hexagon);
-    part.LibObjID = 51;
-    EXPECT_EQ(part.ShapeType(), Ellipse);
-    part.LibObjID = 3;
-    EXPECT_EQ(part.ShapeType(), Rectangle);
-    part.LibObjID = 0;
-    EXPECT_EQ(part.ShapeType(), LibraryObject);
+    std::map<int, std::vector<int>> symbols;
+    for (part.LibObjID = 0; part.LibObjID < 100; ++part.LibObjID)
+        symbols[part.ShapeType()].push_back(part.LibObjID);
+    EXPECT_EQ(symbols[Circle], (std::vector{25, 26, 27, 33, 81}));
+    EXPECT_EQ(symbols[Ellipse], (std::vector{50, 51}));
+    EXPECT_EQ(symbols[Hexagon], (std::vector{68, 69}));
+    EXPECT_EQ(symbols[LibraryObject], std::vector{0});
 }
 
 TEST(CPartTest, DescribesObjectsForTheHoverText)

@@ -34,21 +34,6 @@ using Names = std::vector<std::string>;
 
 }  // namespace
 
-TEST_F(CRoomTest, ANewRoomHasTheDocumentedDefaults)
-{
-    const CRoom room;
-    EXPECT_EQ(room.Width, 500);
-    EXPECT_EQ(room.Height, 300);
-    EXPECT_EQ(room.SpaceAround, (std::array<int32_t, 4>{35, 35, 35, 35}));
-    EXPECT_EQ(room.Start3D, (std::array<int32_t, 3>{250, 150, 0}));
-    EXPECT_EQ(room.UnitName, "cm");
-    EXPECT_EQ(room.Unit, 1);
-    EXPECT_TRUE(room.Walls.IsDefault());
-    EXPECT_EQ(room.Walls.Count(), 4);
-    EXPECT_EQ(room.PartCount(), 0);
-    EXPECT_EQ(room.TotalWidth(), 570);
-}
-
 TEST_F(CRoomTest, AnUnknownDefaultUnitKeepsTheIndexButTakesTheName)
 {
     CRoom room;
@@ -62,7 +47,7 @@ TEST_F(CRoomTest, AnUnknownDefaultUnitKeepsTheIndexButTakesTheName)
     EXPECT_EQ(room.Unit, 2);
 }
 
-TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepth)
+TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepthAndTheDrawingOrderMovesObjectsToTheEnds)
 {
     CRoom room;
     Add(room, "a");
@@ -76,11 +61,8 @@ TEST_F(CRoomTest, FreedSlotsAreReusedAtTheirDepth)
     room.RemovePart(17);  // out of range: nothing happens
     room.ClearParts();
     EXPECT_EQ(room.PartCount(), 0);
-}
 
-TEST_F(CRoomTest, DrawingOrderCommands)
-{
-    CRoom room;
+    // The drawing order commands move an object to the ends, leaving its slot free.
     Add(room, "a");
     Add(room, "b");
     Add(room, "c");

@@ -37,7 +37,7 @@ CRoomWalls Thicknesses(std::initializer_list<int32_t> thicknesses)
 
 }  // namespace
 
-TEST(CWallTest, EndPointOrderDirectionAndOutlineLines)
+TEST(CWallTest, EndPointOrderDirectionAndOutlineLinesStayFiniteForAnyWall)
 {
     // Ordered left to right, the alignment kept: the thickness changes sides.
     EXPECT_EQ(CWall(500, 0, 0, 0, 0, 10).lineB, (Line{{{0, -10}, {500, -10}}}));
@@ -59,10 +59,7 @@ TEST(CWallTest, EndPointOrderDirectionAndOutlineLines)
     EXPECT_EQ(CWall(0, 0, 100, 0, 1, 5).lineB, (Line{{{0, -2}, {100, -2}}}));
     EXPECT_EQ(CWall(0, 0, 0, 100, 1, 5).lineA, (Line{{{-2, 0}, {-2, 100}}}));
     EXPECT_EQ(CWall(0, 0, 0, 100, 7, 5).lineB, CWall(0, 0, 0, 100, 0, 5).lineB);
-}
 
-TEST(CWallTest, DegenerateAndExtremeWallsStayFinite)
-{
     const CWall point(5, 5, 5, 5, 0, 10);
     EXPECT_TRUE(point.IsDegenerate());
     for (double v : {point.direction, point.ux, point.uy, point.dxByLen2, point.dyByLen2})
@@ -71,6 +68,7 @@ TEST(CWallTest, DegenerateAndExtremeWallsStayFinite)
 
     const CWall huge(-2000000000, -2000000000, 2000000000, 2000000000, 2, 2000000000);
     EXPECT_NEAR(huge.direction, 45, 1e-5);
+    EXPECT_NEAR(huge.length, 4e9 * std::sqrt(2.0), 1e3);  // the differences need 33 bits
     EXPECT_EQ(huge.lineA[0].x, Min);
     EXPECT_EQ(huge.lineA[1].y, Max);
 
@@ -159,7 +157,7 @@ TEST(CRoomWallsScreenTest, JoinsCloseCorners)
     EXPECT_EQ(slanted[1].screen, (Outline{{{-8, -10}, {30, 40}, {38, 34}, {5, -10}}}));
 }
 
-TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsAndWidens)
+TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsWidensAndSaturates)
 {
     CRoomWalls one = OutlineOf({CWall(0, 0, 101, 0, 0, 11)});
     one.ComputeScreen(35, 20, 0.5);
@@ -170,6 +168,15 @@ TEST(CRoomWallsScreenTest, ZoomTruncatesOffsetsAndWidens)
     EXPECT_EQ(one[0].screen, (Outline{{{0, 0}, {19, 0}, {19, -7}, {0, -7}}}));
     one.ComputeScreen(0, 0, 2.0);
     EXPECT_EQ(one[0].screen, (Outline{{{0, 1}, {21, 1}, {21, -8}, {0, -8}}}));
+
+    CRoomWalls room;
+    room.MakeRectangle(2000000000, 2000000000, 1000000000);
+    room.ComputeScreen(0, 0, 1.0);
+    const int32_t t = 1000000000;
+    EXPECT_EQ(room[0].screen, (Outline{{{-t, 0}, {Max, 0}, {Max, -t}, {-t, -t}}}));
+    room.ComputeScreen(0, 0, 4.0);
+    EXPECT_EQ(room[0].screen[0], (Point{Min, 3}));
+    EXPECT_EQ(room[0].screen[1], (Point{Max, 3}));
 }
 
 TEST(CRoomWallsScreenTest, UnjoinedWallsKeepTheirOutlines)
@@ -186,16 +193,4 @@ TEST(CRoomWallsScreenTest, UnjoinedWallsKeepTheirOutlines)
             for (double trim : w.trims)
                 EXPECT_TRUE(std::isnan(trim));
     }
-}
-
-TEST(CRoomWallsScreenTest, ExtremeCoordinatesSaturate)
-{
-    CRoomWalls room;
-    room.MakeRectangle(2000000000, 2000000000, 1000000000);
-    room.ComputeScreen(0, 0, 1.0);
-    const int32_t t = 1000000000;
-    EXPECT_EQ(room[0].screen, (Outline{{{-t, 0}, {Max, 0}, {Max, -t}, {-t, -t}}}));
-    room.ComputeScreen(0, 0, 4.0);
-    EXPECT_EQ(room[0].screen[0], (Point{Min, 3}));
-    EXPECT_EQ(room[0].screen[1], (Point{Max, 3}));
 }

@@ -6,7 +6,6 @@
 
 #include "FuzzInputs.h"
 #include "library/CPartsCatalogue.h"
-#include "localize/CALocalize.h"
 #include "model/ModelServices.h"
 #include "platform/FileIo.h"
 #include "support/RecordingCanvas.h"
@@ -72,12 +71,18 @@ TEST_F(HostileFilesTest, HugeAndNegativeSizesDrawNoMoreGridThanTheCanvasShows)
 TEST_F(HostileFilesTest, ZeroLengthCoincidentAndCountlessWallsLoadAsTheyStand)
 {
     std::optional<CRoom> room = Load("[Room]\nWidth=400\nHeight=300\n[RoomWalls]\nCount=2000000000\n"
-                                     "Wall00=10|10|10|10|0|5\nWall01=0|0|400|0|1|9\nWall02=0|0|400|0|1|9\n"
-                                     "Wall2000000000=1|1|2|2|0|1\nWall03=garbage\nWall04=5\n");
+                                     "Wall01=10|10|10|10|0|5\nWall00=0|0|400|0\nWall02=0|0|400|0|1|9\n"
+                                     "Wall2000000000=1|1|2|2|0|1\nWall03=garbage\nWall1=9|9|9|9|9|9\nWall04=\n"
+                                     "wall100=0|50|0|0|1|4\n");
     ASSERT_TRUE(room);
-    // The key beyond Count and the one with no numbers are skipped; a lone number is a wall
-    // from it to the origin.
-    EXPECT_EQ(room->Walls.Count(), 4);
+    // Walls come in the order of their numbers, whatever the order or case of their keys.
+    // Keys beyond Count, spelled otherwise than the writer does, or with no numbers are
+    // skipped; missing fields are 0.
+    ASSERT_EQ(room->Walls.Count(), 4);
+    EXPECT_FALSE(room->Walls.IsDefault());
+    EXPECT_EQ((std::array{room->Walls[0].x2, room->Walls[0].thickness}), (std::array{400, 0}));
+    EXPECT_TRUE(room->Walls[1].IsDegenerate());
+    EXPECT_EQ(room->Walls[3].Text(), "[0,50]->[0,0]");
     EXPECT_GT(DrawCalls(*room), 0u);
 
     std::optional<CRoom> many = Load(Walls(100000, "100000"));
@@ -88,6 +93,7 @@ TEST_F(HostileFilesTest, ZeroLengthCoincidentAndCountlessWallsLoadAsTheyStand)
     std::optional<CRoom> none = Load(Walls(3, "0"));
     ASSERT_TRUE(none);
     EXPECT_TRUE(none->Walls.IsDefault());
+    EXPECT_EQ(none->Walls.Count(), 4);
 }
 
 TEST_F(HostileFilesTest, AHugeCaptionLoadsWholeAndDraws)
@@ -145,6 +151,7 @@ TEST_F(HostileFilesTest, FilesWithoutARoomPipesFoldersAndOversizedFilesAreRefuse
     }
 }
 
+// Language keys of such numbers are checked where string tables are read (CLocStringsTest).
 TEST_F(HostileFilesTest, KeysOfTwoBillionCostOneEntryEach)
 {
     const std::string path = dir.file("Catalog.msk");
@@ -153,14 +160,4 @@ TEST_F(HostileFilesTest, KeysOfTwoBillionCostOneEntryEach)
     CPartsCatalogue catalogue;
     catalogue.Load(path, false);
     EXPECT_EQ(catalogue.Count(), 2);
-
-    std::filesystem::create_directory(dir.file("lang"));
-    TempDir::WriteFile(dir.file("lang/x.lng"),
-                       "[Main]\nLanguage=X\nLanguageID=2000000000\n[Messages]\nText2000000000=far\n"
-                       "Text99999999999=beyond\nText-5=negative\n");
-    CALocalize localizer;
-    ASSERT_TRUE(localizer.ScanFiles(dir.file("lang")));
-    ASSERT_TRUE(localizer.SelectLanguageByID(2000000000));
-    EXPECT_EQ(localizer.Message(2000000000, "?"), "far");
-    EXPECT_EQ(localizer.Message(-5, "?"), "?");
 }

@@ -27,7 +27,9 @@ TEST(RoomFileText, CaptionsSurviveEscapingWithBreaksAndHashes)
     EXPECT_EQ(EscapeText("Sofa\r\nleft"), "Sofa\\nleft");
     EXPECT_EQ(UnescapeText("Sofa\\nleft"), "Sofa\r\nleft");
     // A lone CR or LF is a line break too, never a raw break in the file.
-    EXPECT_EQ(EscapeText("a\rb\nc"), "a\\nb\\nc");
+    EXPECT_EQ(EscapeText("a\rb\nc\r\n"), "a\\nb\\nc\\n");
+    // A backslash at the very end stays one, whatever follows the text in memory.
+    EXPECT_EQ(UnescapeText(std::string_view("a\\n").substr(0, 2)), "a\\");
     for (const char* caption : {"No. #3", "#", "a#b#c", "plain", "x\r\n#y"})
         EXPECT_EQ(UnescapeText(EscapeText(caption)), caption) << caption;
     // What files written elsewhere hold: the text from the last "#" is dropped.

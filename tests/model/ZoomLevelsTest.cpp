@@ -76,14 +76,12 @@ TEST(ZoomLevels, TheViewZoomIsFiniteInRangeAndLoweredUntilTheImageFits)
     const double zoom = LargestZoomThatFits(square, 4.0);
     EXPECT_EQ(RoomImageSize(square, zoom), (PixelSize{10000, 10000}));
     EXPECT_FALSE(ImageFits(square, std::nextafter(zoom, 2.0)));
-}
 
-TEST(ZoomLevels, ARoomTooLargeForTheSmallestLevelIsShownSmallerStill)
-{
+    // A room too large for the smallest level is shown smaller still.
     const CRoom street = MakeRoom(1'000'000, 10);
-    const double zoom = LargestZoomThatFits(street, MinZoom);
-    EXPECT_LT(zoom, MinZoom);
-    EXPECT_EQ(RoomImageSize(street, zoom).width, MaxImageSide);
+    const double streetZoom = LargestZoomThatFits(street, MinZoom);
+    EXPECT_LT(streetZoom, MinZoom);
+    EXPECT_EQ(RoomImageSize(street, streetZoom).width, MaxImageSide);
 
     const CRoom largest = MakeRoom(Most, Most, {Most, Most, Most, Most});
     const double tiny = LargestZoomThatFits(largest, 1.0);

@@ -48,28 +48,21 @@ protected:
     {
         CRoom room;
         room.Width = width;
-        for (int i = 0; i < parts; ++i) {
-            CPart& part = room.AddPart(nullptr, true);
-            part.Type = 1;
-            part.Caption = "Object " + std::to_string(i);
-            part.InUse = true;
-        }
+        for (int i = 0; i < parts; ++i)
+            room.AddPart(nullptr, true).InUse = true;
         return room;
     }
 
     CPartsCatalogue Catalogue(int entries)
     {
         CPartsCatalogue catalogue;
-        for (int i = 0; i < entries; ++i) {
-            CPart& entry = catalogue.AddEntry(nullptr, true);
-            entry.Caption = "Entry " + std::to_string(i);
-            entry.InUse = true;
-        }
+        for (int i = 0; i < entries; ++i)
+            catalogue.AddEntry(nullptr, true).InUse = true;
         return catalogue;
     }
 
     // Each failure in turn hits the room save and the catalogue save; after each the earlier
-    // files hold their bytes and read back as what they were.
+    // files hold their bytes, so they read back as what they were.
     void ExpectEveryFailureKeepsTheEarlierFiles(const std::function<void(const std::function<void()>&)>& fail)
     {
         const std::string roomPath = dir.file("room.mst");
@@ -84,13 +77,6 @@ protected:
 
         EXPECT_EQ(TempDir::ReadFile(roomPath), roomBytes);
         EXPECT_EQ(TempDir::ReadFile(cataloguePath), catalogueBytes);
-        CRoom room;
-        ASSERT_TRUE(room.Load(roomPath));
-        EXPECT_EQ(room.Width, 432);
-        EXPECT_EQ(room.PartCount(), 2);
-        CPartsCatalogue catalogue;
-        catalogue.Load(cataloguePath, false);
-        EXPECT_EQ(catalogue.Count(), 3);
     }
 
     TempDir dir;

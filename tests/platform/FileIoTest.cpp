@@ -29,19 +29,6 @@ mode_t ModeOf(const std::string& path)
 
 }  // namespace
 
-TEST(FileIo, ReplacesAFileKeepingItsPermissionsAndLeavesNoTemporaryFile)
-{
-    TempDir dir;
-    const std::string path = dir.file("room.mst");
-    TempDir::WriteFile(path, "old");
-    fs::permissions(path, fs::perms(0640));
-    WriteFileAtomically(path, "new content");
-    EXPECT_EQ(TempDir::ReadFile(path), "new content");
-    EXPECT_EQ(ModeOf(path), 0640u);
-    EXPECT_EQ(FilesIn(dir.path()), 1u);
-    EXPECT_EQ(ReadWholeFile(path), "new content");
-}
-
 TEST(FileIo, ARefusedWriteLeavesTheOldFileAndSaysWhichFile)
 {
     TempDir dir;
@@ -73,6 +60,7 @@ TEST(FileIo, LinksAreFollowedEvenToNothingButNotThoseOthersPlantedInSharedFolder
     EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(dir.file("dangling.png")));
     EXPECT_EQ(TempDir::ReadFile(target), "new");
     EXPECT_EQ(TempDir::ReadFile(dir.file("made.png")), "picture");
+    EXPECT_TRUE(IsSameFile(link, target) && !IsSameFile(target, dir.file("made.png")));
 
     constexpr mode_t Shared = S_IFDIR | S_ISVTX | 0777;  // like /tmp, owned by root (0)
     EXPECT_TRUE(MayFollowLink(1000, 0, Shared, 1000) && MayFollowLink(0, 0, Shared, 1000));
@@ -80,9 +68,10 @@ TEST(FileIo, LinksAreFollowedEvenToNothingButNotThoseOthersPlantedInSharedFolder
     EXPECT_TRUE(MayFollowLink(1001, 1001, Shared & ~S_ISVTX, 1000) && MayFollowLink(1001, 1001, Shared & ~S_IWOTH, 1000));
 }
 
-TEST(FileIo, TheFileIsPrivateWhileWrittenAndALongNameFitsItsTemporaryName)
+TEST(FileIo, AFileIsPrivateWhileWrittenThenTakesItsOwnOrTheEarlierPermissions)
 {
     TempDir dir;
+    // The longest name a file may have still leaves room for its temporary name.
     const std::string path = dir.file(std::string(250, 'n') + ".mst");
     mode_t modeWhileWriting = 0;
     SetWriteFaultHook([&](WriteStep step) {
@@ -96,6 +85,10 @@ TEST(FileIo, TheFileIsPrivateWhileWrittenAndALongNameFitsItsTemporaryName)
     SetWriteFaultHook({});
     EXPECT_EQ(modeWhileWriting, 0600u);
     EXPECT_EQ(ModeOf(path), 0644u);
+    fs::permissions(path, fs::perms(0640));
+    WriteFileAtomically(path, "new content");
+    EXPECT_EQ(ReadWholeFile(path), "new content");
+    EXPECT_EQ(ModeOf(path), 0640u);
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 
     fs::resize_file(path, MaxInputFileSize);

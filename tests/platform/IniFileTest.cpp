@@ -20,40 +20,32 @@ TEST(IniFile, NamesMatchWithoutCaseAndAbsentKeysGiveTheDefault)
     EXPECT_EQ(ini.ReadInteger("Part1", "PosX", 0), 5);
 }
 
-// Long sections, such as a room's walls, are found through an index instead of in order.
-TEST(IniFile, LongSectionsKeepTheRulesOfShortOnes)
+// Long sections, such as a room's walls, are found through an index instead of in order; a file
+// kept open, as the settings are, is written again and again, and sections are erased.
+TEST(IniFile, LongAndRewrittenSectionsKeepTheRulesOfShortOnes)
 {
-    std::string text = "[RoomWalls]\n";
+    std::string text = "[First]\na=1\n[RoomWalls]\n";
     for (int i = 0; i < 200; ++i)
         text += "Wall" + std::to_string(i) + "=" + std::to_string(i) + "\n";
-    text += "WALL70=again\n";
-    CIniFile ini = CIniFile::Parse(text);
+    CIniFile ini = CIniFile::Parse(text + "WALL70=again\n");
     EXPECT_EQ(ini.ReadString("roomwalls", "wall70", ""), "70") << "the first of two equal keys counts";
     EXPECT_EQ(ini.ReadString("RoomWalls", "Wall199", ""), "199");
     EXPECT_FALSE(ini.HasKey("RoomWalls", "Wall200"));
 
-    ini.WriteString("RoomWalls", "wall5", "five");
-    ini.WriteString("RoomWalls", "Wall200", "last");
-    EXPECT_EQ(ini.ReadString("RoomWalls", "WALL5", ""), "five");
-    EXPECT_EQ(ini.ReadString("RoomWalls", "wall200", ""), "last");
-    EXPECT_EQ(CIniFile::Parse(ini.Text()).ReadString("RoomWalls", "Wall200", ""), "last");
-}
-
-// A file kept open, as the settings are, is written again and again; sections are erased.
-TEST(IniFile, RewrittenValuesAndErasedSectionsLeaveTheRestIntact)
-{
-    std::string text = "[First]\na=1\n[RoomWalls]\n";
-    for (int i = 0; i < 100; ++i)
-        text += "Wall" + std::to_string(i) + "=" + std::to_string(i) + "\n";
-    CIniFile ini = CIniFile::Parse(text);
     for (int round = 1; round < 2000; ++round)
         ini.WriteString("first", "A", std::string(static_cast<size_t>(round % 50), 'x'));
     EXPECT_EQ(ini.ReadString("First", "a", ""), std::string(1999 % 50, 'x'));
     EXPECT_EQ(ini.ReadString("RoomWalls", "Wall42", ""), "42");
+    ini.WriteString("RoomWalls", "wall5", "five");
+    ini.WriteString("RoomWalls", "Wall200", "last");
+    EXPECT_EQ(ini.ReadString("RoomWalls", "WALL5", ""), "five");
+    EXPECT_EQ(ini.ReadString("RoomWalls", "wall200", ""), "last");
     ini.EraseSection("First");
-    ini.WriteString(ini.SectionName(0), "Wall100", ini.SectionName(0));
+    ini.WriteString(ini.SectionName(0), "Wall201", ini.SectionName(0));
     EXPECT_EQ(ini.ReadString("roomwalls", "WALL99", ""), "99");
-    EXPECT_EQ(CIniFile::Parse(ini.Text()).ReadString("RoomWalls", "Wall100", ""), "RoomWalls");
+    const CIniFile again = CIniFile::Parse(ini.Text());
+    EXPECT_EQ(again.ReadString("RoomWalls", "Wall200", ""), "last");
+    EXPECT_EQ(again.ReadString("RoomWalls", "Wall201", ""), "RoomWalls");
 }
 
 TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
@@ -61,7 +53,7 @@ TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
     const CIniFile ini = CIniFile::Parse(
         "[S]\nhex=0xFFC0C0\nHEX=1\nupper=0XEFFFFFFF\nneg=-25\nword=abc\nempty=\n"
         "prefix=12abc\nbare0x=0x\nhuge=99999999999\nfraction=45.5\nmost=4294967295\nleast=-2147483648\n"
-        "below=-2147483649\nbeyond=0x100000000\n");
+        "below=-2147483649\nbeyond=0x100000000\nzero=0\n");
     EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 0xFFC0C0);  // the first of two equal keys counts
     EXPECT_EQ(static_cast<uint32_t>(ini.ReadInteger("S", "upper", 0)), 0xEFFFFFFFu);
     EXPECT_EQ(ini.ReadInteger("S", "neg", 0), -25);
@@ -71,8 +63,12 @@ TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
         EXPECT_EQ(ini.ReadInteger("S", notANumber, 42), 42) << notANumber;
     EXPECT_EQ(ini.ReadInteger("S", "most", 0), -1);
     EXPECT_EQ(ini.ReadInteger("S", "least", 0), INT32_MIN);
+    // A switch is on when its number is above zero; text that is no number keeps the default.
     EXPECT_TRUE(ini.ReadBool("S", "hex", false));
     EXPECT_FALSE(ini.ReadBool("S", "neg", true));
+    EXPECT_FALSE(ini.ReadBool("S", "zero", true));
+    EXPECT_TRUE(ini.ReadBool("S", "word", true));
+    EXPECT_FALSE(ini.ReadBool("S", "word", false));
 }
 
 TEST(IniFile, SectionsKeepFileOrderAndAreErasedWhole)

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-TEST(Paths, FollowTheXdgFoldersAndIgnoreRelativeOnes)
+TEST(Paths, FollowTheXdgFoldersOrTheNamedDataFolderAndAreCreatedPrivate)
 {
     ScopedEnv home("HOME", "/home/user");
     {
@@ -21,10 +21,7 @@ TEST(Paths, FollowTheXdgFoldersAndIgnoreRelativeOnes)
     ScopedEnv data("XDG_DATA_HOME", nullptr);
     EXPECT_EQ(SettingsFilePath(), "/home/user/.config/Kelvora/Planzeta.ini");
     EXPECT_EQ(UserDataFolder(), "/home/user/.local/share/planzeta");
-}
 
-TEST(Paths, DataFolderCanBeNamedAndFoldersAreCreatedPrivate)
-{
     ScopedEnv dataDir("PLANZETA_DATA_DIR", "/opt/planzeta-data");
     EXPECT_EQ(DataFolder(), "/opt/planzeta-data");
 
