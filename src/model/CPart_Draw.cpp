@@ -103,19 +103,20 @@ Rect Lowered(Rect r, int32_t by)
 }
 
 // A caption that does not fit its object shrinks to one line with an ellipsis, and to "..."
-// when not even one line fits.
+// when not even one line fits. An object lower than any text needs no layout of its caption.
 void DrawObjectCaption(const std::string& text, Canvas& canvas, const Rect& r, unsigned flags)
 {
     const int64_t height = int64_t{r.bottom} - r.top;
-    const Rect measured = canvas.DrawText(text, r, flags | TextCalcRect);
-    const int64_t textHeight = int64_t{measured.bottom} - measured.top;
-    if (textHeight <= height) {
-        canvas.DrawText(text, Lowered(r, static_cast<int32_t>((height - textHeight) / 2)), flags);
-        return;
+    if (height >= canvas.LeastTextHeight(text)) {
+        const Rect measured = canvas.DrawText(text, r, flags | TextCalcRect);
+        const int64_t textHeight = int64_t{measured.bottom} - measured.top;
+        if (textHeight <= height) {
+            canvas.DrawText(text, Lowered(r, static_cast<int32_t>((height - textHeight) / 2)), flags);
+            return;
+        }
     }
     const unsigned oneLine = TextCentre | TextSingleLine;
-    const Rect line = canvas.DrawText(text, r, oneLine | TextCalcRect);
-    const int64_t lineHeight = int64_t{line.bottom} - line.top;
+    const int64_t lineHeight = canvas.OneLineHeight(text);
     const Rect centred = Lowered(r, static_cast<int32_t>((height - lineHeight) / 2));
     if (height >= lineHeight)
         canvas.DrawText(text, centred, oneLine | TextEndEllipsis);

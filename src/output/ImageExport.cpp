@@ -8,7 +8,7 @@
 #include "platform/FileIo.h"
 #include "platform/QtCanvas.h"
 
-#include <QBuffer>
+#include <QIODevice>
 #include <QImageWriter>
 #include <QPainter>
 
@@ -24,6 +24,39 @@ void CheckSize(const CRoom& room, const PlanView& view)
                                                  std::to_string(MaxImageSide),
                                                  std::to_string(MaxImagePixels / 1'000'000)}));
 }
+
+// Hands what is written on to the sink a megabyte at a time, so that a large picture is
+// never held whole a second time.
+class PieceWriter : public QIODevice {
+public:
+    explicit PieceWriter(const ByteSink& sink) : sink_(sink) { open(QIODevice::WriteOnly); }
+
+    bool isSequential() const override { return true; }
+    // Hands over the rest; false when any of it could not be written.
+    bool Finish() { return HandOver(); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        pending_.append(data, static_cast<size_t>(size));
+        return pending_.size() < Piece || HandOver() ? size : -1;
+    }
+
+private:
+    static constexpr size_t Piece = 1 << 20;
+
+    bool HandOver()
+    {
+        ok_ = ok_ && (pending_.empty() || sink_(pending_));
+        pending_.clear();
+        return ok_;
+    }
+
+    const ByteSink& sink_;
+    std::string pending_;
+    bool ok_ = true;
+};
 
 bool IsPngName(const std::string& fileName)
 {
@@ -80,11 +113,9 @@ void DrawInfoText(QPainter& painter, const QSizeF& size, const std::string& text
 
 void SaveImage(const QImage& image, const std::string& fileName)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, IsPngName(fileName) ? "png" : "bmp");
-    if (!writer.write(image))
-        throw FileWriteError(fileName);
-    WriteFileAtomically(fileName, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    WriteFileAtomically(fileName, [&](const ByteSink& sink) {
+        PieceWriter device(sink);
+        QImageWriter writer(&device, IsPngName(fileName) ? "png" : "bmp");
+        return writer.write(image) && device.Finish();
+    });
 }

@@ -99,6 +99,15 @@ public:
     // TextCalcRect nothing is drawn. Returns the rectangle the text takes: the given one with
     // its right and bottom moved to fit the text.
     virtual Rect DrawText(std::string_view text, const Rect& rect, unsigned flags) = 0;
+    // The height of the text drawn on one line (TextSingleLine), as DrawText measures it.
+    virtual int32_t OneLineHeight(std::string_view text)
+    {
+        const Rect measured = DrawText(text, {0, 0, 0, 0}, TextSingleLine | TextCalcRect);
+        return measured.bottom - measured.top;
+    }
+    // A height that DrawText never measures the text lower than, whatever its flags and width;
+    // 0 when the surface cannot tell without laying the text out.
+    virtual int32_t LeastTextHeight(std::string_view /*text*/) { return 0; }
 
     // Blends the picture, smoothly scaled, over what is there at an opacity of 0 to 100 percent.
     virtual void DrawPicture(const CanvasPicture& picture, const PictureTransform& transform, int opacity) = 0;

@@ -182,6 +182,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, ReadFailure* f
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
+    WriteFileAtomically(path, [bytes](const ByteSink& write) { return write(bytes); });
+}
+
+void WriteFileAtomically(const std::string& path, const std::function<bool(const ByteSink&)>& produce)
+{
     const std::optional<fs::path> target = ResolveTarget(path);
     if (!target)
         throw FileWriteError(path);
@@ -195,7 +200,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes)
     Descriptor fd(CreateTemporaryBeside(*target, tempPath));
     if (fd.get() < 0)
         throw FileWriteError(path);
-    bool ok = WriteBytes(fd.get(), bytes);
+    bool ok = produce([&fd](std::string_view bytes) { return WriteBytes(fd.get(), bytes); });
     ok = ok && Proceed(WriteStep::CopyPermissions) && ::fchmod(fd.get(), exists ? st.st_mode & 07777 : NewFileMode()) == 0;
     ok = ok && Proceed(WriteStep::Sync) && ::fsync(fd.get()) == 0;
     ok = fd.close() && Proceed(WriteStep::Close) && ok;

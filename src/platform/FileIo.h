@@ -40,6 +40,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, ReadFailure* f
 // those the umask gives a new file. Throws FileWriteError.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// The same for content made in pieces, such as an encoded picture, which need not be held
+// whole: `produce` hands each piece to the function it is given, which returns false once the
+// write fails, and returns whether it could make all of the content.
+using ByteSink = std::function<bool(std::string_view)>;
+void WriteFileAtomically(const std::string& path, const std::function<bool(const ByteSink&)>& produce);
+
 // The system's rule for links in folders where anyone may create files but only remove their
 // own (such as /tmp): a link there is followed only when it belongs to the user or to the
 // folder's owner, so that nobody can plant one that turns the user's write onto another file.

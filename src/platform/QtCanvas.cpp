@@ -3,6 +3,7 @@
 #include "base/Numeric.h"
 #include "platform/QtConversions.h"
 #include "platform/TextLayout.h"
+#include "platform/TextStamps.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -117,44 +118,52 @@ int PieAngle(const QRectF& box, Point through)
 }
 
 // Fills the area around the seed that is bounded by the border colour, one row span at a
-// time. Each pixel is filled once, so time and memory are bounded by the image's size.
-void ScanlineFill(QImage& image, QPoint seed, QRgb border, QRgb fill)
+// time, and marks the pixels it reaches; marked pixels are never entered again. Each pixel is
+// filled once, so time and memory are bounded by the image's size.
+void ScanlineFill(QImage& image, QPoint seed, QRgb border, QRgb fill, std::vector<uint8_t>& reached)
 {
     if (!image.rect().contains(seed))
         return;
     const int width = image.width();
     const int height = image.height();
+    const QRgb edge = border & RgbBits;
     uchar* const bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    std::vector<bool> filled(static_cast<size_t>(width) * static_cast<size_t>(height));
-    const auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * stride)[x]; };
-    const auto open = [&](int x, int y) {
-        return !filled[static_cast<size_t>(y) * width + x] && (pixel(x, y) & RgbBits) != (border & RgbBits);
+    const auto row = [&](int y) { return reinterpret_cast<QRgb*>(bits + y * stride); };
+    const auto marks = [&](int y) { return reached.data() + static_cast<size_t>(y) * static_cast<size_t>(width); };
+    const auto open = [&](const QRgb* pixels, const uint8_t* marked, int x) {
+        return !marked[x] && (pixels[x] & RgbBits) != edge;
     };
     std::vector<QPoint> pending{seed};
     while (!pending.empty()) {
         const QPoint p = pending.back();
         pending.pop_back();
         const int y = p.y();
-        if (!open(p.x(), y))
+        QRgb* const pixels = row(y);
+        uint8_t* const marked = marks(y);
+        if (!open(pixels, marked, p.x()))
             continue;
         int left = p.x();
         int right = p.x();
-        while (left > 0 && open(left - 1, y))
+        while (left > 0 && open(pixels, marked, left - 1))
             --left;
-        while (right + 1 < width && open(right + 1, y))
+        while (right + 1 < width && open(pixels, marked, right + 1))
             ++right;
-        for (int x = left; x <= right; ++x) {
-            pixel(x, y) = fill;
-            filled[static_cast<size_t>(y) * width + x] = true;
-        }
+        std::fill(pixels + left, pixels + right + 1, fill);
+        std::fill(marked + left, marked + right + 1, uint8_t{1});
         // Each run of open pixels next to the span is seeded once, at its left end.
         for (const int next : {y - 1, y + 1}) {
             if (next < 0 || next >= height)
                 continue;
-            for (int x = left; x <= right; ++x)
-                if (open(x, next) && (x == left || !open(x - 1, next)))
+            const QRgb* const nextPixels = row(next);
+            const uint8_t* const nextMarked = marks(next);
+            bool previousOpen = false;
+            for (int x = left; x <= right; ++x) {
+                const bool isOpen = open(nextPixels, nextMarked, x);
+                if (isOpen && !previousOpen)
                     pending.emplace_back(x, next);
+                previousOpen = isOpen;
+            }
         }
     }
 }
@@ -199,7 +208,7 @@ void QtCanvas::SetUp()
     painter_.setPen(ToQPen(pen_));
     painter_.setBrush(ToQBrush(brush_));
     painter_.setFont(ScaledFont(font_));
-    UpdateFontKey();
+    layoutFont_ = &LayoutFontOf(painter_);
 }
 
 void QtCanvas::SetGrey(bool grey)
@@ -283,13 +292,8 @@ Colour QtCanvas::SetTextColour(Colour colour)
 std::optional<CFont> QtCanvas::SetFont(const std::optional<CFont>& font)
 {
     painter_.setFont(ScaledFont(font));
-    UpdateFontKey();
+    layoutFont_ = &LayoutFontOf(painter_);
     return std::exchange(font_, font);
-}
-
-void QtCanvas::UpdateFontKey()
-{
-    fontKey_ = (painter_.font().key() + u'@' + QString::number(device_.logicalDpiY())).toStdString();
 }
 
 void QtCanvas::Polygon(std::span<const Point> points)
@@ -350,8 +354,14 @@ void QtCanvas::FloodFill(Point seed, Colour border, Colour fill)
 {
     if (!image_)
         return;
-    ScanlineFill(*image_, ToQPoint(seed), Ink(border).rgb(), Ink(fill).rgb());
+    const QRgb edge = Ink(border).rgb();
+    const QRgb paint = Ink(fill).rgb();
+    std::optional<LastFill> last = std::exchange(lastFill_, std::nullopt);
+    if (!last || last->border != edge || last->fill != paint)
+        last = LastFill{edge, paint, std::vector<uint8_t>(static_cast<size_t>(image_->width()) * image_->height())};
+    ScanlineFill(*image_, ToQPoint(seed), edge, paint, last->reached);
     MarkPainted(image_->rect(), 0);
+    lastFill_ = std::move(last);
 }
 
 Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
@@ -359,17 +369,32 @@ Rect QtCanvas::DrawText(std::string_view text, const Rect& rect, unsigned flags)
     const QRect box = ToQRect(rect);
     const int qtFlags = ToQtTextFlags(flags);
     const QFontMetrics metrics = painter_.fontMetrics();
-    const TextLayout& layout = LayOutText(DrawnText(text), box.size(), flags, qtFlags, metrics, fontKey_);
+    const TextLayout& layout = LayOutText(DrawnText(text), box.width(), flags, qtFlags, metrics, *layoutFont_);
     if (!(flags & TextCalcRect)) {
-        painter_.setPen(Ink(textColour_));
+        const QColor ink = Ink(textColour_);
         QRect drawn;
-        painter_.drawText(box, qtFlags, layout.shown, &drawn);
-        painter_.setPen(ToQPen(pen_));
+        if (!(flags & TextSingleLine) ||
+            !DrawStamped(painter_, box, {layout.shown, layout.needed, qtFlags}, ink, *layoutFont_, drawn)) {
+            painter_.setPen(ink);
+            painter_.drawText(box, qtFlags, layout.shown, &drawn);
+            painter_.setPen(ToQPen(pen_));
+        }
         // Glyphs may reach past the text's logical box: slanted ones, accents, underlines.
         MarkPainted(drawn, metrics.height() / 2 + 1);
     }
     return {rect.left, rect.top, SaturateToInt(int64_t{rect.left} + layout.needed.width()),
             SaturateToInt(int64_t{rect.top} + layout.needed.height())};
+}
+
+int32_t QtCanvas::OneLineHeight(std::string_view text)
+{
+    const int known = KnownLineHeight(DrawnText(text), *layoutFont_);
+    return known > 0 ? known : Canvas::OneLineHeight(text);
+}
+
+int32_t QtCanvas::LeastTextHeight(std::string_view text)
+{
+    return ::LeastTextHeight(DrawnText(text), *layoutFont_);
 }
 
 void QtCanvas::DrawPicture(const CanvasPicture& picture, const PictureTransform& t, int opacity)

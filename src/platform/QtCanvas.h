@@ -22,11 +22,13 @@
 #include <QRect>
 #include <QRegion>
 
+#include <cstdint>
 #include <optional>
-#include <string>
 #include <utility>
+#include <vector>
 
 class QPaintDevice;
+struct LayoutFont;
 
 // The image's pixels, shared, as an image without a device pixel ratio: QPainter scales any
 // drawing on an image with one, while this one is painted on pixel for pixel. It stays valid
@@ -68,6 +70,8 @@ public:
     void FillRect(const Rect& rect, const Brush& brush) override;
     void FloodFill(Point seed, Colour border, Colour fill) override;
     Rect DrawText(std::string_view text, const Rect& rect, unsigned flags) override;
+    int32_t OneLineHeight(std::string_view text) override;
+    int32_t LeastTextHeight(std::string_view text) override;
     // Takes a QtCanvasPicture.
     void DrawPicture(const CanvasPicture& picture, const PictureTransform& transform, int opacity) override;
     std::unique_ptr<CanvasImage> Grab() const override;
@@ -91,8 +95,20 @@ private:
     QPen ToQPen(const Pen& pen) const;
     QBrush ToQBrush(const Brush& brush) const;
     QFont ScaledFont(const std::optional<CFont>& font) const;
-    void UpdateFontKey();
-    void MarkPainted(const QRect& bounds, int margin) { painted_ |= bounds.adjusted(-margin, -margin, margin, margin); }
+    void MarkPainted(const QRect& bounds, int margin)
+    {
+        painted_ |= bounds.adjusted(-margin, -margin, margin, margin);
+        lastFill_.reset();
+    }
+
+    // The last flood fill, while nothing else has been painted: the pixels it reached hold its
+    // colour or are borders still, so a fill of the same colours may start from its marks and
+    // has nothing to do from a seed among them (as around a plan, filled from two corners).
+    struct LastFill {
+        QRgb border;
+        QRgb fill;
+        std::vector<uint8_t> reached;
+    };
 
     QImage pixels_;  // an image with a pixel ratio seen as its device pixels; else null
     QPaintDevice& device_;
@@ -109,5 +125,6 @@ private:
     Colour textColour_ = 0;
     std::optional<CFont> font_;
     QRect painted_;
-    std::string fontKey_;  // tells the remembered text layouts of this font and device apart
+    std::optional<LastFill> lastFill_;
+    const LayoutFont* layoutFont_ = nullptr;  // the painter's font, as text is laid out in it
 };

@@ -6,6 +6,7 @@
 #include "support/PlanWindowTest.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWheelEvent>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -27,10 +28,19 @@ protected:
 
 }  // namespace
 
-TEST_F(PointerTest, DragMovesTheTopmostObjectAsOneUndoStepAndEndsWhereverTheButtonIsReleased)
+TEST_F(PointerTest, HintDescribesAndDragMovesTheTopmostObjectAsOneStepEndingWhereverTheButtonIsReleased)
 {
-    const int lower = Add(MakePart(Rectangle, 20, 20, 60, 40));
+    CPart table = MakePart(Rectangle, 20, 20, 60, 40);
+    table.Caption = "Table";
+    const int lower = Add(table);
     const int upper = Add(MakePart(Rectangle, 50, 40, 60, 40));
+    // The hint describes the object under the pointer, which can be moved.
+    MoveTo(Pixel(30, 30));
+    EXPECT_EQ(plan->toolTip().toStdString(), table.Describe());
+    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
+    MoveTo(Pixel(150, 90));
+    EXPECT_TRUE(plan->toolTip().isEmpty());
+    EXPECT_EQ(StatusPanel(2)->text(), " Position [cm]: 150, 90");
     // A click records nothing.
     Press(Pixel(60, 50));
     Release(Pixel(60, 50));
@@ -218,20 +228,6 @@ TEST_F(PointerTest, TheMeasuringLineIsDrawnShownAndReportedAndEndsWithEscapeOrTh
     EXPECT_EQ(prompts.asked.size(), reports);
 }
 
-TEST_F(PointerTest, HintDescribesTheObjectUnderThePointer)
-{
-    CPart table = MakePart(Rectangle, 20, 20, 60, 40);
-    table.Caption = "Table";
-    Add(table);
-    MoveTo(Pixel(30, 30));
-    EXPECT_EQ(plan->toolTip().toStdString(), table.Describe());
-    EXPECT_EQ(plan->cursor().shape(), Qt::SizeAllCursor);
-    MoveTo(Pixel(150, 90));
-    EXPECT_TRUE(plan->toolTip().isEmpty());
-    EXPECT_EQ(plan->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(StatusPanel(2)->text(), " Position [cm]: 150, 90");
-}
-
 // The order Tab walks and the steps of the arrows are the core's; here, that the keys and the
 // clicks select through them, with marks over the plan and an undo step each.
 TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
@@ -272,23 +268,40 @@ TEST_F(PointerTest, ClickTabArrowsAndDeleteActOnTheSelectedObject)
     EXPECT_EQ(plan->SelectionMarks().size(), 4u) << "undo keeps the selection of an object that still exists";
 }
 
-TEST_F(PointerTest, FloorAreaShowsAndCtrlWheelZoomsAboutThePointer)
+TEST_F(PointerTest, FloorAreaShowsAndTheWheelScrollsOrWithCtrlZoomsAboutThePointer)
 {
     EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->text(), QString::fromUtf8("24,000.0 cm²"));
     EXPECT_EQ(form->findChild<QLabel*>("StatusPanelArea")->toolTip(),
               QString::fromUtf8("Floor area: 24,000.0 cm²\nPerimeter: 640.0 cm"));
 
-    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    auto* scrollBox = form->findChild<QScrollArea*>("ScrollBox1");
+    QWidget* viewport = scrollBox->viewport();
     form->SetZoom(3.0);
-    QWidget* viewport = form->findChild<QScrollArea*>("ScrollBox1")->viewport();
     const QPoint at = Pixel(100, 60);
-    const QPoint global = viewport->mapToGlobal(at);
-    QWheelEvent wheel(at, global, {}, {0, 120}, Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(viewport, &wheel);
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers keys) {
+        QWheelEvent event(at, viewport->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    };
+    // Ctrl + wheel zooms a step, keeping the room point under the pointer where it was.
+    wheel(120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
-    const Point held = form->PlanPointAt(plan->mapFromGlobal(global));
+    const Point held = form->PlanPointAt(plan->mapFromGlobal(viewport->mapToGlobal(at)));
     EXPECT_NEAR(held.x, 100, 1);
     EXPECT_NEAR(held.y, 60, 1);
+
+    // Alone, it scrolls by a third of its delta: down, or sideways with Shift.
+    QScrollBar* vertical = scrollBox->verticalScrollBar();
+    QScrollBar* horizontal = scrollBox->horizontalScrollBar();
+    vertical->setValue(100);
+    horizontal->setValue(100);
+    wheel(-120, {});  // one notch towards the user: down
+    EXPECT_EQ(vertical->value(), 140);
+    wheel(240, {});
+    EXPECT_EQ(vertical->value(), 60);
+    wheel(-120, Qt::ShiftModifier);
+    EXPECT_EQ(horizontal->value(), 140);
+    EXPECT_EQ(vertical->value(), 60);
+    EXPECT_DOUBLE_EQ(form->Zoom(), 4.0);
     QTest::keyClick(plan, Qt::Key_0, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(form->Zoom(), 1.0);
 }

@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QUrl>
-#include <QWheelEvent>
 
 #include <sys/stat.h>
 
@@ -149,7 +148,7 @@ TEST_F(TForm1Test, RoomNamedOnTheCommandLineOpensBeforeTheWindowIsShown)
     EXPECT_EQ(prompts.asked.at(0).rfind("Message About: Planzeta, version 3.0 (3D)   \n", 0), 0u) << prompts.asked[0];
 }
 
-// --- Zoom, view toggles, wheel ------------------------------------------------------------
+// --- Zoom and view toggles --------------------------------------------------------------
 
 // The levels and the fitting are the core's; here, that the commands and keys use them.
 TEST_F(TForm1Test, ZoomCommandsAndKeysResizeThePlanAndShowTheZoom)
@@ -251,31 +250,6 @@ TEST_F(TForm1Test, TheGridAndLocalCoordinatesAreNoChangeOfTheRoom)
     Press(window, 'l');
     EXPECT_FALSE(window.Room().UserCoord);
     EXPECT_EQ(window.windowTitle(), Title(path));
-}
-
-TEST_F(TForm1Test, WheelScrollsAThirdOfItsDelta)
-{
-    TForm1 window(prompts, {QString::fromStdString(WriteRoom("room.mst", 3000, 3000, 0))});
-    Show(window);
-    auto* scrollBox = Control<QScrollArea>(window, "ScrollBox1");
-    QScrollBar* vertical = scrollBox->verticalScrollBar();
-    QScrollBar* horizontal = scrollBox->horizontalScrollBar();
-    vertical->setValue(500);
-    horizontal->setValue(500);
-    const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
-        QWidget* viewport = scrollBox->viewport();
-        const QPointF at(10, 10);
-        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
-                          Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(viewport, &event);
-    };
-    wheel(-120, Qt::NoModifier);  // one notch towards the user: down
-    EXPECT_EQ(vertical->value(), 540);
-    wheel(240, Qt::NoModifier);
-    EXPECT_EQ(vertical->value(), 460);
-    wheel(-120, Qt::ShiftModifier);
-    EXPECT_EQ(horizontal->value(), 540);
-    EXPECT_EQ(vertical->value(), 460);
 }
 
 // --- Documents ------------------------------------------------------------------------
