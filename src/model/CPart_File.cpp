@@ -5,6 +5,9 @@
 #include "platform/IniFile.h"
 #include "platform/RoomFileText.h"
 
+#include <iterator>
+#include <type_traits>
+
 namespace {
 
 // The height an object gets when its section has none.
@@ -25,54 +28,100 @@ int32_t DefaultZHeight(const CPart& part, int unit)
     }
 }
 
+// A key of an object's section and what its value sets.
+struct Field {
+    std::string_view key;
+    void (*read)(CPart& part, std::string_view value);
+};
+
+// A number that cannot be read leaves the member as it was.
+template <auto Member>
+void ReadNumber(CPart& part, std::string_view value)
+{
+    if (const std::optional<int32_t> number = ParseProfileInteger(value))
+        part.*Member = static_cast<std::remove_reference_t<decltype(part.*Member)>>(*number);
+}
+
+// In the order Save writes them.
+constexpr Field Fields[] = {
+    {"Type", [](CPart& part, std::string_view value) { part.Type = TypeFromName(value); }},
+    {"Caption", [](CPart& part, std::string_view value) { part.Caption = UnescapeText(value); }},
+    {"Width", ReadNumber<&CPart::Width>},
+    {"Height", ReadNumber<&CPart::Height>},
+    {"ZHeight", ReadNumber<&CPart::ZHeight>},
+    {"PosX", ReadNumber<&CPart::PosX>},
+    {"PosY", ReadNumber<&CPart::PosY>},
+    {"PosZ", ReadNumber<&CPart::PosZ>},
+    {"Rotation", ReadNumber<&CPart::Rotation>},
+    {"Font", [](CPart& part, std::string_view value) { part.Font = ParseFontText(value); }},
+    {"LineColor", ReadNumber<&CPart::LineColor>},
+    {"FillColor", ReadNumber<&CPart::FillColor>},
+    {"TextColor", ReadNumber<&CPart::TextColor>},
+    {"LineStyle", ReadNumber<&CPart::LineStyle>},
+    {"SnapToWall", [](CPart& part, std::string_view value) {
+         part.SnapToWallFlag = ParseProfileInteger(value).value_or(0) > 0;
+     }},
+    {"LibObjID", ReadNumber<&CPart::LibObjID>},
+    {"Library", [](CPart& part, std::string_view value) { part.CategoryMask = ParseLibraryCategories(value); }},
+};
+constexpr size_t FieldCount = std::size(Fields);
+
+// The field of a key, looked for from a given field on: in a file as Save wrote it, the field
+// after the one found last is the next key's.
+const Field* FindField(std::string_view key, size_t from)
+{
+    for (size_t i = 0; i < FieldCount; ++i) {
+        const Field& field = Fields[(from + i) % FieldCount];
+        if (FoldedIndex::SameName(field.key, key))
+            return &field;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) const
 {
-    ini.WriteString(section, "Type", TypeName(Type));
-    ini.WriteString(section, "Caption", EscapeText(Caption));
-    ini.WriteInteger(section, "Width", Width);
-    ini.WriteInteger(section, "Height", Height);
-    ini.WriteInteger(section, "ZHeight", ZHeight);
+    CIniFile::SectionWriter out = ini.WriteSection(section);
+    out.String("Type", TypeName(Type));
+    out.String("Caption", EscapeText(Caption));
+    out.Integer("Width", Width);
+    out.Integer("Height", Height);
+    out.Integer("ZHeight", ZHeight);
     if (!withoutPosition) {
-        ini.WriteInteger(section, "PosX", PosX);
-        ini.WriteInteger(section, "PosY", PosY);
-        ini.WriteInteger(section, "PosZ", PosZ);
-        ini.WriteInteger(section, "Rotation", Rotation);
+        out.Integer("PosX", PosX);
+        out.Integer("PosY", PosY);
+        out.Integer("PosZ", PosZ);
+        out.Integer("Rotation", Rotation);
         if (Font)
-            ini.WriteString(section, "Font", FontText(*Font));
+            out.String("Font", FontText(*Font));
     }
-    ini.WriteString(section, "LineColor", ColourText(LineColor));
-    ini.WriteString(section, "FillColor", ColourText(FillColor));
-    ini.WriteString(section, "TextColor", ColourText(TextColor));
+    out.String("LineColor", ColourText(LineColor));
+    out.String("FillColor", ColourText(FillColor));
+    out.String("TextColor", ColourText(TextColor));
     if (LineStyle != 0)
-        ini.WriteInteger(section, "LineStyle", LineStyle);
+        out.Integer("LineStyle", LineStyle);
     if (SnapToWallFlag)
-        ini.WriteInteger(section, "SnapToWall", 1);
+        out.Integer("SnapToWall", 1);
     if (LibObjID != 0)
-        ini.WriteInteger(section, "LibObjID", LibObjID);
+        out.Integer("LibObjID", LibObjID);
 }
 
 void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
+    // The keys are taken as they come rather than looked for one by one, since most are
+    // optional and an absent key would cost a search of the whole section.
     Reset();
-    Type = TypeFromName(ini.ReadString(section, "Type", ""));
-    Caption = UnescapeText(ini.ReadString(section, "Caption", ""));
-    Width = ini.ReadInteger(section, "Width", 100);
-    Height = ini.ReadInteger(section, "Height", 100);
-    ZHeight = ini.ReadInteger(section, "ZHeight", -1);
-    PosX = ini.ReadInteger(section, "PosX", 100);
-    PosY = ini.ReadInteger(section, "PosY", 100);
-    PosZ = ini.ReadInteger(section, "PosZ", 0);
-    Rotation = ini.ReadInteger(section, "Rotation", 0);
-    Font = ParseFontText(ini.ReadString(section, "Font", ""));
-    LineColor = static_cast<Colour>(ini.ReadInteger(section, "LineColor", static_cast<int32_t>(LineColor)));
-    FillColor = static_cast<Colour>(ini.ReadInteger(section, "FillColor", static_cast<int32_t>(FillColor)));
-    TextColor = static_cast<Colour>(ini.ReadInteger(section, "TextColor", static_cast<int32_t>(TextColor)));
-    LineStyle = ini.ReadInteger(section, "LineStyle", 0);
-    SnapToWallFlag = ini.ReadBool(section, "SnapToWall", false);
-    LibObjID = ini.ReadInteger(section, "LibObjID", 0);
-    CategoryMask = ParseLibraryCategories(ini.ReadString(section, "Library", ""));
+    ZHeight = -1;
+    static const uint32_t withoutLibraryKey = ParseLibraryCategories("");
+    CategoryMask = withoutLibraryKey;
+    size_t next = 0;
+    ini.Section(section).ForEach([this, &next](std::string_view key, std::string_view value) {
+        if (const Field* field = FindField(key, next)) {
+            field->read(*this, value);
+            next = static_cast<size_t>(field - Fields) + 1;
+        }
+    });
     if (ZHeight == -1)
         ZHeight = DefaultZHeight(*this, unit);
     InUse = true;

@@ -36,11 +36,12 @@ int WallIndexOfKey(const std::string& key)
 
 void CRoomWalls::Save(CIniFile& ini, std::string_view section) const
 {
-    ini.WriteInteger(section, "Count", Count());
+    CIniFile::SectionWriter out = ini.WriteSection(section);
+    out.Integer("Count", Count());
     for (int i = 0; i < Count(); ++i) {
         const CWall& w = walls_[static_cast<size_t>(i)];
         const int32_t fields[] = {w.x1, w.y1, w.x2, w.y2, w.alignment, w.thickness};
-        ini.WriteString(section, WallKey(i), JoinIntegers(fields, 6));
+        out.String(WallKey(i), JoinIntegers(fields, 6));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A hash index of numbered names that match without regard to ASCII case, for the profile
-// reader's sections and long sections' keys. A slot holds a number and half of its name's hash,
-// eight bytes; the names stay where their owner keeps them and are asked for through a
+// reader's sections and long sections' keys. A slot holds a number and a 32-bit hash of its
+// name, eight bytes; the names stay where their owner keeps them and are asked for through a
 // function, and only when the hashes agree, so that a file of a million sections costs a few
 // bytes per section here, no copy of any name, and one visit to a name per lookup.
 
@@ -19,17 +19,9 @@ public:
         if (a.size() != b.size())
             return false;
         for (size_t i = 0; i < a.size(); ++i)
-            if (Fold(a[i]) != Fold(b[i]))
+            if (a[i] != b[i] && Fold(a[i]) != Fold(b[i]))
                 return false;
         return true;
-    }
-
-    // Makes room for a number of names, so that adding them grows the table no more.
-    template <typename NameOf>
-    void Reserve(size_t count, NameOf&& nameOf)
-    {
-        if (count * 4 > slots_.size() * 3)
-            Rehash(SlotsFor(count), nameOf);
     }
 
     // The number of the name, if it is here. nameOf(number) gives the name of a number.
@@ -39,22 +31,31 @@ public:
         if (slots_.empty())
             return std::nullopt;
         const size_t mask = slots_.size() - 1;
-        const uint64_t hash = Hash(name);
+        const uint32_t hash = Hash(name);
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
             if (slots_[i] == Free)
                 return std::nullopt;
-            if (slots_[i] >> 32 == hash >> 32 && SameName(nameOf(NumberIn(slots_[i])), name))
+            if (HashIn(slots_[i]) == hash && SameName(nameOf(NumberIn(slots_[i])), name))
                 return NumberIn(slots_[i]);
         }
     }
 
-    // Adds a number whose name the caller has made sure is not here yet.
+    // Adds a number unless a number of the same name is here already, which it then gives.
     template <typename NameOf>
-    void Add(uint32_t number, NameOf&& nameOf)
+    std::optional<uint32_t> Add(uint32_t number, NameOf&& nameOf)
     {
-        Reserve(count_ + 1, nameOf);
-        Place(number, nameOf(number));
+        if ((count_ + 1) * 4 > slots_.size() * 3)
+            Rehash(SlotsFor(count_ + 1));
+        const std::string_view name = nameOf(number);
+        const size_t mask = slots_.size() - 1;
+        const uint32_t hash = Hash(name);
+        size_t i = hash & mask;
+        for (; slots_[i] != Free; i = (i + 1) & mask)
+            if (HashIn(slots_[i]) == hash && SameName(nameOf(NumberIn(slots_[i])), name))
+                return NumberIn(slots_[i]);
+        slots_[i] = uint64_t{hash} << 32 | (uint64_t{number} + 1);
         ++count_;
+        return std::nullopt;
     }
 
     void Clear()
@@ -64,20 +65,22 @@ public:
     }
 
 private:
-    // A slot holds the upper half of the hash and number + 1 below it; Free is no number.
+    // A slot holds the name's hash and number + 1 below it; Free is no number. The hash places
+    // the slot, so that growing the table visits no names.
     static constexpr uint64_t Free = 0;
     static uint32_t NumberIn(uint64_t slot) { return static_cast<uint32_t>(slot) - 1; }
+    static uint32_t HashIn(uint64_t slot) { return static_cast<uint32_t>(slot >> 32); }
 
     // FNV-1a over the folded bytes, its bits then mixed, because names that differ only in
     // their last digits would otherwise crowd together in the table.
-    static uint64_t Hash(std::string_view name)
+    static uint32_t Hash(std::string_view name)
     {
         uint64_t hash = 14695981039346656037u;
         for (const char c : name)
             hash = (hash ^ static_cast<unsigned char>(Fold(c))) * 1099511628211u;
         hash = (hash ^ (hash >> 33)) * 0xff51afd7ed558ccdu;
         hash = (hash ^ (hash >> 33)) * 0xc4ceb9fe1a85ec53u;
-        return hash ^ (hash >> 33);
+        return static_cast<uint32_t>(hash ^ (hash >> 33));
     }
 
     // A power of two at most three quarters full.
@@ -89,24 +92,19 @@ private:
         return capacity;
     }
 
-    void Place(uint32_t number, std::string_view name)
-    {
-        const size_t mask = slots_.size() - 1;
-        const uint64_t hash = Hash(name);
-        size_t i = hash & mask;
-        while (slots_[i] != Free)
-            i = (i + 1) & mask;
-        slots_[i] = (hash >> 32 << 32) | (uint64_t{number} + 1);
-    }
-
-    template <typename NameOf>
-    void Rehash(size_t capacity, NameOf& nameOf)
+    void Rehash(size_t capacity)
     {
         std::vector<uint64_t> old(capacity, Free);
         old.swap(slots_);
-        for (const uint64_t slot : old)
-            if (slot != Free)
-                Place(NumberIn(slot), nameOf(NumberIn(slot)));
+        const size_t mask = capacity - 1;
+        for (const uint64_t slot : old) {
+            if (slot == Free)
+                continue;
+            size_t i = HashIn(slot) & mask;
+            while (slots_[i] != Free)
+                i = (i + 1) & mask;
+            slots_[i] = slot;
+        }
     }
 
     std::vector<uint64_t> slots_;

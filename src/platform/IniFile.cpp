@@ -3,50 +3,102 @@
 #include "platform/FileIo.h"
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
-std::string_view Trim(std::string_view s)
+inline bool IsBlank(char c)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blank(s.front()))
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+inline std::string_view TrimStart(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.front()))
         s.remove_prefix(1);
-    while (!s.empty() && blank(s.back()))
+    return s;
+}
+
+inline std::string_view TrimEnd(std::string_view s)
+{
+    while (!s.empty() && IsBlank(s.back()))
         s.remove_suffix(1);
     return s;
 }
 
-// Calls back with each line that says something: trimmed, neither blank nor a comment.
+inline std::string_view Trim(std::string_view s)
+{
+    return TrimEnd(TrimStart(s));
+}
+
+// The first of the wanted characters in [p, end), or end. Eight bytes are tried at a time,
+// because this search is most of the reading of a large file.
+template <char... Wanted>
+const char* FindFirstOf(const char* p, const char* end)
+{
+    constexpr uint64_t Ones = 0x0101010101010101u;
+    // Marks the zero bytes of a word; only the lowest mark is sure, the ones above it may be
+    // carries, which is all a search for the first needs.
+    const auto zeroBytes = [](uint64_t word) { return (word - Ones) & ~word & (Ones << 7); };
+    for (; end - p >= 8; p += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, p, sizeof word);
+        if constexpr (std::endian::native == std::endian::big)
+            word = __builtin_bswap64(word);
+        if (const uint64_t found = (zeroBytes(word ^ (Ones * static_cast<unsigned char>(Wanted))) | ...))
+            return p + std::countr_zero(found) / 8;
+    }
+    while (p != end && ((*p != Wanted) && ...))
+        ++p;
+    return p;
+}
+
+// Calls back with each line that says something, trimmed, neither blank nor a comment, and the
+// place of its first '=' in it (npos when it has none).
 template <typename Line>
 void ForEachLine(std::string_view text, Line&& line)
 {
-    while (!text.empty()) {
-        // Not find_first_of, which searches its set of characters once for every byte.
-        const auto lineEnd = std::find_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; });
-        const auto end = static_cast<size_t>(lineEnd - text.begin());
-        const std::string_view trimmed = Trim(text.substr(0, end));
-        const bool crlf = text.substr(end).starts_with("\r\n");
-        text.remove_prefix(std::min(end + (crlf ? 2 : 1), text.size()));
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        const char* stop = FindFirstOf<'\n', '\r', '='>(p, end);
+        const char* equals = stop != end && *stop == '=' ? stop : nullptr;
+        const char* lineEnd = equals ? FindFirstOf<'\n', '\r'>(equals + 1, end) : stop;
+        const std::string_view trimmed = Trim(std::string_view(p, static_cast<size_t>(lineEnd - p)));
+        const bool crlf = lineEnd != end && *lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n';
+        p = lineEnd == end ? end : lineEnd + (crlf ? 2 : 1);
         if (!trimmed.empty() && trimmed[0] != ';')
-            line(trimmed);
+            line(trimmed, equals ? static_cast<size_t>(equals - trimmed.data()) : std::string_view::npos);
     }
 }
 
-bool IsDigit(char c, int base)
+// One of 64 bits for a key, by its length and its outer characters: keys of different bits
+// are surely different. Letters count without case, as their low five bits do.
+inline uint64_t KeyBit(std::string_view key)
 {
-    if (c >= '0' && c <= '9')
-        return true;
-    return base == 16 && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
+    if (key.empty())
+        return 1;
+    const uint64_t outer = static_cast<uint64_t>(key.front() & 0x1F) << 5 | (key.back() & 0x1F);
+    return uint64_t{1} << ((key.size() << 10 | outer) * 0x9E3779B97F4A7C15u >> 58);
 }
 
-uint32_t DigitValue(char c)
+// The value of a decimal or hexadecimal digit; 36 for any other character.
+inline uint64_t DigitValue(char c)
 {
     if (c >= '0' && c <= '9')
-        return static_cast<uint32_t>(c - '0');
-    return static_cast<uint32_t>((c | 0x20) - 'a' + 10);
+        return static_cast<uint64_t>(c - '0');
+    const char lower = static_cast<char>(c | 0x20);
+    return lower >= 'a' && lower <= 'f' ? static_cast<uint64_t>(lower - 'a' + 10) : 36;
+}
+
+bool HasLineBreak(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
 }
 
 }  // namespace
@@ -59,7 +111,7 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    int base = 10;
+    uint64_t base = 10;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         base = 16;
         text.remove_prefix(2);
@@ -70,10 +122,9 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
     const uint64_t limit = negative ? uint64_t{1} << 31 : UINT32_MAX;
     uint64_t value = 0;
     for (const char c : text) {
-        if (!IsDigit(c, base))
-            return std::nullopt;
-        value = value * static_cast<uint64_t>(base) + DigitValue(c);
-        if (value > limit)
+        const uint64_t digit = DigitValue(c);
+        value = value * base + digit;
+        if (digit >= base || value > limit)
             return std::nullopt;
     }
     const auto bits = static_cast<uint32_t>(negative ? 0 - value : value);
@@ -89,11 +140,11 @@ std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hin
     };
     DecodedText decoded;
     {
-        // The bytes as read are let go before the sections are built.
-        const std::optional<std::string> bytes = ReadWholeFile(path, failure);
+        // The bytes as read become the text, or are let go before the sections are built.
+        std::optional<std::string> bytes = ReadWholeFile(path, failure);
         if (!bytes)
             return std::nullopt;
-        decoded = DecodeText(*bytes, hint);
+        decoded = DecodeText(std::move(*bytes), hint);
     }
     switch (decoded.problem) {
     case DecodeProblem::NotText:
@@ -120,35 +171,32 @@ CIniFile CIniFile::Adopt(std::string text)
     CIniFile ini;
     ini.text_ = std::move(text);
     const std::string_view all = ini.text_;
-    // Counted first, so that the lists are made once in their final size.
-    size_t sectionLines = 0;
-    size_t keyLines = 0;
-    ForEachLine(all, [&](std::string_view line) { ++(line[0] == '[' ? sectionLines : keyLines); });
-    ini.sections_.reserve(sectionLines);
-    ini.entries_.reserve(keyLines);
-    ini.sectionIndex_.Reserve(sectionLines, [&ini](uint32_t i) { return ini.SectionName(i); });
-
     size_t used = 0;
     const auto span = [&all, &used](std::string_view part) {
         used += part.size();
         return Span{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
     };
     uint32_t current = None;
-    ForEachLine(all, [&](std::string_view line) {
+    uint64_t keyBits = 0;  // of the current section's keys, see SectionWriter
+    ForEachLine(all, [&](std::string_view line, size_t eq) {
         if (line[0] == '[') {
             const size_t close = line.find(']');
             const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
             // A later section of a name already seen adds nothing to the first.
-            current = ini.FindSection(name) ? None : ini.AddSection(span(name));
+            current = ini.AddSection(Span{static_cast<uint32_t>(name.data() - all.data()), static_cast<uint32_t>(name.size())});
+            used += current == None ? 0 : name.size();
+            keyBits = 0;
             return;
         }
-        const size_t eq = line.find('=');
         if (current == None || eq == std::string_view::npos)
             return;
-        const std::string_view key = Trim(line.substr(0, eq));
+        const std::string_view key = TrimEnd(line.substr(0, eq));
+        const uint64_t bit = KeyBit(key);
         // The first of two equal keys is the one the reader sees.
-        if (!ini.FindEntry(current, key))
-            ini.AddEntry(current, span(key), span(Trim(line.substr(eq + 1))));
+        if ((keyBits & bit) != 0 && ini.FindEntry(current, key))
+            return;
+        keyBits |= bit;
+        ini.AddEntry(current, span(key), span(TrimStart(line.substr(eq + 1))));
     });
     // Line ends, brackets, comments, repeated sections and keys.
     ini.unusedText_ = ini.text_.size() - used;
@@ -158,7 +206,9 @@ CIniFile CIniFile::Adopt(std::string text)
 std::string CIniFile::Text() const
 {
     std::string out;
-    for (const Section& section : sections_) {
+    // Names and values, and per section and key at most the six and three bytes around them.
+    out.reserve(text_.size() - unusedText_ + sections_.size() * 6 + entries_.size() * 3);
+    for (const SectionRecord& section : sections_) {
         if (!out.empty())
             out += "\r\n";
         out.append(1, '[').append(View(section.name)).append("]\r\n");
@@ -171,19 +221,17 @@ std::string CIniFile::Text() const
 TextEncoding CIniFile::Save(const std::string& path) const
 {
     const std::string text = Text();
-    if (const std::optional<std::string> bytes = EncodeText(text, encoding_)) {
-        WriteFileAtomically(path, *bytes);
-        return encoding_;
-    }
-    WriteFileAtomically(path, text);
-    return TextEncoding::Utf8;
+    const std::optional<std::string> bytes =
+        encoding_ == TextEncoding::Utf8 ? std::nullopt : EncodeText(text, encoding_);
+    WriteFileAtomically(path, bytes ? *bytes : text);
+    return bytes ? encoding_ : TextEncoding::Utf8;
 }
 
 std::vector<std::string> CIniFile::SectionNames() const
 {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& section : sections_)
+    for (const SectionRecord& section : sections_)
         names.emplace_back(View(section.name));
     return names;
 }
@@ -217,47 +265,51 @@ std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
     return keys;
 }
 
+CIniFile::SectionView CIniFile::Section(std::string_view name) const
+{
+    return SectionView(*this, FindSection(name).value_or(None));
+}
+
+CIniFile::SectionWriter CIniFile::WriteSection(std::string_view name)
+{
+    return SectionWriter(*this, FindOrAddSection(name));
+}
+
 bool CIniFile::HasKey(std::string_view section, std::string_view key) const
 {
-    return FindEntry(section, key) != nullptr;
+    return Section(section).Has(key);
 }
 
 std::string CIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    return std::string(entry ? View(entry->value) : fallback);
+    return std::string(Section(section).Text(key, fallback));
 }
 
 int32_t CIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const
 {
-    const Entry* entry = FindEntry(section, key);
-    return entry ? ParseProfileInteger(View(entry->value)).value_or(fallback) : fallback;
+    return Section(section).Integer(key, fallback);
 }
 
 bool CIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const
 {
-    return ReadInteger(section, key, fallback ? 1 : 0) > 0;
+    return Section(section).Bool(key, fallback);
 }
 
 void CIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
-    std::string line(Trim(value));
-    for (char& c : line)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    const uint32_t s = FindOrAddSection(section);
-    if (const std::optional<uint32_t> e = FindEntry(s, key)) {
-        SetValue(entries_[*e], line);
-        return;
-    }
-    const Span name = Store(key);
-    AddEntry(s, name, Store(line));
+    WriteSection(section).String(key, value);
 }
 
 void CIniFile::WriteInteger(std::string_view section, std::string_view key, int64_t value)
 {
-    WriteString(section, key, std::to_string(value));
+    WriteSection(section).Integer(key, value);
+}
+
+bool CIniFile::Holds(std::string_view text) const
+{
+    const std::less<const char*> before;
+    return !before(text.data(), text_.data()) && before(text.data(), text_.data() + text_.size());
 }
 
 CIniFile::Span CIniFile::Store(std::string_view text)
@@ -265,9 +317,7 @@ CIniFile::Span CIniFile::Store(std::string_view text)
     if (text_.size() + text.size() >= None)
         throw std::length_error("profile text beyond 4 GiB");
     const Span span{static_cast<uint32_t>(text_.size()), static_cast<uint32_t>(text.size())};
-    const std::less<const char*> before;
-    const bool inside = !before(text.data(), text_.data()) && before(text.data(), text_.data() + text_.size());
-    if (inside)
+    if (Holds(text))
         text_.append(text_, static_cast<size_t>(text.data() - text_.data()), text.size());
     else
         text_.append(text);
@@ -297,7 +347,7 @@ void CIniFile::Compact()
         span.offset = static_cast<uint32_t>(text.size());
         text.append(old);
     };
-    for (Section& section : sections_) {
+    for (SectionRecord& section : sections_) {
         keep(section.name);
         for (uint32_t e = section.first; e != None; e = entries_[e].next) {
             keep(entries_[e].key);
@@ -310,7 +360,7 @@ void CIniFile::Compact()
 
 std::optional<uint32_t> CIniFile::FindSection(std::string_view section) const
 {
-    for (const uint32_t guess : {lastFound_, lastFound_ + 1})
+    for (const uint32_t guess : {lastFound_ + 1, lastFound_})
         if (guess < sections_.size() && FoldedIndex::SameName(SectionName(guess), section))
             return lastFound_ = guess;
     const std::optional<uint32_t> found = sectionIndex_.Find(section, [this](uint32_t i) { return SectionName(i); });
@@ -322,8 +372,11 @@ std::optional<uint32_t> CIniFile::FindSection(std::string_view section) const
 uint32_t CIniFile::AddSection(Span name)
 {
     const auto number = static_cast<uint32_t>(sections_.size());
-    sections_.push_back(Section{name});
-    sectionIndex_.Add(number, [this](uint32_t i) { return SectionName(i); });
+    sections_.push_back(SectionRecord{name});
+    if (sectionIndex_.Add(number, [this](uint32_t i) { return SectionName(i); })) {
+        sections_.pop_back();
+        return None;
+    }
     lastFound_ = number;
     return number;
 }
@@ -339,7 +392,6 @@ void CIniFile::ReindexSections()
 {
     sectionIndex_.Clear();
     lastFound_ = 0;
-    lastEntrySection_ = None;
     for (uint32_t i = 0; i < sections_.size(); ++i)
         sectionIndex_.Add(i, [this](uint32_t n) { return SectionName(n); });
 }
@@ -355,29 +407,11 @@ std::optional<uint32_t> CIniFile::FindEntry(uint32_t section, std::string_view k
     return std::nullopt;
 }
 
-const CIniFile::Entry* CIniFile::FindEntry(std::string_view section, std::string_view key) const
-{
-    const std::optional<uint32_t> s = FindSection(section);
-    if (!s)
-        return nullptr;
-    if (*s == lastEntrySection_) {
-        const uint32_t next = entries_[lastEntry_].next;
-        if (next != None && FoldedIndex::SameName(View(entries_[next].key), key))
-            return &entries_[lastEntry_ = next];
-    }
-    const std::optional<uint32_t> e = FindEntry(*s, key);
-    if (!e)
-        return nullptr;
-    lastEntrySection_ = *s;
-    lastEntry_ = *e;
-    return &entries_[*e];
-}
-
 void CIniFile::AddEntry(uint32_t section, Span key, Span value)
 {
     const auto number = static_cast<uint32_t>(entries_.size());
     entries_.push_back(Entry{key, value});
-    Section& s = sections_[section];
+    SectionRecord& s = sections_[section];
     (s.last == None ? s.first : entries_[s.last].next) = number;
     s.last = number;
     if (++s.count == IndexedFrom)
@@ -391,4 +425,80 @@ void CIniFile::IndexKeys(uint32_t section)
     FoldedIndex& index = keyIndexes_[section];
     for (uint32_t e = sections_[section].first; e != None; e = entries_[e].next)
         index.Add(e, [this](uint32_t n) { return View(entries_[n].key); });
+}
+
+CIniFile::SectionView::SectionView(const CIniFile& file, uint32_t section)
+    : file_(&file), section_(section), next_(section == None ? None : file.sections_[section].first)
+{
+}
+
+uint32_t CIniFile::SectionView::Find(std::string_view key) const
+{
+    if (section_ == None)
+        return None;
+    uint32_t found = next_;
+    if (found == None || !FoldedIndex::SameName(file_->View(file_->entries_[found].key), key))
+        found = file_->FindEntry(section_, key).value_or(None);
+    if (found != None)
+        next_ = file_->entries_[found].next;
+    return found;
+}
+
+std::optional<std::string_view> CIniFile::SectionView::Value(std::string_view key) const
+{
+    const uint32_t found = Find(key);
+    if (found == None)
+        return std::nullopt;
+    return file_->View(file_->entries_[found].value);
+}
+
+std::string_view CIniFile::SectionView::Text(std::string_view key, std::string_view fallback) const
+{
+    return Value(key).value_or(fallback);
+}
+
+int32_t CIniFile::SectionView::Integer(std::string_view key, int32_t fallback) const
+{
+    const std::optional<std::string_view> value = Value(key);
+    return value ? ParseProfileInteger(*value).value_or(fallback) : fallback;
+}
+
+CIniFile::SectionWriter::SectionWriter(CIniFile& file, uint32_t section)
+    : file_(&file), section_(section), ownKeys_(file.sections_[section].count == 0 ? 0 : None)
+{
+}
+
+void CIniFile::SectionWriter::String(std::string_view key, std::string_view value)
+{
+    value = Trim(value);
+    // The value is copied when it has line breaks to replace, or is a part of the text, which
+    // storing the key may move.
+    std::string line;
+    if (HasLineBreak(value) || file_->Holds(value)) {
+        line = value;
+        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        value = line;
+    }
+    const uint64_t bit = KeyBit(key);
+    if (ownKeys_ != file_->sections_[section_].count)
+        ownKeys_ = None;
+    if (ownKeys_ == None || (keyBits_ & bit) != 0) {
+        if (const std::optional<uint32_t> e = file_->FindEntry(section_, key)) {
+            file_->SetValue(file_->entries_[*e], value);
+            return;
+        }
+    }
+    const Span name = file_->Store(key);
+    file_->AddEntry(section_, name, file_->Store(value));
+    if (ownKeys_ != None) {
+        ++ownKeys_;
+        keyBits_ |= bit;
+    }
+}
+
+void CIniFile::SectionWriter::Integer(std::string_view key, int64_t value)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    String(key, std::string_view(digits, static_cast<size_t>(end - digits)));
 }

@@ -51,6 +51,13 @@ public:
     // Key names of a section in file order.
     std::vector<std::string> KeyNames(std::string_view section) const;
 
+    class SectionView;
+    class SectionWriter;
+    // A section found once for reading many of its keys; an absent one holds no keys.
+    SectionView Section(std::string_view name) const;
+    // A section found once, or added at the end, for writing many of its keys.
+    SectionWriter WriteSection(std::string_view name);
+
     bool HasKey(std::string_view section, std::string_view key) const;
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view fallback) const;
@@ -79,7 +86,7 @@ private:
         Span value;
         uint32_t next = None;
     };
-    struct Section {
+    struct SectionRecord {
         Span name;
         uint32_t first = None;
         uint32_t last = None;
@@ -90,6 +97,8 @@ private:
     static CIniFile Adopt(std::string text);
 
     std::string_view View(Span span) const { return {text_.data() + span.offset, span.size}; }
+    // Whether a text lies in text_.
+    bool Holds(std::string_view text) const;
     // Appends to the text; the text may be a part of it.
     Span Store(std::string_view text);
     void SetValue(Entry& entry, std::string_view value);
@@ -101,14 +110,13 @@ private:
     uint32_t FindOrAddSection(std::string_view section);
     void ReindexSections();
     std::optional<uint32_t> FindEntry(uint32_t section, std::string_view key) const;
-    const Entry* FindEntry(std::string_view section, std::string_view key) const;
     // The caller has made sure the key is not there yet.
     void AddEntry(uint32_t section, Span key, Span value);
     void IndexKeys(uint32_t section);
 
     std::string text_;
     size_t unusedText_ = 0;  // bytes of text_ that nothing refers to
-    std::vector<Section> sections_;
+    std::vector<SectionRecord> sections_;
     std::vector<Entry> entries_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     FoldedIndex sectionIndex_;
@@ -116,13 +124,62 @@ private:
     // a hash table for each of the thousands of sections of a large room. A section too long
     // for that, as the walls of a room can be, has an index of its keys here.
     std::unordered_map<uint32_t, FoldedIndex> keyIndexes_;
-    // Readers and writers take a section's keys one after another, and often the sections in
-    // file order, so the section found last and the one after it are tried first.
+    // Readers and writers take the sections often in file order, so the section after the one
+    // found last and that one are tried first.
     mutable uint32_t lastFound_ = 0;
-    // Keys are mostly read in the order they were written: the one after the key found last, if
-    // in the same section, is tried first.
-    mutable uint32_t lastEntrySection_ = None;
-    mutable uint32_t lastEntry_ = 0;
+};
+
+// Keys are mostly read in the order they were written, so each is looked for first right after
+// the one found last: reading a section in file order costs one comparison a key. The view and
+// the values it gives are valid while the file is not written to.
+class CIniFile::SectionView {
+public:
+    bool Has(std::string_view key) const { return Find(key) != None; }
+    std::optional<std::string_view> Value(std::string_view key) const;
+    std::string_view Text(std::string_view key, std::string_view fallback) const;
+    // By the rules of ReadInteger and ReadBool.
+    int32_t Integer(std::string_view key, int32_t fallback) const;
+    bool Bool(std::string_view key, bool fallback) const { return Integer(key, fallback ? 1 : 0) > 0; }
+    // Calls visit(key, value) for each key in file order: for readers of many optional keys.
+    template <typename Visit>
+    void ForEach(Visit&& visit) const;
+
+private:
+    friend class CIniFile;
+    SectionView(const CIniFile& file, uint32_t section);
+    uint32_t Find(std::string_view key) const;
+
+    const CIniFile* file_;
+    uint32_t section_;
+    mutable uint32_t next_;  // the entry tried first
+};
+
+template <typename Visit>
+void CIniFile::SectionView::ForEach(Visit&& visit) const
+{
+    if (section_ == None)
+        return;
+    for (uint32_t e = file_->sections_[section_].first; e != None; e = file_->entries_[e].next)
+        visit(file_->View(file_->entries_[e].key), file_->View(file_->entries_[e].value));
+}
+
+// Valid until a section of the file is erased.
+class CIniFile::SectionWriter {
+public:
+    void String(std::string_view key, std::string_view value);
+    void Integer(std::string_view key, int64_t value);
+
+private:
+    friend class CIniFile;
+    SectionWriter(CIniFile& file, uint32_t section);
+
+    CIniFile* file_;
+    uint32_t section_;
+    // Writing a new section, as saving a room does, is the common case: while every key of the
+    // section came through this writer, a key whose bit (of 64, by its length and outer letters)
+    // none of them set is new without a search.
+    uint32_t ownKeys_;  // None once the section holds keys of others
+    uint64_t keyBits_ = 0;
 };
 
 // An integer by the reader's rules; nothing when the text is not one.

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cinttypes>
-#include <cstdio>
+#include <charconv>
+#include <iterator>
 #include <limits>
 
 std::string ColourText(Colour colour)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%06" PRIX32, colour);
+    char digits[8];
+    char* end = std::to_chars(digits, digits + sizeof digits, colour, 16).ptr;
+    std::string text = "0x";
+    text.append(std::max<ptrdiff_t>(0, 6 - (end - digits)), '0');
+    std::transform(digits, end, std::back_inserter(text), [](char c) { return c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c; });
     return text;
 }
 
@@ -68,6 +71,7 @@ std::string JoinIntegers(const int32_t* values, size_t count)
 std::string EscapeText(std::string_view caption)
 {
     std::string value;
+    value.reserve(caption.size() + 1);
     for (size_t i = 0; i < caption.size(); ++i) {
         const char c = caption[i];
         if (c == '\r' || c == '\n') {
@@ -86,19 +90,14 @@ std::string EscapeText(std::string_view caption)
 
 std::string UnescapeText(std::string_view value)
 {
+    value = value.substr(0, std::min(value.size(), value.rfind('#')));
     std::string caption;
-    for (size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\\' && i + 1 < value.size() && value[i + 1] == 'n') {
-            caption += "\r\n";
-            ++i;
-        } else {
-            caption += value[i];
-        }
+    caption.reserve(value.size() + 8);
+    for (size_t escape = value.find("\\n"); escape != std::string_view::npos; escape = value.find("\\n")) {
+        caption.append(value.substr(0, escape)).append("\r\n");
+        value.remove_prefix(escape + 2);
     }
-    const size_t hash = caption.rfind('#');
-    if (hash != std::string::npos)
-        caption.erase(hash);
-    return caption;
+    return caption.append(value);
 }
 
 std::string FontText(const CFont& font)

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -115,12 +117,25 @@ std::pair<char32_t, size_t> NextUtf8(std::string_view s)
     return {cp, cp < min || cp > 0x10FFFF || surrogate ? 0 : len};
 }
 
+// The length of the plain ASCII the text starts with, taken eight bytes at a time.
+size_t AsciiPrefix(std::string_view s)
+{
+    size_t i = 0;
+    for (uint64_t word = 0; i + sizeof word <= s.size(); i += sizeof word) {
+        std::memcpy(&word, s.data() + i, sizeof word);
+        if ((word & 0x8080808080808080u) != 0)
+            break;
+    }
+    while (i < s.size() && (s[i] & 0x80) == 0)
+        ++i;
+    return i;
+}
+
 bool IsUtf8(std::string_view s)
 {
     while (!s.empty()) {
         // Runs of plain ASCII, most of any file, are passed over whole.
-        const auto high = std::find_if(s.begin(), s.end(), [](char c) { return (c & 0x80) != 0; });
-        s.remove_prefix(static_cast<size_t>(high - s.begin()));
+        s.remove_prefix(AsciiPrefix(s));
         if (s.empty())
             return true;
         const size_t len = NextUtf8(s).second;
@@ -198,29 +213,53 @@ void AppendUtf16(std::string& out, char32_t cp, bool little)
     }
 }
 
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+// Which of the two UTF-8 encodings the bytes are in, if either. UTF-16 byte-order marks are
+// no UTF-8.
+std::optional<TextEncoding> Utf8EncodingOf(std::string_view bytes)
+{
+    const bool marked = bytes.starts_with(Utf8Mark);
+    if (!IsUtf8(bytes.substr(marked ? Utf8Mark.size() : 0)))
+        return std::nullopt;
+    return marked ? TextEncoding::Utf8WithMark : TextEncoding::Utf8;
+}
+
 DecodedText Decode(std::string_view bytes, CodePageHint hint)
 {
-    constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
     if (bytes.starts_with("\xFF\xFE"))
         return FromUtf16(bytes.substr(2), TextEncoding::Utf16LE);
     if (bytes.starts_with("\xFE\xFF"))
         return FromUtf16(bytes.substr(2), TextEncoding::Utf16BE);
-    const bool marked = bytes.starts_with(Utf8Mark);
-    if (marked)
-        bytes.remove_prefix(Utf8Mark.size());
-    if (IsUtf8(bytes))
-        return {std::string(bytes), marked ? TextEncoding::Utf8WithMark : TextEncoding::Utf8, DecodeProblem::None};
+    if (const std::optional<TextEncoding> utf8 = Utf8EncodingOf(bytes))
+        return {std::string(bytes.substr(*utf8 == TextEncoding::Utf8WithMark ? Utf8Mark.size() : 0)), *utf8,
+                DecodeProblem::None};
     return DecodeCodePage(bytes, LikelierCodePage(bytes, hint));
+}
+
+// A NUL character, in any encoding, is no text.
+DecodedText RefuseNul(DecodedText decoded)
+{
+    if (decoded.text.find('\0') != std::string::npos)
+        return {{}, decoded.encoding, DecodeProblem::NotText};
+    return decoded;
 }
 
 }  // namespace
 
 DecodedText DecodeText(std::string_view bytes, CodePageHint hint)
 {
-    DecodedText decoded = Decode(bytes, hint);
-    if (decoded.text.find('\0') != std::string::npos)
-        return {{}, decoded.encoding, DecodeProblem::NotText};
-    return decoded;
+    return RefuseNul(Decode(bytes, hint));
+}
+
+DecodedText DecodeText(std::string&& bytes, CodePageHint hint)
+{
+    const std::optional<TextEncoding> utf8 = Utf8EncodingOf(bytes);
+    if (!utf8)
+        return DecodeText(std::string_view(bytes), hint);
+    if (*utf8 == TextEncoding::Utf8WithMark)
+        bytes.erase(0, Utf8Mark.size());
+    return RefuseNul({std::move(bytes), *utf8, DecodeProblem::None});
 }
 
 std::optional<std::string> EncodeText(std::string_view utf8, TextEncoding encoding)

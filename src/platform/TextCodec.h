@@ -33,6 +33,8 @@ struct DecodedText {
 };
 
 DecodedText DecodeText(std::string_view bytes, CodePageHint hint);
+// The same, keeping the bytes as the text when they are UTF-8 already.
+DecodedText DecodeText(std::string&& bytes, CodePageHint hint);
 
 // The bytes of UTF-8 text in an encoding, with its byte-order mark where it has one; nothing
 // when a character has no place in a single-byte code page.
