@@ -133,6 +133,8 @@ TEST(CRoomWallsTest, NearestWallMeasuresToTheSegments)
     // 100 beyond the end of wall 0 and 100 across wall 3: the earlier wall wins, t unclamped.
     EXPECT_EQ(room.NearestWall(600, 0, &t), 0);
     EXPECT_DOUBLE_EQ(t, 1.2);
+    // Beyond its end a wall is as far away as that end, not as its line.
+    EXPECT_EQ(OutlineOf({CWall(0, 0, 100, 0, 0, 10), CWall(300, -50, 300, 50, 0, 10)}).NearestWall(250, 0, &t), 1);
 
     const CRoomWalls wide = OutlineOf({CWall(-2000000000, -2000000000, 2000000000, -2000000000, 0, 1),
                                        CWall(-2000000000, 2000000000, 2000000000, 2000000000, 0, 1)});

@@ -109,6 +109,9 @@ TEST(CPrintSizeCalculator, ABorderTooWideOrNegativeFallsBackToOneAndAHalfCentime
     CPrintSizeCalculator third = Calculator(590, 490, 6.77);
     ASSERT_TRUE(third.Calculate(Room(), {}));
     EXPECT_EQ(third.Border, 1599);
+    CPrintSizeCalculator none = Calculator(590, 490, 0.0);
+    ASSERT_TRUE(none.Calculate(Room(), {}));
+    EXPECT_EQ(none.Border, 0);
 }
 
 // The page keeps what the lines below the drawing take, so that a height-limited drawing and

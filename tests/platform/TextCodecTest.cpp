@@ -41,6 +41,10 @@ const EncodingCase EncodingCases[] = {
     {"OverlongUtf8", "a\xC1\xA1", Central, "aÁ¡", TextEncoding::Windows1252},
     {"StrongerVoteWins", "\x9F\xE0", Central, "Ÿà", TextEncoding::Windows1252},
     {"StrongerVotesWin", "\x9D\xE0\xC0", Central, "\u009DàÀ", TextEncoding::Windows1252},
+    // The first letters past one byte of UTF-8 and past one unit of UTF-16, and the first of
+    // the code page's upper half that it shares with Latin-1.
+    {"Utf16EdgesOfTheirRanges", "\xFF\xFE\x00\xD8\x00\xDC\x80\x00"sv, Western, "\U00010000\u0080", TextEncoding::Utf16LE},
+    {"NoBreakSpace", "K\xFC" "che\xA0", Western, "K\u00FC" "che\u00A0", TextEncoding::Windows1252},
     // The undefined bytes keep their numbers and come back unchanged.
     {"UndefinedBytes", "\x80\x81\x90", Western, "€\u0081\u0090", TextEncoding::Windows1252},
 };
