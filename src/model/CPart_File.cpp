@@ -78,6 +78,26 @@ const Field* FindField(std::string_view key, size_t from)
     return nullptr;
 }
 
+void LoadPart(CPart& part, const CIniFile::SectionView& section, int unit)
+{
+    // The keys are taken as they come rather than looked for one by one, since most are
+    // optional and an absent key would cost a search of the whole section.
+    part.Reset();
+    part.ZHeight = -1;
+    static const uint32_t withoutLibraryKey = ParseLibraryCategories("");
+    part.CategoryMask = withoutLibraryKey;
+    size_t next = 0;
+    section.ForEach([&part, &next](std::string_view key, std::string_view value) {
+        if (const Field* field = FindField(key, next)) {
+            field->read(part, value);
+            next = static_cast<size_t>(field - Fields) + 1;
+        }
+    });
+    if (part.ZHeight == -1)
+        part.ZHeight = DefaultZHeight(part, unit);
+    part.InUse = true;
+}
+
 }  // namespace
 
 void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) const
@@ -109,20 +129,10 @@ void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) 
 
 void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
-    // The keys are taken as they come rather than looked for one by one, since most are
-    // optional and an absent key would cost a search of the whole section.
-    Reset();
-    ZHeight = -1;
-    static const uint32_t withoutLibraryKey = ParseLibraryCategories("");
-    CategoryMask = withoutLibraryKey;
-    size_t next = 0;
-    ini.Section(section).ForEach([this, &next](std::string_view key, std::string_view value) {
-        if (const Field* field = FindField(key, next)) {
-            field->read(*this, value);
-            next = static_cast<size_t>(field - Fields) + 1;
-        }
-    });
-    if (ZHeight == -1)
-        ZHeight = DefaultZHeight(*this, unit);
-    InUse = true;
+    LoadPart(*this, ini.Section(section), unit);
+}
+
+void CPart::Load(const CIniFile& ini, size_t section, int unit)
+{
+    LoadPart(*this, ini.SectionAt(section), unit);
 }

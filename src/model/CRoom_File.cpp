@@ -8,10 +8,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <future>
 
 namespace {
 
 constexpr int FileVersion = 300;
+// Fewer objects are read sooner than a thread starts.
+constexpr size_t ObjectsForTwoThreads = 2000;
 constexpr std::string_view RoomSection = "Room";
 constexpr std::string_view WallsSection = "RoomWalls";
 constexpr std::string_view BackgroundSection = "Background";
@@ -137,13 +140,29 @@ void CRoom::Read(const CIniFile& ini, const std::string& folder)
     Walls.Load(ini, WallsSection);
     Background.Read(ini, BackgroundSection, folder);
 
+    // The objects of a large room are read in two threads: the first takes the objects of the
+    // first half of the sections, the second those of the other half.
     const auto isPart = [&ini](size_t section) { return ini.SectionName(section).starts_with("Part"); };
-    // Growing the list object by object would hold up to three times the room for a moment.
-    size_t partCount = 0;
-    for (size_t i = 0; i < ini.SectionCount(); ++i)
-        partCount += isPart(i) ? 1 : 0;
-    Parts.reserve(partCount);
-    for (size_t i = 0; i < ini.SectionCount(); ++i)
-        if (isPart(i))
-            AddPart(nullptr, true).Load(ini, ini.SectionName(i), Unit);
+    const auto partsIn = [&](size_t from, size_t to) {
+        size_t count = 0;
+        for (size_t i = from; i < to; ++i)
+            count += isPart(i) ? 1 : 0;
+        return count;
+    };
+    const size_t sections = ini.SectionCount();
+    const size_t middle = sections / 2;
+    const size_t firstHalf = partsIn(0, middle);
+    Parts.resize(firstHalf + partsIn(middle, sections));
+    const auto load = [&](size_t from, size_t to, size_t part) {
+        for (size_t i = from; i < to; ++i)
+            if (isPart(i))
+                Parts[part++].Load(ini, i, Unit);
+    };
+    if (Parts.size() < ObjectsForTwoThreads) {
+        load(0, sections, 0);
+        return;
+    }
+    std::future<void> secondHalf = std::async(std::launch::async, load, middle, sections, firstHalf);
+    load(0, middle, 0);
+    secondHalf.get();
 }

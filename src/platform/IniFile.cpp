@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -36,26 +39,46 @@ inline std::string_view Trim(std::string_view s)
     return TrimEnd(TrimStart(s));
 }
 
-// The first of the wanted characters in [p, end), or end. Eight bytes are tried at a time,
-// because this search is most of the reading of a large file.
-template <char... Wanted>
-const char* FindFirstOf(const char* p, const char* end)
+// Where CRs, LFs and '=' stand in 64 bytes of text, a bit per byte: the reader walks these
+// marks instead of the bytes, because finding them is most of the reading of a large file.
+struct BlockMarks {
+    uint64_t crs = 0;
+    uint64_t lfs = 0;
+    uint64_t equals = 0;
+};
+
+BlockMarks MarksOf(const char* block)
 {
-    constexpr uint64_t Ones = 0x0101010101010101u;
-    // Marks the zero bytes of a word; only the lowest mark is sure, the ones above it may be
-    // carries, which is all a search for the first needs.
-    const auto zeroBytes = [](uint64_t word) { return (word - Ones) & ~word & (Ones << 7); };
-    for (; end - p >= 8; p += 8) {
-        uint64_t word = 0;
-        std::memcpy(&word, p, sizeof word);
-        if constexpr (std::endian::native == std::endian::big)
-            word = __builtin_bswap64(word);
-        if (const uint64_t found = (zeroBytes(word ^ (Ones * static_cast<unsigned char>(Wanted))) | ...))
-            return p + std::countr_zero(found) / 8;
+    BlockMarks marks;
+#if defined(__SSE2__)
+    for (int part = 0; part < 4; ++part) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+        const auto bitsOf = [part, bytes](char c) {
+            const int found = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)));
+            return static_cast<uint64_t>(static_cast<uint16_t>(found)) << (16 * part);
+        };
+        marks.crs |= bitsOf('\r');
+        marks.lfs |= bitsOf('\n');
+        marks.equals |= bitsOf('=');
     }
-    while (p != end && ((*p != Wanted) && ...))
-        ++p;
-    return p;
+#else
+    for (int i = 0; i < 64; ++i) {
+        marks.crs |= uint64_t{block[i] == '\r'} << i;
+        marks.lfs |= uint64_t{block[i] == '\n'} << i;
+        marks.equals |= uint64_t{block[i] == '='} << i;
+    }
+#endif
+    return marks;
+}
+
+// The marks of the last, shorter stretch of a text, which also ends a line where the text ends.
+BlockMarks LastMarks(std::string_view rest)
+{
+    char block[64] = {};
+    rest.copy(block, rest.size());
+    BlockMarks marks = MarksOf(block);
+    marks.lfs |= uint64_t{1} << rest.size();
+    return marks;
 }
 
 // Calls back with each line that says something, trimmed, neither blank nor a comment, and the
@@ -63,17 +86,30 @@ const char* FindFirstOf(const char* p, const char* end)
 template <typename Line>
 void ForEachLine(std::string_view text, Line&& line)
 {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p != end) {
-        const char* stop = FindFirstOf<'\n', '\r', '='>(p, end);
-        const char* equals = stop != end && *stop == '=' ? stop : nullptr;
-        const char* lineEnd = equals ? FindFirstOf<'\n', '\r'>(equals + 1, end) : stop;
-        const std::string_view trimmed = Trim(std::string_view(p, static_cast<size_t>(lineEnd - p)));
-        const bool crlf = lineEnd != end && *lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n';
-        p = lineEnd == end ? end : lineEnd + (crlf ? 2 : 1);
-        if (!trimmed.empty() && trimmed[0] != ';')
-            line(trimmed, equals ? static_cast<size_t>(equals - trimmed.data()) : std::string_view::npos);
+    constexpr size_t npos = std::string_view::npos;
+    size_t start = 0;
+    size_t equals = npos;
+    uint64_t crBefore = 0;  // 1 when the block before ended in a CR
+    for (size_t block = 0; block <= text.size(); block += 64) {
+        const size_t rest = text.size() - block;
+        const BlockMarks marks = rest >= 64 ? MarksOf(text.data() + block) : LastMarks(text.substr(block));
+        // The LF of a CR LF pair ends nothing more.
+        const uint64_t lineEnds = marks.crs | (marks.lfs & ~(marks.crs << 1 | crBefore));
+        crBefore = marks.crs >> 63;
+        for (uint64_t pending = lineEnds | marks.equals; pending != 0; pending &= pending - 1) {
+            const int bit = std::countr_zero(pending);
+            const size_t at = block + static_cast<size_t>(bit);
+            if ((lineEnds >> bit & 1) == 0) {
+                equals = std::min(equals, at);
+                continue;
+            }
+            const std::string_view trimmed = Trim(text.substr(start, at - start));
+            if (!trimmed.empty() && trimmed[0] != ';')
+                line(trimmed, equals == npos ? npos : equals - static_cast<size_t>(trimmed.data() - text.data()));
+            const bool crlf = at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n';
+            start = at + (crlf ? 2 : 1);
+            equals = npos;
+        }
     }
 }
 
@@ -103,7 +139,7 @@ bool HasLineBreak(std::string_view text)
 
 }  // namespace
 
-std::optional<int32_t> ParseProfileInteger(std::string_view text)
+int64_t ProfileInteger(std::string_view text)
 {
     text = Trim(text);
     bool negative = false;
@@ -117,7 +153,7 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         text.remove_prefix(2);
     }
     if (text.empty())
-        return std::nullopt;
+        return NotAProfileInteger;
     // Negative numbers reach -2^31; others the whole unsigned range, read as its bit pattern.
     const uint64_t limit = negative ? uint64_t{1} << 31 : UINT32_MAX;
     uint64_t value = 0;
@@ -125,10 +161,9 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
         const uint64_t digit = DigitValue(c);
         value = value * base + digit;
         if (digit >= base || value > limit)
-            return std::nullopt;
+            return NotAProfileInteger;
     }
-    const auto bits = static_cast<uint32_t>(negative ? 0 - value : value);
-    return static_cast<int32_t>(bits);
+    return static_cast<int32_t>(static_cast<uint32_t>(negative ? 0 - value : value));
 }
 
 std::optional<CIniFile> CIniFile::Read(const std::string& path, CodePageHint hint, ReadFailure* failure)
@@ -268,6 +303,11 @@ std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
 CIniFile::SectionView CIniFile::Section(std::string_view name) const
 {
     return SectionView(*this, FindSection(name).value_or(None));
+}
+
+CIniFile::SectionView CIniFile::SectionAt(size_t section) const
+{
+    return SectionView(*this, static_cast<uint32_t>(section));
 }
 
 CIniFile::SectionWriter CIniFile::WriteSection(std::string_view name)
@@ -414,16 +454,16 @@ void CIniFile::AddEntry(uint32_t section, Span key, Span value)
     SectionRecord& s = sections_[section];
     (s.last == None ? s.first : entries_[s.last].next) = number;
     s.last = number;
-    if (++s.count == IndexedFrom)
+    if (++s.count >= IndexedFrom)
         IndexKeys(section);
-    else if (s.count > IndexedFrom)
-        keyIndexes_.at(section).Add(number, [this](uint32_t e) { return View(entries_[e].key); });
 }
 
 void CIniFile::IndexKeys(uint32_t section)
 {
+    // All the keys of a section that has just grown long enough, then each key added.
+    const SectionRecord& s = sections_[section];
     FoldedIndex& index = keyIndexes_[section];
-    for (uint32_t e = sections_[section].first; e != None; e = entries_[e].next)
+    for (uint32_t e = s.count == IndexedFrom ? s.first : s.last; e != None; e = entries_[e].next)
         index.Add(e, [this](uint32_t n) { return View(entries_[n].key); });
 }
 
@@ -460,7 +500,8 @@ std::string_view CIniFile::SectionView::Text(std::string_view key, std::string_v
 int32_t CIniFile::SectionView::Integer(std::string_view key, int32_t fallback) const
 {
     const std::optional<std::string_view> value = Value(key);
-    return value ? ParseProfileInteger(*value).value_or(fallback) : fallback;
+    const int64_t number = value ? ProfileInteger(*value) : NotAProfileInteger;
+    return number == NotAProfileInteger ? fallback : static_cast<int32_t>(number);
 }
 
 CIniFile::SectionWriter::SectionWriter(CIniFile& file, uint32_t section)

@@ -55,6 +55,8 @@ public:
     class SectionWriter;
     // A section found once for reading many of its keys; an absent one holds no keys.
     SectionView Section(std::string_view name) const;
+    // The section of that number; unlike a search by name, safe in several threads at once.
+    SectionView SectionAt(size_t section) const;
     // A section found once, or added at the end, for writing many of its keys.
     SectionWriter WriteSection(std::string_view name);
 
@@ -112,6 +114,7 @@ private:
     std::optional<uint32_t> FindEntry(uint32_t section, std::string_view key) const;
     // The caller has made sure the key is not there yet.
     void AddEntry(uint32_t section, Span key, Span value);
+    // Keeps the index of a long section's keys up to date with its last key.
     void IndexKeys(uint32_t section);
 
     std::string text_;
@@ -182,5 +185,15 @@ private:
     uint64_t keyBits_ = 0;
 };
 
-// An integer by the reader's rules; nothing when the text is not one.
-std::optional<int32_t> ParseProfileInteger(std::string_view text);
+// An integer by the reader's rules, or NotAProfileInteger when the text is not one: a 64-bit
+// answer, since returning an optional costs a trip through memory, and numbers are most of
+// what a room file holds.
+constexpr int64_t NotAProfileInteger = INT64_MIN;
+int64_t ProfileInteger(std::string_view text);
+
+// The same, as nothing when the text is not one.
+inline std::optional<int32_t> ParseProfileInteger(std::string_view text)
+{
+    const int64_t number = ProfileInteger(text);
+    return number == NotAProfileInteger ? std::nullopt : std::optional<int32_t>(static_cast<int32_t>(number));
+}

@@ -136,6 +136,19 @@ TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndSaveRenumberedWithoutForeignSe
     EXPECT_EQ(room.Parts[2].Caption, "c");
     EXPECT_EQ(room.Width, 10);
 
+    // A large room's objects are read in two threads, each taking half of the sections.
+    std::string large;
+    for (int i = 0; i < 3000; ++i)
+        large += (i % 7 == 3 ? "[Other" : "[Part") + std::to_string(i) + "]\nCaption=" + std::to_string(i) + "\n";
+    const CRoom many = LoadText(large + "[Part0]\nCaption=again\n");
+    std::vector<std::string> captions;
+    for (int i = 0; i < 3000; ++i)
+        if (i % 7 != 3)
+            captions.push_back(std::to_string(i));
+    ASSERT_EQ(many.PartCount(), static_cast<int>(captions.size()));
+    for (size_t i = 0; i < captions.size(); ++i)
+        ASSERT_EQ(many.Parts[i].Caption, captions[i]) << i;
+
     // Saving numbers the objects afresh and drops what else the old file held.
     const std::string path = dir.file("room.mst");
     TempDir::WriteFile(path, "[Extra]\nkey=1\n[Part5]\nType=Door\n");

@@ -89,6 +89,24 @@ TEST(IniFile, IgnoresCommentsLinesOutsideSectionsAndLinesWithoutEquals)
     EXPECT_EQ(ini.ReadString("S", "k", ""), "v=w");
 }
 
+// The reader looks at a long text 64 bytes at a time: every kind of line end, a section, an '='
+// and a comment fall on each place of such a stretch, and on its edges.
+TEST(IniFile, LinesEndAlikeWhereverTheyFallInALongText)
+{
+    const std::string ends[] = {"\r\n", "\r", "\n"};
+    for (size_t shift = 0; shift < 64; ++shift) {
+        std::string text(shift, ';');
+        for (size_t i = 0; i < 40; ++i)
+            text += ends[(shift + i) % 3] + "[S" + std::to_string(i) + "]" + ends[i % 3] + " k = v" +
+                    std::to_string(i) + "=" + ends[(shift + i + 1) % 3] + (i % 5 ? "" : ";c=1");
+        const CIniFile ini = CIniFile::Parse(text);
+        ASSERT_EQ(ini.SectionCount(), 40u) << shift;
+        for (size_t i = 0; i < 40; ++i)
+            ASSERT_EQ(ini.KeyNames("s" + std::to_string(i)), std::vector<std::string>{"k"}) << shift << ' ' << i;
+        ASSERT_EQ(ini.ReadString("S39", "K", ""), "v39=") << shift;
+    }
+}
+
 TEST(IniFile, WrittenTextReadsBackAndIsStable)
 {
     CIniFile ini;
