@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <future>
 #include <random>
 
 #include <climits>
@@ -137,11 +138,84 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& tempPath)
     return -1;
 }
 
+// Writes the pieces of a file in a thread of its own, one at a time, so that the next piece is
+// made while this one is written; and has the system start putting each on the disk at once,
+// so that the sync at the end finds most of a large file there already.
+class OverlappedWrites {
+public:
+    explicit OverlappedWrites(int fd) : fd_(fd) {}
+    ~OverlappedWrites() { Wait(); }
+    OverlappedWrites(const OverlappedWrites&) = delete;
+    OverlappedWrites& operator=(const OverlappedWrites&) = delete;
+
+    // False once a piece could not be written.
+    bool Write(std::string_view bytes)
+    {
+        if (!Wait())
+            return false;
+        piece_.assign(bytes);
+        writing_ = std::async(std::launch::async, [this] {
+            if (!WriteBytes(fd_, piece_))
+                return false;
+#if defined(__linux__)
+            ::sync_file_range(fd_, written_, static_cast<off_t>(piece_.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+            written_ += static_cast<off_t>(piece_.size());
+            return true;
+        });
+        return true;
+    }
+
+    // Waits for the piece being written; false when any could not be.
+    bool Wait()
+    {
+        if (writing_.valid())
+            ok_ = writing_.get() && ok_;
+        return ok_;
+    }
+
+private:
+    const int fd_;
+    std::string piece_;
+    off_t written_ = 0;
+    std::future<bool> writing_;
+    bool ok_ = true;
+};
+
 void SyncFolder(const fs::path& folder)
 {
     Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
         ::fsync(dir.get());
+}
+
+// The steps that replace a file safely around writing its content into a fresh temporary file.
+void ReplaceFile(const std::string& path, const std::function<bool(int fd)>& writeContent)
+{
+    const std::optional<fs::path> target = ResolveTarget(path);
+    if (!target)
+        throw FileWriteError(path);
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    struct stat st {};
+    const bool exists = ::stat(target->c_str(), &st) == 0;
+    if ((exists && !MayReplace(*target, st)) || ::access(folder.c_str(), W_OK | X_OK) != 0)
+        throw FileWriteError(path);
+
+    fs::path tempPath;
+    Descriptor fd(CreateTemporaryBeside(*target, tempPath));
+    if (fd.get() < 0)
+        throw FileWriteError(path);
+    bool ok = writeContent(fd.get());
+    ok = ok && Proceed(WriteStep::CopyPermissions) && ::fchmod(fd.get(), exists ? st.st_mode & 07777 : NewFileMode()) == 0;
+    ok = ok && Proceed(WriteStep::Sync) && ::fsync(fd.get()) == 0;
+    ok = fd.close() && Proceed(WriteStep::Close) && ok;
+    ok = ok && Proceed(WriteStep::Rename) && ::rename(tempPath.c_str(), target->c_str()) == 0;
+    if (!ok)
+        ::unlink(tempPath.c_str());
+    temporaryPending = 0;
+    if (!ok)
+        throw FileWriteError(path);
+    SyncFolder(folder);
 }
 
 }  // namespace
@@ -182,35 +256,15 @@ std::optional<std::string> ReadWholeFile(const std::string& path, ReadFailure* f
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes)
 {
-    WriteFileAtomically(path, [bytes](const ByteSink& write) { return write(bytes); });
+    ReplaceFile(path, [bytes](int fd) { return WriteBytes(fd, bytes); });
 }
 
 void WriteFileAtomically(const std::string& path, const std::function<bool(const ByteSink&)>& produce)
 {
-    const std::optional<fs::path> target = ResolveTarget(path);
-    if (!target)
-        throw FileWriteError(path);
-    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
-    struct stat st {};
-    const bool exists = ::stat(target->c_str(), &st) == 0;
-    if ((exists && !MayReplace(*target, st)) || ::access(folder.c_str(), W_OK | X_OK) != 0)
-        throw FileWriteError(path);
-
-    fs::path tempPath;
-    Descriptor fd(CreateTemporaryBeside(*target, tempPath));
-    if (fd.get() < 0)
-        throw FileWriteError(path);
-    bool ok = produce([&fd](std::string_view bytes) { return WriteBytes(fd.get(), bytes); });
-    ok = ok && Proceed(WriteStep::CopyPermissions) && ::fchmod(fd.get(), exists ? st.st_mode & 07777 : NewFileMode()) == 0;
-    ok = ok && Proceed(WriteStep::Sync) && ::fsync(fd.get()) == 0;
-    ok = fd.close() && Proceed(WriteStep::Close) && ok;
-    ok = ok && Proceed(WriteStep::Rename) && ::rename(tempPath.c_str(), target->c_str()) == 0;
-    if (!ok)
-        ::unlink(tempPath.c_str());
-    temporaryPending = 0;
-    if (!ok)
-        throw FileWriteError(path);
-    SyncFolder(folder);
+    ReplaceFile(path, [&produce](int fd) {
+        OverlappedWrites writes(fd);
+        return produce([&writes](std::string_view piece) { return writes.Write(piece); }) && writes.Wait();
+    });
 }
 
 bool MayFollowLink(uid_t linkOwner, uid_t folderOwner, mode_t folderMode, uid_t user)

@@ -47,6 +47,40 @@ TEST(FileIo, ARefusedWriteLeavesTheOldFileAndSaysWhichFile)
     EXPECT_EQ(FilesIn(dir.path()), 1u);
 }
 
+// Content made in pieces is written while the next piece is made: the pieces land in order,
+// and a piece that cannot be written, or a maker that gives up, leaves the old file.
+TEST(FileIo, PiecesArriveInOrderAndAnyFailureKeepsTheOldFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("plan.bmp");
+    std::string whole;
+    const auto produce = [&whole](int pieces) {
+        return [&whole, pieces](const ByteSink& write) {
+            whole.clear();
+            for (int i = 0; i < pieces; ++i) {
+                std::string piece(static_cast<size_t>(i * 70'000 + 1), static_cast<char>('a' + i));
+                whole += piece;
+                if (!write(piece))
+                    return false;
+            }
+            return pieces < 9;
+        };
+    };
+    WriteFileAtomically(path, produce(8));
+    EXPECT_EQ(TempDir::ReadFile(path), whole);
+    const std::string old = whole;
+    EXPECT_THROW(WriteFileAtomically(path, produce(9)), FileWriteError);
+    for (const int failing : {3, 8}) {
+        int writes = 0;
+        SetWriteFaultHook([&](WriteStep step) { return step == WriteStep::WriteBytes && ++writes == failing ? ENOSPC : 0; });
+        EXPECT_THROW(WriteFileAtomically(path, produce(8)), FileWriteError) << failing;
+        SetWriteFaultHook({});
+        EXPECT_EQ(writes, failing) << "nothing is written after a failed piece";
+        EXPECT_EQ(TempDir::ReadFile(path), old);
+    }
+    EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
 TEST(FileIo, LinksAreFollowedEvenToNothingButNotThoseOthersPlantedInSharedFolders)
 {
     TempDir dir;
