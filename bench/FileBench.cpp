@@ -10,6 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +30,19 @@ size_t CountLines(std::string_view text)
     return lines.size();
 }
 
+// The C library gives freed memory back to the system, or keeps it, by the sizes freed
+// before: the larger lists of one side would then spare the other side faulting its memory in
+// anew, or not. Fixed limits hold both sides to the same rule.
+void FixHeapLimits()
+{
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+}
+
 struct RoomFile {
     explicit RoomFile(int objectCount)
     {
+        FixHeapLimits();
         Furnish(room, objectCount);
         room.Save(folder.File("room.mst"));
     }

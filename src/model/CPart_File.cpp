@@ -78,7 +78,7 @@ const Field* FindField(std::string_view key, size_t from)
     return nullptr;
 }
 
-void LoadPart(CPart& part, const CIniFile::SectionView& section, int unit)
+void LoadPart(CPart& part, const CIniFile& ini, std::optional<size_t> section, int unit)
 {
     // The keys are taken as they come rather than looked for one by one, since most are
     // optional and an absent key would cost a search of the whole section.
@@ -87,12 +87,14 @@ void LoadPart(CPart& part, const CIniFile::SectionView& section, int unit)
     static const uint32_t withoutLibraryKey = ParseLibraryCategories("");
     part.CategoryMask = withoutLibraryKey;
     size_t next = 0;
-    section.ForEach([&part, &next](std::string_view key, std::string_view value) {
-        if (const Field* field = FindField(key, next)) {
-            field->read(part, value);
-            next = static_cast<size_t>(field - Fields) + 1;
-        }
-    });
+    if (section) {
+        ini.ForEachKey(*section, [&part, &next](std::string_view key, std::string_view value) {
+            if (const Field* field = FindField(key, next)) {
+                field->read(part, value);
+                next = static_cast<size_t>(field - Fields) + 1;
+            }
+        });
+    }
     if (part.ZHeight == -1)
         part.ZHeight = DefaultZHeight(part, unit);
     part.InUse = true;
@@ -129,10 +131,10 @@ void CPart::Save(CIniFile& ini, std::string_view section, bool withoutPosition) 
 
 void CPart::Load(const CIniFile& ini, std::string_view section, int unit)
 {
-    LoadPart(*this, ini.Section(section), unit);
+    LoadPart(*this, ini, ini.SectionNumber(section), unit);
 }
 
 void CPart::Load(const CIniFile& ini, size_t section, int unit)
 {
-    LoadPart(*this, ini.SectionAt(section), unit);
+    LoadPart(*this, ini, section, unit);
 }

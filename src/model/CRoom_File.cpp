@@ -7,6 +7,7 @@
 #include "platform/RoomFileText.h"
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <future>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int FileVersion = 300;
 // Fewer objects are read sooner than a thread starts.
 constexpr size_t ObjectsForTwoThreads = 2000;
+constexpr size_t SectionsPerRun = 256;
 constexpr std::string_view RoomSection = "Room";
 constexpr std::string_view WallsSection = "RoomWalls";
 constexpr std::string_view BackgroundSection = "Background";
@@ -140,29 +142,31 @@ void CRoom::Read(const CIniFile& ini, const std::string& folder)
     Walls.Load(ini, WallsSection);
     Background.Read(ini, BackgroundSection, folder);
 
-    // The objects of a large room are read in two threads: the first takes the objects of the
-    // first half of the sections, the second those of the other half.
+    // The objects are read in runs of sections, which the threads of a large room take in
+    // turn, so that a thread that starts late or is held up leaves more to the others.
     const auto isPart = [&ini](size_t section) { return ini.SectionName(section).starts_with("Part"); };
-    const auto partsIn = [&](size_t from, size_t to) {
-        size_t count = 0;
-        for (size_t i = from; i < to; ++i)
-            count += isPart(i) ? 1 : 0;
-        return count;
+    std::vector<size_t> firstPartOfRun;
+    size_t parts = 0;
+    for (size_t i = 0; i < ini.SectionCount(); ++i) {
+        if (i % SectionsPerRun == 0)
+            firstPartOfRun.push_back(parts);
+        parts += isPart(i) ? 1 : 0;
+    }
+    Parts.resize(parts);
+    std::atomic<size_t> nextRun = 0;
+    const auto readRuns = [&] {
+        for (size_t run; (run = nextRun++) < firstPartOfRun.size();) {
+            size_t part = firstPartOfRun[run];
+            for (size_t i = run * SectionsPerRun; i < std::min(ini.SectionCount(), (run + 1) * SectionsPerRun); ++i)
+                if (isPart(i))
+                    Parts[part++].Load(ini, i, Unit);
+        }
     };
-    const size_t sections = ini.SectionCount();
-    const size_t middle = sections / 2;
-    const size_t firstHalf = partsIn(0, middle);
-    Parts.resize(firstHalf + partsIn(middle, sections));
-    const auto load = [&](size_t from, size_t to, size_t part) {
-        for (size_t i = from; i < to; ++i)
-            if (isPart(i))
-                Parts[part++].Load(ini, i, Unit);
-    };
-    if (Parts.size() < ObjectsForTwoThreads) {
-        load(0, sections, 0);
+    if (parts < ObjectsForTwoThreads) {
+        readRuns();
         return;
     }
-    std::future<void> secondHalf = std::async(std::launch::async, load, middle, sections, firstHalf);
-    load(0, middle, 0);
-    secondHalf.get();
+    std::future<void> helper = std::async(std::launch::async, readRuns);
+    readRuns();
+    helper.get();
 }

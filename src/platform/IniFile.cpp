@@ -132,6 +132,94 @@ inline uint64_t DigitValue(char c)
     return lower >= 'a' && lower <= 'f' ? static_cast<uint64_t>(lower - 'a' + 10) : 36;
 }
 
+// Calls back with where each line that opens a section begins (its '[', after any blanks) and
+// ends.
+template <typename Opening>
+void ForEachSectionLine(std::string_view text, Opening&& opening)
+{
+    for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) {
+        size_t before = at;
+        while (before > 0 && (text[before - 1] == ' ' || text[before - 1] == '\t'))
+            --before;
+        if (before > 0 && text[before - 1] != '\n' && text[before - 1] != '\r')
+            continue;
+        size_t end = at;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        opening(at, end);
+        at = end;
+    }
+}
+
+// The keys of one section met so far, so that of two equal keys the first is kept: a filter of
+// 64 bits by KeyBit, and the keys themselves, compared only when the filter lets a key through.
+class KeysSeen {
+public:
+    // Whether an equal key came before; if none did, the key is added.
+    bool Repeats(std::string_view key)
+    {
+        const uint64_t bit = KeyBit(key);
+        if ((bits_ & bit) != 0 && Holds(key))
+            return true;
+        bits_ |= bit;
+        Add(key);
+        return false;
+    }
+
+private:
+    // So many keys are compared one by one; more are found through an index.
+    static constexpr size_t Few = 32;
+    struct Key {
+        const char* data;
+        size_t size;
+    };
+
+    std::string_view KeyAt(size_t i) const { return i < Few ? std::string_view(few_[i].data, few_[i].size) : many_[i - Few]; }
+
+    bool Holds(std::string_view key) const
+    {
+        if (count_ > Few)
+            return index_.Find(key, [this](uint32_t i) { return KeyAt(i); }).has_value();
+        for (size_t i = 0; i < count_; ++i)
+            if (FoldedIndex::SameName(KeyAt(i), key))
+                return true;
+        return false;
+    }
+
+    void Add(std::string_view key)
+    {
+        if (count_ < Few) {
+            few_[count_++] = Key{key.data(), key.size()};
+            return;
+        }
+        many_.push_back(key);
+        for (size_t i = count_ == Few ? 0 : count_; i <= count_; ++i)
+            index_.Add(static_cast<uint32_t>(i), [this](uint32_t n) { return KeyAt(n); });
+        ++count_;
+    }
+
+    Key few_[Few];  // left unset, since most sections hold a dozen keys
+    std::vector<std::string_view> many_;
+    FoldedIndex index_;
+    size_t count_ = 0;
+    uint64_t bits_ = 0;
+};
+
+// Calls visit(key, value) for each key of a section's text in file order: each line with an
+// '=' names one, and of two equal keys the first counts.
+template <typename Visit>
+void ForEachKeyIn(std::string_view body, Visit&& visit)
+{
+    KeysSeen seen;
+    ForEachLine(body, [&](std::string_view line, size_t eq) {
+        if (eq == std::string_view::npos)
+            return;
+        const std::string_view key = TrimEnd(line.substr(0, eq));
+        if (!seen.Repeats(key))
+            visit(key, TrimStart(line.substr(eq + 1)));
+    });
+}
+
 bool HasLineBreak(std::string_view text)
 {
     return std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
@@ -207,34 +295,28 @@ CIniFile CIniFile::Adopt(std::string text)
     ini.text_ = std::move(text);
     const std::string_view all = ini.text_;
     size_t used = 0;
-    const auto span = [&all, &used](std::string_view part) {
-        used += part.size();
-        return Span{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
-    };
     uint32_t current = None;
-    uint64_t keyBits = 0;  // of the current section's keys, see SectionWriter
-    ForEachLine(all, [&](std::string_view line, size_t eq) {
-        if (line[0] == '[') {
-            const size_t close = line.find(']');
-            const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
-            // A later section of a name already seen adds nothing to the first.
-            current = ini.AddSection(Span{static_cast<uint32_t>(name.data() - all.data()), static_cast<uint32_t>(name.size())});
-            used += current == None ? 0 : name.size();
-            keyBits = 0;
-            return;
+    const auto endBody = [&](size_t end) {
+        if (current != None) {
+            ini.sections_[current].last = static_cast<uint32_t>(end);
+            used += end - ini.sections_[current].first;
         }
-        if (current == None || eq == std::string_view::npos)
-            return;
-        const std::string_view key = TrimEnd(line.substr(0, eq));
-        const uint64_t bit = KeyBit(key);
-        // The first of two equal keys is the one the reader sees.
-        if ((keyBits & bit) != 0 && ini.FindEntry(current, key))
-            return;
-        keyBits |= bit;
-        ini.AddEntry(current, span(key), span(TrimStart(line.substr(eq + 1))));
+    };
+    ForEachSectionLine(all, [&](size_t start, size_t end) {
+        endBody(start);
+        const std::string_view line = TrimEnd(all.substr(start, end - start));
+        const size_t close = line.find(']');
+        const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? close : close - 1));
+        // A later section of a name already seen adds nothing to the first.
+        current = ini.AddSection(Span{static_cast<uint32_t>(name.data() - all.data()), static_cast<uint32_t>(name.size())});
+        if (current != None) {
+            ini.sections_[current] = SectionRecord{ini.sections_[current].name, static_cast<uint32_t>(end), None, Unread};
+            used += name.size();
+        }
     });
-    // Line ends, brackets, comments, repeated sections and keys.
-    ini.unusedText_ = ini.text_.size() - used;
+    endBody(all.size());
+    // Brackets, lines outside sections and repeated sections; the rest once bodies are read.
+    ini.unusedText_ = all.size() - used;
     return ini;
 }
 
@@ -247,8 +329,9 @@ std::string CIniFile::Text() const
         if (!out.empty())
             out += "\r\n";
         out.append(1, '[').append(View(section.name)).append("]\r\n");
-        for (uint32_t e = section.first; e != None; e = entries_[e].next)
-            out.append(View(entries_[e].key)).append(1, '=').append(View(entries_[e].value)).append("\r\n");
+        ForEachKey(static_cast<size_t>(&section - sections_.data()), [&out](std::string_view key, std::string_view value) {
+            out.append(key).append(1, '=').append(value).append("\r\n");
+        });
     }
     return out;
 }
@@ -295,19 +378,29 @@ std::vector<std::string> CIniFile::KeyNames(std::string_view section) const
 {
     std::vector<std::string> keys;
     if (const std::optional<uint32_t> s = FindSection(section))
-        for (uint32_t e = sections_[*s].first; e != None; e = entries_[e].next)
-            keys.emplace_back(View(entries_[e].key));
+        ForEachKey(*s, [&keys](std::string_view key, std::string_view) { keys.emplace_back(key); });
     return keys;
+}
+
+std::optional<size_t> CIniFile::SectionNumber(std::string_view section) const
+{
+    return FindSection(section);
+}
+
+void CIniFile::ForEachKey(size_t section, const KeyVisitor& visit) const
+{
+    const SectionRecord& s = sections_[section];
+    if (s.count == Unread) {
+        ForEachKeyIn(std::string_view(text_).substr(s.first, s.last - s.first), visit);
+        return;
+    }
+    for (uint32_t e = s.first; e != None; e = entries_[e].next)
+        visit(View(entries_[e].key), View(entries_[e].value));
 }
 
 CIniFile::SectionView CIniFile::Section(std::string_view name) const
 {
     return SectionView(*this, FindSection(name).value_or(None));
-}
-
-CIniFile::SectionView CIniFile::SectionAt(size_t section) const
-{
-    return SectionView(*this, static_cast<uint32_t>(section));
 }
 
 CIniFile::SectionWriter CIniFile::WriteSection(std::string_view name)
@@ -389,6 +482,13 @@ void CIniFile::Compact()
     };
     for (SectionRecord& section : sections_) {
         keep(section.name);
+        if (section.count == Unread) {
+            Span body{section.first, section.last - section.first};
+            keep(body);
+            section.first = body.offset;
+            section.last = body.offset + body.size;
+            continue;
+        }
         for (uint32_t e = section.first; e != None; e = entries_[e].next) {
             keep(entries_[e].key);
             keep(entries_[e].value);
@@ -423,8 +523,10 @@ uint32_t CIniFile::AddSection(Span name)
 
 uint32_t CIniFile::FindOrAddSection(std::string_view section)
 {
-    if (const std::optional<uint32_t> found = FindSection(section))
+    if (const std::optional<uint32_t> found = FindSection(section)) {
+        ReadBody(*found);
         return *found;
+    }
     return AddSection(Store(section));
 }
 
@@ -434,6 +536,26 @@ void CIniFile::ReindexSections()
     lastFound_ = 0;
     for (uint32_t i = 0; i < sections_.size(); ++i)
         sectionIndex_.Add(i, [this](uint32_t n) { return SectionName(n); });
+}
+
+void CIniFile::ReadBody(uint32_t section) const
+{
+    const SectionRecord unread = sections_[section];
+    if (unread.count != Unread)
+        return;
+    sections_[section] = SectionRecord{unread.name};
+    const std::string_view all = text_;
+    const std::string_view body = all.substr(unread.first, unread.last - unread.first);
+    const auto span = [&all](std::string_view part) {
+        return Span{static_cast<uint32_t>(part.data() - all.data()), static_cast<uint32_t>(part.size())};
+    };
+    size_t used = 0;
+    ForEachKeyIn(body, [&](std::string_view key, std::string_view value) {
+        used += key.size() + value.size();
+        AddEntry(section, span(key), span(value));
+    });
+    // Line ends, '=', comments and repeated keys.
+    unusedText_ += body.size() - used;
 }
 
 std::optional<uint32_t> CIniFile::FindEntry(uint32_t section, std::string_view key) const
@@ -447,7 +569,7 @@ std::optional<uint32_t> CIniFile::FindEntry(uint32_t section, std::string_view k
     return std::nullopt;
 }
 
-void CIniFile::AddEntry(uint32_t section, Span key, Span value)
+void CIniFile::AddEntry(uint32_t section, Span key, Span value) const
 {
     const auto number = static_cast<uint32_t>(entries_.size());
     entries_.push_back(Entry{key, value});
@@ -458,7 +580,7 @@ void CIniFile::AddEntry(uint32_t section, Span key, Span value)
         IndexKeys(section);
 }
 
-void CIniFile::IndexKeys(uint32_t section)
+void CIniFile::IndexKeys(uint32_t section) const
 {
     // All the keys of a section that has just grown long enough, then each key added.
     const SectionRecord& s = sections_[section];
@@ -468,8 +590,12 @@ void CIniFile::IndexKeys(uint32_t section)
 }
 
 CIniFile::SectionView::SectionView(const CIniFile& file, uint32_t section)
-    : file_(&file), section_(section), next_(section == None ? None : file.sections_[section].first)
+    : file_(&file), section_(section), next_(None)
 {
+    if (section == None)
+        return;
+    file.ReadBody(section);
+    next_ = file.sections_[section].first;
 }
 
 uint32_t CIniFile::SectionView::Find(std::string_view key) const

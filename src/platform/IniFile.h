@@ -7,8 +7,9 @@
 // one adds nothing, as of two equal keys in a section the first counts.
 //
 // The whole file is held in memory as one text, and names and values are places in it rather
-// than copies, so that reading a file costs little more than its bytes. Save writes it anew in
-// one piece. Comments and lines outside any section are not kept. A file read from disk
+// than copies, so that reading a file costs little more than its bytes. Reading a file finds
+// its sections; the keys of a section are read from its text when first asked for. Save writes
+// it anew in one piece. Comments and lines outside any section are not kept. A file read from disk
 // remembers its encoding (see TextCodec.h) and is written back in it while its text fits.
 
 #include "platform/TextCodec.h"
@@ -17,6 +18,7 @@
 #include "platform/FoldedIndex.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,13 +52,17 @@ public:
     void EraseSection(std::string_view section);
     // Key names of a section in file order.
     std::vector<std::string> KeyNames(std::string_view section) const;
+    std::optional<size_t> SectionNumber(std::string_view section) const;
+    // Calls visit(key, value) for each key of the section of that number, in file order. Unlike
+    // the other reads, which may first read a section's keys into the file's lists, this one
+    // changes nothing, so several threads may read a file through it at once.
+    using KeyVisitor = std::function<void(std::string_view key, std::string_view value)>;
+    void ForEachKey(size_t section, const KeyVisitor& visit) const;
 
     class SectionView;
     class SectionWriter;
     // A section found once for reading many of its keys; an absent one holds no keys.
     SectionView Section(std::string_view name) const;
-    // The section of that number; unlike a search by name, safe in several threads at once.
-    SectionView SectionAt(size_t section) const;
     // A section found once, or added at the end, for writing many of its keys.
     SectionWriter WriteSection(std::string_view name);
 
@@ -88,12 +94,15 @@ private:
         Span value;
         uint32_t next = None;
     };
+    // A section read from a file keeps the text of its keys, its body, unread until its keys
+    // are first asked for; until then first and last hold where the body begins and ends.
     struct SectionRecord {
         Span name;
         uint32_t first = None;
         uint32_t last = None;
-        uint32_t count = 0;
+        uint32_t count = 0;  // Unread while the body is unread
     };
+    static constexpr uint32_t Unread = None;
 
     // Takes the text as its own and reads its sections.
     static CIniFile Adopt(std::string text);
@@ -111,22 +120,25 @@ private:
     uint32_t AddSection(Span name);
     uint32_t FindOrAddSection(std::string_view section);
     void ReindexSections();
+    // Reads an unread section's keys into the lists, which reading fills in as it goes: hence
+    // these change the lists of a const file.
+    void ReadBody(uint32_t section) const;
     std::optional<uint32_t> FindEntry(uint32_t section, std::string_view key) const;
     // The caller has made sure the key is not there yet.
-    void AddEntry(uint32_t section, Span key, Span value);
+    void AddEntry(uint32_t section, Span key, Span value) const;
     // Keeps the index of a long section's keys up to date with its last key.
-    void IndexKeys(uint32_t section);
+    void IndexKeys(uint32_t section) const;
 
     std::string text_;
-    size_t unusedText_ = 0;  // bytes of text_ that nothing refers to
-    std::vector<SectionRecord> sections_;
-    std::vector<Entry> entries_;
+    mutable size_t unusedText_ = 0;  // bytes of text_ that nothing refers to
+    mutable std::vector<SectionRecord> sections_;
+    mutable std::vector<Entry> entries_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     FoldedIndex sectionIndex_;
     // A section holds a few dozen keys at most, so its keys are searched in order: cheaper than
     // a hash table for each of the thousands of sections of a large room. A section too long
     // for that, as the walls of a room can be, has an index of its keys here.
-    std::unordered_map<uint32_t, FoldedIndex> keyIndexes_;
+    mutable std::unordered_map<uint32_t, FoldedIndex> keyIndexes_;
     // Readers and writers take the sections often in file order, so the section after the one
     // found last and that one are tried first.
     mutable uint32_t lastFound_ = 0;

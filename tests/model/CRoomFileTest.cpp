@@ -128,7 +128,7 @@ TEST_F(CRoomFileTest, AbsentKeysTakeTheReadersDefaults)
 
 TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndSaveRenumberedWithoutForeignSections)
 {
-    const CRoom room = LoadText("[Part7]\nCaption=a\n[Notes]\nCaption=n\n[Part2]\nCaption=b\n"
+    const CRoom room = LoadText("[Part7]\nCaption=a\nCAPTION=repeated\n[Notes]\nCaption=n\n[Part2]\nCaption=b\n"
                                 "[part3]\nCaption=lower\n[Room]\nWidth=10\n[Part9]\nCaption=c\n");
     ASSERT_EQ(room.PartCount(), 3);
     EXPECT_EQ(room.Parts[0].Caption, "a");
