@@ -93,8 +93,10 @@ void ForEachLine(std::string_view text, Line&& line)
     for (size_t block = 0; block <= text.size(); block += 64) {
         const size_t rest = text.size() - block;
         const BlockMarks marks = rest >= 64 ? MarksOf(text.data() + block) : LastMarks(text.substr(block));
-        // The LF of a CR LF pair ends nothing more.
+        // The LF of a CR LF pair ends nothing more, and the next line begins after it.
         const uint64_t lineEnds = marks.crs | (marks.lfs & ~(marks.crs << 1 | crBefore));
+        const bool lfNext = rest > 64 && text[block + 64] == '\n';
+        const uint64_t pairs = marks.crs & (marks.lfs >> 1 | uint64_t{lfNext} << 63);
         crBefore = marks.crs >> 63;
         for (uint64_t pending = lineEnds | marks.equals; pending != 0; pending &= pending - 1) {
             const int bit = std::countr_zero(pending);
@@ -106,8 +108,7 @@ void ForEachLine(std::string_view text, Line&& line)
             const std::string_view trimmed = Trim(text.substr(start, at - start));
             if (!trimmed.empty() && trimmed[0] != ';')
                 line(trimmed, equals == npos ? npos : equals - static_cast<size_t>(trimmed.data() - text.data()));
-            const bool crlf = at + 1 < text.size() && text[at] == '\r' && text[at + 1] == '\n';
-            start = at + (crlf ? 2 : 1);
+            start = at + 1 + (pairs >> bit & 1);
             equals = npos;
         }
     }
