@@ -166,7 +166,8 @@ void CRoom::Read(const CIniFile& ini, const std::string& folder)
         readRuns();
         return;
     }
-    std::future<void> helper = std::async(std::launch::async, readRuns);
+    // Where no thread can be started, the helper's share is left to this one.
+    std::future<void> helper = std::async(std::launch::async | std::launch::deferred, readRuns);
     readRuns();
     helper.get();
 }

@@ -154,7 +154,8 @@ public:
         if (!Wait())
             return false;
         piece_.assign(bytes);
-        writing_ = std::async(std::launch::async, [this] {
+        // Where no thread can be started, the piece is written when waited for.
+        writing_ = std::async(std::launch::async | std::launch::deferred, [this] {
             if (!WriteBytes(fd_, piece_))
                 return false;
 #if defined(__linux__)

@@ -8,9 +8,10 @@
 //
 // The whole file is held in memory as one text, and names and values are places in it rather
 // than copies, so that reading a file costs little more than its bytes. Reading a file finds
-// its sections; the keys of a section are read from its text when first asked for. Save writes
-// it anew in one piece. Comments and lines outside any section are not kept. A file read from disk
-// remembers its encoding (see TextCodec.h) and is written back in it while its text fits.
+// its sections; the keys of a section are read from its text when first asked for. Save
+// writes it anew in one piece. Comments and lines outside any section are not kept. A file
+// read from disk remembers its encoding (see TextCodec.h) and is written back in it while its
+// text fits.
 
 #include "platform/TextCodec.h"
 
@@ -53,9 +54,9 @@ public:
     // Key names of a section in file order.
     std::vector<std::string> KeyNames(std::string_view section) const;
     std::optional<size_t> SectionNumber(std::string_view section) const;
-    // Calls visit(key, value) for each key of the section of that number, in file order. Unlike
-    // the other reads, which may first read a section's keys into the file's lists, this one
-    // changes nothing, so several threads may read a file through it at once.
+    // Calls visit(key, value) for each key of the section of that number, in file order. It
+    // changes nothing, unlike a look-up of a key, which first reads its section's keys into the
+    // file's lists: several threads may read a file through it at once while none looks keys up.
     using KeyVisitor = std::function<void(std::string_view key, std::string_view value)>;
     void ForEachKey(size_t section, const KeyVisitor& visit) const;
 

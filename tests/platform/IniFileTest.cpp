@@ -27,7 +27,7 @@ TEST(IniFile, LongAndRewrittenSectionsKeepTheRulesOfShortOnes)
     std::string text = "[First]\na=1\n[RoomWalls]\n";
     for (int i = 0; i < 200; ++i)
         text += "Wall" + std::to_string(i) + "=" + std::to_string(i) + "\n";
-    CIniFile ini = CIniFile::Parse(text + "WALL70=again\n");
+    CIniFile ini = CIniFile::Parse(text + "WALL70=again\n[Unread]\nb = 2 \n");
     EXPECT_EQ(ini.ReadString("roomwalls", "wall70", ""), "70") << "the first of two equal keys counts";
     EXPECT_EQ(ini.ReadString("RoomWalls", "Wall199", ""), "199");
     EXPECT_FALSE(ini.HasKey("RoomWalls", "Wall200"));
@@ -36,6 +36,7 @@ TEST(IniFile, LongAndRewrittenSectionsKeepTheRulesOfShortOnes)
         ini.WriteString("first", "A", std::string(static_cast<size_t>(round % 50), 'x'));
     EXPECT_EQ(ini.ReadString("First", "a", ""), std::string(1999 % 50, 'x'));
     EXPECT_EQ(ini.ReadString("RoomWalls", "Wall42", ""), "42");
+    EXPECT_EQ(ini.ReadString("Unread", "B", ""), "2") << "kept by the compaction before it was read";
     ini.WriteString("RoomWalls", "wall5", "five");
     ini.WriteString("RoomWalls", "Wall200", "last");
     EXPECT_EQ(ini.ReadString("RoomWalls", "WALL5", ""), "five");
