@@ -124,6 +124,7 @@ TEST_F(CRoomFileTest, AbsentKeysTakeTheReadersDefaults)
     EXPECT_EQ(shortLists.SpaceAround, (std::array<int32_t, 4>{40, 40, 40, 40}));
     EXPECT_EQ(shortLists.Start3D, (std::array<int32_t, 3>{2, 150, 0}));
     EXPECT_EQ(LoadText("[Room]\nSpaceAround=none\n").SpaceAround, (std::array<int32_t, 4>{35, 35, 35, 35}));
+    EXPECT_EQ(LoadText("[Room]\nSpaceAround=1|2|3|4|5\n").SpaceAround, (std::array<int32_t, 4>{1, 2, 3, 4}));
 }
 
 TEST_F(CRoomFileTest, ObjectsLoadInSectionOrderAndSaveRenumberedWithoutForeignSections)

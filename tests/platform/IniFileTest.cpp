@@ -54,13 +54,13 @@ TEST(IniFile, IntegersAreDecimalOrHexadecimalAndOtherTextGivesTheDefault)
     const CIniFile ini = CIniFile::Parse(
         "[S]\nhex=0xFFC0C0\nHEX=1\nupper=0XEFFFFFFF\nneg=-25\nword=abc\nempty=\n"
         "prefix=12abc\nbare0x=0x\nhuge=99999999999\nfraction=45.5\nmost=4294967295\nleast=-2147483648\n"
-        "below=-2147483649\nbeyond=0x100000000\nzero=0\n");
+        "below=-2147483649\nbeyond=0x100000000\nzero=0\nsign=4@\n");
     EXPECT_EQ(ini.ReadInteger("S", "hex", 0), 0xFFC0C0);  // the first of two equal keys counts
     EXPECT_EQ(static_cast<uint32_t>(ini.ReadInteger("S", "upper", 0)), 0xEFFFFFFFu);
     EXPECT_EQ(ini.ReadInteger("S", "neg", 0), -25);
     EXPECT_EQ(ini.ReadInteger("S", "word", 42), 42);
     EXPECT_EQ(ini.ReadInteger("S", "empty", 42), 42);
-    for (const char* notANumber : {"prefix", "bare0x", "huge", "fraction", "below", "beyond"})
+    for (const char* notANumber : {"prefix", "bare0x", "huge", "fraction", "below", "beyond", "sign"})
         EXPECT_EQ(ini.ReadInteger("S", notANumber, 42), 42) << notANumber;
     EXPECT_EQ(ini.ReadInteger("S", "most", 0), -1);
     EXPECT_EQ(ini.ReadInteger("S", "least", 0), INT32_MIN);
@@ -85,7 +85,9 @@ TEST(IniFile, SectionsKeepFileOrderAndAreErasedWhole)
 
 TEST(IniFile, IgnoresCommentsLinesOutsideSectionsAndLinesWithoutEquals)
 {
-    const CIniFile ini = CIniFile::Parse("stray=1\n; note\n[S]\njunk\n;k=2\nk=v=w\n");
+    // A section line may follow another at once, or after blanks; one after other text is none.
+    const CIniFile ini = CIniFile::Parse("stray=1\n; note [X]\n[E]\n[F]\n\t [S]\njunk\n;k=2\nk=v=w\n");
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"E", "F", "S"}));
     EXPECT_EQ(ini.KeyNames("S"), std::vector<std::string>{"k"});
     EXPECT_EQ(ini.ReadString("S", "k", ""), "v=w");
 }
