@@ -60,7 +60,7 @@ public:
     // a height takes the library's, converted from centimetres to the unit given.
     void Save(CIniFile& ini, std::string_view section, bool withoutPosition) const;
     void Load(const CIniFile& ini, std::string_view section, int unit = CentimetreUnit);
-    // The same for the section of that number, which reading many at once in threads of their own may do.
+    // The same for the section of that number; several threads may load from one file so.
     void Load(const CIniFile& ini, size_t section, int unit);
 
     int32_t PosX, PosY;

@@ -14,7 +14,8 @@
 namespace {
 
 constexpr int FileVersion = 300;
-// Fewer objects are read sooner than a thread starts.
+// A room of fewer objects is read sooner than a second thread starts; a larger one is read by
+// two threads taking runs of sections in turn.
 constexpr size_t ObjectsForTwoThreads = 2000;
 constexpr size_t SectionsPerRun = 256;
 constexpr std::string_view RoomSection = "Room";
