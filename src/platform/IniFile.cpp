@@ -326,11 +326,11 @@ std::string CIniFile::Text() const
     std::string out;
     // Names and values, and per section and key at most the six and three bytes around them.
     out.reserve(text_.size() - unusedText_ + sections_.size() * 6 + entries_.size() * 3);
-    for (const SectionRecord& section : sections_) {
+    for (size_t section = 0; section < sections_.size(); ++section) {
         if (!out.empty())
             out += "\r\n";
-        out.append(1, '[').append(View(section.name)).append("]\r\n");
-        ForEachKey(static_cast<size_t>(&section - sections_.data()), [&out](std::string_view key, std::string_view value) {
+        out.append(1, '[').append(View(sections_[section].name)).append("]\r\n");
+        ForEachKey(section, [&out](std::string_view key, std::string_view value) {
             out.append(key).append(1, '=').append(value).append("\r\n");
         });
     }

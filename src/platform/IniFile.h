@@ -156,9 +156,6 @@ public:
     // By the rules of ReadInteger and ReadBool.
     int32_t Integer(std::string_view key, int32_t fallback) const;
     bool Bool(std::string_view key, bool fallback) const { return Integer(key, fallback ? 1 : 0) > 0; }
-    // Calls visit(key, value) for each key in file order: for readers of many optional keys.
-    template <typename Visit>
-    void ForEach(Visit&& visit) const;
 
 private:
     friend class CIniFile;
@@ -169,15 +166,6 @@ private:
     uint32_t section_;
     mutable uint32_t next_;  // the entry tried first
 };
-
-template <typename Visit>
-void CIniFile::SectionView::ForEach(Visit&& visit) const
-{
-    if (section_ == None)
-        return;
-    for (uint32_t e = file_->sections_[section_].first; e != None; e = file_->entries_[e].next)
-        visit(file_->View(file_->entries_[e].key), file_->View(file_->entries_[e].value));
-}
 
 // Valid until a section of the file is erased.
 class CIniFile::SectionWriter {
